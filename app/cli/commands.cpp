@@ -1,0 +1,9 @@
+#include "app/cli/commands.h"
+
+namespace tarnik::cli {
+
+void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
+  RegisterInfoCommand(root, commands);
+}
+
+}  // namespace tarnik::cli

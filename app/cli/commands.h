@@ -1,0 +1,10 @@
+// The registrars of the subcommands, one per *_command.cpp file.
+#pragma once
+
+#include "app/cli/cli_app.h"
+
+namespace tarnik::cli {
+
+void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands);
+
+}  // namespace tarnik::cli

@@ -1,0 +1,17 @@
+# cmake -DOUT=<file.sqlite> -DSQLITE3=<sqlite3> -DSQL=<file;file...> -P build_sqlite.cmake
+# Builds a fresh SQLite file from SQL text; a failing statement fails the build.
+get_filename_component(outdir "${OUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${outdir}")
+file(REMOVE "${OUT}.tmp")
+set(script ".bail on\n")
+foreach(f IN LISTS SQL)
+  string(APPEND script ".read '${f}'\n")
+endforeach()
+file(WRITE "${OUT}.cmd" "${script}")
+execute_process(COMMAND "${SQLITE3}" "${OUT}.tmp" INPUT_FILE "${OUT}.cmd" RESULT_VARIABLE rc)
+file(REMOVE "${OUT}.cmd")
+if(NOT rc EQUAL 0)
+  file(REMOVE "${OUT}.tmp")
+  message(FATAL_ERROR "SQL of ${OUT} failed")
+endif()
+file(RENAME "${OUT}.tmp" "${OUT}")

@@ -1,0 +1,52 @@
+#include "platform/console_ui.h"
+
+#include <algorithm>
+
+namespace tarnik::platform {
+
+void ConsoleUi::ShowMessage(const std::string& text) {
+  std::fprintf(out_, "%s\n", text.c_str());
+  std::fflush(out_);
+}
+
+Button ConsoleUi::MessageBox(const std::string& text, const std::string& caption, MsgType type,
+                             const Buttons& buttons) {
+  bool question = buttons.size() > 1;
+  if (!question) {
+    ShowMessage(caption.empty() ? text : caption + ": " + text);
+    return buttons.empty() ? Button::kOk : buttons.front();
+  }
+  if (!assume_yes_) throw QuestionUnanswered{text};
+  std::fprintf(out_, "%s\n", text.c_str());
+  for (Button preferred : {Button::kYes, Button::kOk}) {
+    if (std::find(buttons.begin(), buttons.end(), preferred) != buttons.end()) {
+      std::fprintf(out_, "-> %s (--yes)\n", ButtonText(preferred).c_str());
+      return preferred;
+    }
+  }
+  return buttons.front();
+}
+
+std::optional<std::string> ConsoleUi::ChooseDirectory(const std::string& caption,
+                                                      const std::string& initial) {
+  if (!directory_) throw QuestionUnanswered{caption};
+  return directory_;
+}
+
+std::optional<std::string> ConsoleUi::ChooseFile(const std::string& caption,
+                                                 const std::string& initial_dir,
+                                                 const std::string& mask) {
+  if (!file_) throw QuestionUnanswered{caption};
+  return file_;
+}
+
+void ConsoleUi::SetStatus(const std::string& text) {
+  if (quiet_ || text.empty() || text == last_status_) return;
+  last_status_ = text;
+  std::fprintf(out_, "%s\n", text.c_str());
+  std::fflush(out_);
+}
+
+void ConsoleUi::Progress(long position, long max) {}
+
+}  // namespace tarnik::platform

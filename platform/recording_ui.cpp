@@ -1,0 +1,72 @@
+#include "platform/recording_ui.h"
+
+namespace tarnik::platform {
+
+std::vector<std::string> RecordingUi::Messages() const {
+  std::vector<std::string> out;
+  for (const Shown& s : shown) {
+    if (s.kind == "message" || s.kind == "box") out.push_back(s.text);
+  }
+  return out;
+}
+
+std::vector<std::string> RecordingUi::Statuses() const {
+  std::vector<std::string> out;
+  for (const Shown& s : shown) {
+    if (s.kind == "status") out.push_back(s.text);
+  }
+  return out;
+}
+
+void RecordingUi::ShowMessage(const std::string& text) {
+  shown.push_back({"message", text, "", MsgType::kInformation, {Button::kOk}});
+}
+
+Button RecordingUi::MessageBox(const std::string& text, const std::string& caption, MsgType type,
+                               const Buttons& buttons) {
+  shown.push_back({"box", text, caption, type, buttons});
+  if (!answers.empty()) {
+    Button b = answers.front();
+    answers.pop_front();
+    return b;
+  }
+  if (default_button) return *default_button;
+  return buttons.empty() ? Button::kOk : buttons.front();
+}
+
+std::optional<std::string> RecordingUi::ChooseDirectory(const std::string& caption,
+                                                        const std::string& initial) {
+  shown.push_back({"directory", initial, caption, MsgType::kInformation, {}});
+  if (directories.empty()) return std::nullopt;
+  auto d = directories.front();
+  directories.pop_front();
+  return d;
+}
+
+std::optional<std::string> RecordingUi::ChooseFile(const std::string& caption,
+                                                   const std::string& initial_dir,
+                                                   const std::string& mask) {
+  shown.push_back({"file", initial_dir, caption, MsgType::kInformation, {}});
+  if (files.empty()) return std::nullopt;
+  auto f = files.front();
+  files.pop_front();
+  return f;
+}
+
+void RecordingUi::SetStatus(const std::string& text) {
+  shown.push_back({"status", text, "", MsgType::kInformation, {}});
+}
+
+void RecordingUi::Progress(long position, long max) {
+  shown.push_back(
+      {"progress", std::to_string(position) + "/" + std::to_string(max), "", MsgType::kInformation, {}});
+}
+
+void RecordingUi::Beep() { shown.push_back({"beep", "", "", MsgType::kInformation, {}}); }
+
+void RecordingUi::ProcessPendingEvents() {
+  ++pending_events;
+  DrainPendingWork();
+}
+
+}  // namespace tarnik::platform

@@ -1,0 +1,51 @@
+// Ui for tests: records everything shown, in order, and answers from queued answers. When no
+// answer is queued a question answers `default_button` (initially the first button offered) and
+// a chooser answers nullopt (cancel).
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui.h"
+
+namespace tarnik::platform {
+
+class RecordingUi : public Ui {
+ public:
+  struct Shown {
+    std::string kind;  // "message", "box", "directory", "file", "status", "progress", "beep"
+    std::string text;
+    std::string caption;
+    MsgType type = MsgType::kInformation;
+    Buttons buttons;
+  };
+
+  std::vector<Shown> shown;                           // every call, in order
+  std::deque<Button> answers;                         // answers for MessageBox, first first
+  std::deque<std::optional<std::string>> directories;  // answers for ChooseDirectory
+  std::deque<std::optional<std::string>> files;        // answers for ChooseFile
+  std::optional<Button> default_button;
+  int pending_events = 0;  // how often ProcessPendingEvents was called
+
+  // The texts of the modal messages and boxes, in order (status lines left out).
+  std::vector<std::string> Messages() const;
+  std::vector<std::string> Statuses() const;
+  void Clear() { shown.clear(); }
+
+  void ShowMessage(const std::string& text) override;
+  Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
+                    const Buttons& buttons) override;
+  std::optional<std::string> ChooseDirectory(const std::string& caption,
+                                             const std::string& initial) override;
+  std::optional<std::string> ChooseFile(const std::string& caption, const std::string& initial_dir,
+                                        const std::string& mask) override;
+  void SetStatus(const std::string& text) override;
+  void Progress(long position, long max) override;
+  void Beep() override;
+  void SetCursor(Cursor) override {}
+  void ProcessPendingEvents() override;
+};
+
+}  // namespace tarnik::platform

@@ -1,0 +1,87 @@
+// The user-interface seam. Every library reports to and asks the user through the one process-wide
+// Ui; the window installs a Qt implementation, the CLI a console one, tests a recorder. The Ui
+// object is owned by whoever installs it and must outlive its installation (see ScopedUi).
+//
+// A question that the current front end cannot answer (the console without an explicit option
+// such as --yes) throws QuestionUnanswered. It deliberately does not derive from std::exception:
+// code that catches failures per record or per object catches std::exception and lets it pass,
+// so the command stops with the question's text instead of taking a default silently.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarnik::platform {
+
+enum class MsgType { kWarning, kError, kInformation, kConfirmation, kCustom };
+enum class Button { kYes, kNo, kOk, kCancel, kAbort, kRetry, kIgnore, kAll, kNoToAll, kYesToAll };
+using Buttons = std::vector<Button>;
+
+enum class Cursor { kDefault, kWait, kCustom };
+
+struct QuestionUnanswered {
+  std::string text;  // the question as it would have been shown
+};
+
+class Ui {
+ public:
+  virtual ~Ui() = default;
+
+  // A modal message with one OK button ("ShowMessage").
+  virtual void ShowMessage(const std::string& text) = 0;
+  // A modal message box with a caption, a type and buttons; answers the pressed button.
+  virtual Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
+                            const Buttons& buttons) = 0;
+  // A directory chooser; nullopt when the user cancels.
+  virtual std::optional<std::string> ChooseDirectory(const std::string& caption,
+                                                     const std::string& initial) = 0;
+  // A file chooser (mask like "*.xml"); nullopt when the user cancels.
+  virtual std::optional<std::string> ChooseFile(const std::string& caption,
+                                                const std::string& initial_dir,
+                                                const std::string& mask) = 0;
+  // The status line (repainted at once).
+  virtual void SetStatus(const std::string& text) = 0;
+  // Progress of a long loop; max 0 clears it.
+  virtual void Progress(long position, long max) = 0;
+  virtual void Beep() = 0;
+  virtual void SetCursor(Cursor cursor) = 0;
+
+  // Lets the interface process pending events; also drains the registered pending-work handler
+  // (the framework message queue). Front ends that override it must call DrainPendingWork().
+  virtual void ProcessPendingEvents() { DrainPendingWork(); }
+
+  // Convenience: a question with the given buttons and type kConfirmation.
+  Button Ask(const std::string& text, const Buttons& buttons) {
+    return MessageBox(text, "", MsgType::kConfirmation, buttons);
+  }
+
+ protected:
+  static void DrainPendingWork();
+};
+
+// The installed Ui; a console Ui writing to stderr when nothing was installed.
+Ui& ui();
+// Installs a Ui (nullptr restores the default console one) and answers the previous one.
+Ui* SetUi(Ui* ui);
+
+// Work to run whenever pending events are processed (the framework message queue).
+void SetPendingWorkHandler(std::function<void()> handler);
+
+// Installs a Ui for a scope.
+class ScopedUi {
+ public:
+  explicit ScopedUi(Ui* ui) : previous_(SetUi(ui)) {}
+  ~ScopedUi() { SetUi(previous_); }
+  ScopedUi(const ScopedUi&) = delete;
+  ScopedUi& operator=(const ScopedUi&) = delete;
+
+ private:
+  Ui* previous_;
+};
+
+// Display name of a button ("Ano", "Ne", "OK", ...), as the console prints it.
+std::string ButtonText(Button button);
+
+}  // namespace tarnik::platform
