@@ -146,9 +146,7 @@ bool CopyFile(const std::string& from, const std::string& to) {
   return !ec;
 }
 
-bool DeleteFile(const std::string& path) {
-  return ::unlink(ResolvePath(path).c_str()) == 0;
-}
+bool DeleteFile(const std::string& path) { return ::unlink(ResolvePath(path).c_str()) == 0; }
 
 bool RenameFile(const std::string& from, const std::string& to) {
   return std::rename(ResolvePath(from).c_str(), ResolvePath(to).c_str()) == 0;

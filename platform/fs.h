@@ -15,9 +15,9 @@ namespace tarnik::platform {
 std::string NormalizePath(std::string_view path);
 // Joins a directory and a relative name with one "/".
 std::string JoinPath(std::string_view dir, std::string_view name);
-std::string FileNameOf(std::string_view path);       // after the last "/"
-std::string DirectoryOf(std::string_view path);      // up to the last "/", without it
-std::string ExtensionOf(std::string_view path);      // ".ext" of the last component, or ""
+std::string FileNameOf(std::string_view path);   // after the last "/"
+std::string DirectoryOf(std::string_view path);  // up to the last "/", without it
+std::string ExtensionOf(std::string_view path);  // ".ext" of the last component, or ""
 std::string ChangeExtension(std::string_view path, std::string_view ext);  // ext with its "."
 std::string IncludeTrailingSlash(std::string_view dir);
 std::string ExcludeTrailingSlash(std::string_view dir);

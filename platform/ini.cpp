@@ -11,8 +11,8 @@ namespace {
 // A value as the profile API answers it: trimmed, one pair of surrounding quotes removed.
 std::string CleanValue(std::string_view raw) {
   std::string v = Trim(raw);
-  if (v.size() >= 2 && ((v.front() == '"' && v.back() == '"') ||
-                        (v.front() == '\'' && v.back() == '\''))) {
+  if (v.size() >= 2 &&
+      ((v.front() == '"' && v.back() == '"') || (v.front() == '\'' && v.back() == '\''))) {
     v = v.substr(1, v.size() - 2);
   }
   return v;

@@ -58,8 +58,11 @@ void RecordingUi::SetStatus(const std::string& text) {
 }
 
 void RecordingUi::Progress(long position, long max) {
-  shown.push_back(
-      {"progress", std::to_string(position) + "/" + std::to_string(max), "", MsgType::kInformation, {}});
+  shown.push_back({"progress",
+                   std::to_string(position) + "/" + std::to_string(max),
+                   "",
+                   MsgType::kInformation,
+                   {}});
 }
 
 void RecordingUi::Beep() { shown.push_back({"beep", "", "", MsgType::kInformation, {}}); }

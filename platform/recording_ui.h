@@ -22,8 +22,8 @@ class RecordingUi : public Ui {
     Buttons buttons;
   };
 
-  std::vector<Shown> shown;                           // every call, in order
-  std::deque<Button> answers;                         // answers for MessageBox, first first
+  std::vector<Shown> shown;                            // every call, in order
+  std::deque<Button> answers;                          // answers for MessageBox, first first
   std::deque<std::optional<std::string>> directories;  // answers for ChooseDirectory
   std::deque<std::optional<std::string>> files;        // answers for ChooseFile
   std::optional<Button> default_button;

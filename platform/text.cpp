@@ -26,17 +26,17 @@ bool LatinLetterKey(char32_t u, LetterKey* key) {
     int rank;
   };
   static constexpr Accented kAccented[] = {
-      {0xC1, 'A', 1},   {0xC4, 'A', 2},   {0x102, 'A', 3},  {0x104, 'A', 4},  {0xC2, 'A', 5},
-      {0xC0, 'A', 6},   {0xC3, 'A', 7},   {0xC5, 'A', 8},   {0x10C, 'C', 1},  {0x106, 'C', 2},
-      {0xC7, 'C', 3},   {0x10E, 'D', 1},  {0x110, 'D', 2},  {0xC9, 'E', 1},   {0x11A, 'E', 2},
-      {0xCB, 'E', 3},   {0x118, 'E', 4},  {0xC8, 'E', 5},   {0xCA, 'E', 6},   {0xCD, 'I', 1},
-      {0xCE, 'I', 2},   {0xCC, 'I', 3},   {0xCF, 'I', 4},   {0x139, 'L', 1},  {0x13D, 'L', 2},
-      {0x141, 'L', 3},  {0x147, 'N', 1},  {0x143, 'N', 2},  {0xD1, 'N', 3},   {0xD3, 'O', 1},
-      {0xD4, 'O', 2},   {0xD6, 'O', 3},   {0x150, 'O', 4},  {0xD2, 'O', 5},   {0xD5, 'O', 6},
-      {0xD8, 'O', 7},   {0x158, 'R', 1},  {0x154, 'R', 2},  {0x160, 'S', 1},  {0x15A, 'S', 2},
-      {0x15E, 'S', 3},  {0xDF, 'S', 4},   {0x164, 'T', 1},  {0x162, 'T', 2},  {0xDA, 'U', 1},
-      {0x16E, 'U', 2},  {0xDC, 'U', 3},   {0x170, 'U', 4},  {0xD9, 'U', 5},   {0xDB, 'U', 6},
-      {0xDD, 'Y', 1},   {0x178, 'Y', 2},  {0x17D, 'Z', 1},  {0x179, 'Z', 2},  {0x17B, 'Z', 3},
+      {0xC1, 'A', 1},  {0xC4, 'A', 2},  {0x102, 'A', 3}, {0x104, 'A', 4}, {0xC2, 'A', 5},
+      {0xC0, 'A', 6},  {0xC3, 'A', 7},  {0xC5, 'A', 8},  {0x10C, 'C', 1}, {0x106, 'C', 2},
+      {0xC7, 'C', 3},  {0x10E, 'D', 1}, {0x110, 'D', 2}, {0xC9, 'E', 1},  {0x11A, 'E', 2},
+      {0xCB, 'E', 3},  {0x118, 'E', 4}, {0xC8, 'E', 5},  {0xCA, 'E', 6},  {0xCD, 'I', 1},
+      {0xCE, 'I', 2},  {0xCC, 'I', 3},  {0xCF, 'I', 4},  {0x139, 'L', 1}, {0x13D, 'L', 2},
+      {0x141, 'L', 3}, {0x147, 'N', 1}, {0x143, 'N', 2}, {0xD1, 'N', 3},  {0xD3, 'O', 1},
+      {0xD4, 'O', 2},  {0xD6, 'O', 3},  {0x150, 'O', 4}, {0xD2, 'O', 5},  {0xD5, 'O', 6},
+      {0xD8, 'O', 7},  {0x158, 'R', 1}, {0x154, 'R', 2}, {0x160, 'S', 1}, {0x15A, 'S', 2},
+      {0x15E, 'S', 3}, {0xDF, 'S', 4},  {0x164, 'T', 1}, {0x162, 'T', 2}, {0xDA, 'U', 1},
+      {0x16E, 'U', 2}, {0xDC, 'U', 3},  {0x170, 'U', 4}, {0xD9, 'U', 5},  {0xDB, 'U', 6},
+      {0xDD, 'Y', 1},  {0x178, 'Y', 2}, {0x17D, 'Z', 1}, {0x179, 'Z', 2}, {0x17B, 'Z', 3},
   };
   for (const auto& a : kAccented) {
     if (a.cp == u) {
@@ -112,7 +112,8 @@ std::string UpperCz(std::string_view text) {
 std::string LowerCz(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (size_t pos = 0; pos < text.size();) AppendUtf8(&out, LowerCodePoint(NextCodePoint(text, &pos)));
+  for (size_t pos = 0; pos < text.size();)
+    AppendUtf8(&out, LowerCodePoint(NextCodePoint(text, &pos)));
   return out;
 }
 

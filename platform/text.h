@@ -31,7 +31,7 @@ int CompareTextCz(std::string_view a, std::string_view b);
 // code point after them. The empty text sorts lowest. Returns <0, 0, >0.
 int CollateCz(std::string_view a, std::string_view b);
 
-std::string Trim(std::string_view text);       // blanks and control characters at both ends
+std::string Trim(std::string_view text);  // blanks and control characters at both ends
 std::string TrimLeft(std::string_view text);
 std::string TrimRight(std::string_view text);
 std::string RemoveBlanks(std::string_view text);  // removes every " " of a key

@@ -34,16 +34,26 @@ void Ui::DrainPendingWork() {
 
 std::string ButtonText(Button b) {
   switch (b) {
-    case Button::kYes: return "Ano";
-    case Button::kNo: return "Ne";
-    case Button::kOk: return "OK";
-    case Button::kCancel: return "Storno";
-    case Button::kAbort: return "Přerušit";
-    case Button::kRetry: return "Opakovat";
-    case Button::kIgnore: return "Ignorovat";
-    case Button::kAll: return "Vše";
-    case Button::kNoToAll: return "Ne všem";
-    case Button::kYesToAll: return "Ano všem";
+    case Button::kYes:
+      return "Ano";
+    case Button::kNo:
+      return "Ne";
+    case Button::kOk:
+      return "OK";
+    case Button::kCancel:
+      return "Storno";
+    case Button::kAbort:
+      return "Přerušit";
+    case Button::kRetry:
+      return "Opakovat";
+    case Button::kIgnore:
+      return "Ignorovat";
+    case Button::kAll:
+      return "Vše";
+    case Button::kNoToAll:
+      return "Ne všem";
+    case Button::kYesToAll:
+      return "Ano všem";
   }
   return "";
 }

@@ -18,22 +18,30 @@ namespace {
 std::string CzechUsageMessage(const CLI::Error& e) {
   std::string what = e.what();
   switch (static_cast<CLI::ExitCodes>(e.get_exit_code())) {
-    case CLI::ExitCodes::RequiredError: return "Chybí povinný parametr: " + what;
-    case CLI::ExitCodes::ExtrasError: return "Nadbytečné parametry: " + what;
-    case CLI::ExitCodes::ConversionError: return "Chybná hodnota parametru: " + what;
-    case CLI::ExitCodes::ValidationError: return "Neplatná hodnota parametru: " + what;
-    case CLI::ExitCodes::ArgumentMismatch: return "Chybný počet hodnot parametru: " + what;
+    case CLI::ExitCodes::RequiredError:
+      return "Chybí povinný parametr: " + what;
+    case CLI::ExitCodes::ExtrasError:
+      return "Nadbytečné parametry: " + what;
+    case CLI::ExitCodes::ConversionError:
+      return "Chybná hodnota parametru: " + what;
+    case CLI::ExitCodes::ValidationError:
+      return "Neplatná hodnota parametru: " + what;
+    case CLI::ExitCodes::ArgumentMismatch:
+      return "Chybný počet hodnot parametru: " + what;
     case CLI::ExitCodes::RequiresError:
-    case CLI::ExitCodes::ExcludesError: return "Nepřípustná kombinace parametrů: " + what;
-    default: return "Chybné použití: " + what;
+    case CLI::ExitCodes::ExcludesError:
+      return "Nepřípustná kombinace parametrů: " + what;
+    default:
+      return "Chybné použití: " + what;
   }
 }
 
 }  // namespace
 
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
-  CLI::App app{"tarnik: převod lesního hospodářského plánu (LHP) do XML podle standardu ISLH a zpět.",
-               "tarnik"};
+  CLI::App app{
+      "tarnik: převod lesního hospodářského plánu (LHP) do XML podle standardu ISLH a zpět.",
+      "tarnik"};
   app.require_subcommand(0, 1);
   app.set_help_flag("-h,--help", "Vypíše tuto nápovědu");
   auto fmt_ = app.get_formatter();
@@ -50,6 +58,8 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   fmt_->label("Needs", "Vyžaduje");
   app.fallthrough(false);
   GlobalOptions global;
+  global.out = &out;
+  global.err = &err;
   bool show_version = false;
   app.add_flag("--version", show_version, "Vypíše verzi programu");
   app.add_option("--program-dir", global.program_dir,
@@ -71,7 +81,8 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
     out << app.help("", CLI::AppFormatMode::All);
     return kExitOk;
   } catch (const CLI::ParseError& e) {
-    err << CzechUsageMessage(e) << "\n" << "Nápověda: tarnik --help\n";
+    err << CzechUsageMessage(e) << "\n"
+        << "Nápověda: tarnik --help\n";
     return kExitUsage;
   }
 

@@ -23,6 +23,9 @@ struct GlobalOptions {
   std::string start_script;  // --start-script: the start script
   bool yes = false;          // --yes: answer the program's questions with Yes
   bool quiet = false;        // --quiet: no progress lines
+  // Where a command writes its results (stdout) and its messages (stderr); set by RunCli.
+  std::ostream* out = nullptr;
+  std::ostream* err = nullptr;
 };
 
 // What a subcommand registers: the CLI11 subcommand is created by the registrar, and `run`

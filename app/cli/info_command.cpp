@@ -2,7 +2,7 @@
 // the data files found in it.
 #include <fmt/format.h>
 
-#include <iostream>
+#include <ostream>
 
 #include "app/cli/commands.h"
 #include "platform/fs.h"
@@ -14,22 +14,23 @@ namespace tarnik::cli {
 void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands) {
   Command c;
   c.sub = root.add_subcommand("info", "Vypíše verzi, adresář programu a nalezené datové soubory");
-  c.run = [](const GlobalOptions&) {
+  c.run = [](const GlobalOptions& g) {
+    std::ostream& out = *g.out;
     using namespace platform;
-    std::cout << fmt::format("Verze: {}\n", kFileVersion);
-    std::cout << fmt::format("Adresář programu: {}\n", ProgramDir());
+    out << fmt::format("Verze: {}\n", kFileVersion);
+    out << fmt::format("Adresář programu: {}\n", ProgramDir());
     for (const std::string& dtd : ListDirectory(ProgramDir(), "*.dtd")) {
-      std::cout << fmt::format("DTD: {}\n", dtd);
+      out << fmt::format("DTD: {}\n", dtd);
     }
     for (const std::string& script : ListDirectory(ProgramDir(), "*.ksl")) {
-      std::cout << fmt::format("Skript: {}\n", script);
+      out << fmt::format("Skript: {}\n", script);
     }
     for (const std::string& ini : ListDirectory(ProgramDir(), "*.ini")) {
-      std::cout << fmt::format("INI: {}\n", ini);
+      out << fmt::format("INI: {}\n", ini);
     }
     auto cis = FindInDirectory(ProgramDir(), "CISELNIK");
     bool codes = cis && FileExists(JoinPath(*cis, "tables.sqlite"));
-    std::cout << fmt::format("Číselníky: {}\n", codes ? *cis : "nenalezeny");
+    out << fmt::format("Číselníky: {}\n", codes ? *cis : "nenalezeny");
     return codes ? kExitOk : kExitFailure;
   };
   commands.push_back(std::move(c));

@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "platform/console_ui.h"
+#include "platform/recording_ui.h"
+
+namespace tarnik::platform {
+namespace {
+
+std::string Captured(std::FILE* f) {
+  std::fflush(f);
+  std::rewind(f);
+  std::string out;
+  char buf[256];
+  while (size_t n = std::fread(buf, 1, sizeof buf, f)) out.append(buf, n);
+  return out;
+}
+
+TEST(ConsoleUi, QuestionsWithoutAnAnswerStopTheCommand) {
+  std::FILE* f = std::tmpfile();
+  ConsoleUi console(f);
+  try {
+    console.Ask("Převést tabulky?", {Button::kYes, Button::kNo});
+    FAIL() << "a question must not be answered silently";
+  } catch (const QuestionUnanswered& q) {
+    EXPECT_EQ(q.text, "Převést tabulky?");
+  }
+  EXPECT_THROW(console.ChooseDirectory("Vyberte adresář", "/"), QuestionUnanswered);
+  EXPECT_THROW(console.ChooseFile("Vyberte soubor", "/", "*.xml"), QuestionUnanswered);
+  console.ShowMessage("Export proveden.");
+  EXPECT_EQ(Captured(f), "Export proveden.\n");
+  std::fclose(f);
+}
+
+TEST(ConsoleUi, ExplicitAnswersAreUsed) {
+  std::FILE* f = std::tmpfile();
+  ConsoleUi console(f);
+  console.set_assume_yes(true);
+  console.set_directory_answer("/data");
+  EXPECT_EQ(console.Ask("Pokračovat?", {Button::kNo, Button::kYes}), Button::kYes);
+  EXPECT_EQ(console.Ask("Uložit?", {Button::kOk, Button::kCancel}), Button::kOk);
+  EXPECT_EQ(console.ChooseDirectory("Adresář", ""), "/data");
+  // A message with one button is no question.
+  ConsoleUi plain(f);
+  EXPECT_EQ(plain.MessageBox("Chyba", "", MsgType::kError, {Button::kOk}), Button::kOk);
+  std::fclose(f);
+}
+
+TEST(RecordingUi, RecordsInOrderAndAnswersFromTheQueue) {
+  RecordingUi rec;
+  ScopedUi scoped(&rec);
+  int drained = 0;
+  SetPendingWorkHandler([&] { ++drained; });
+  rec.answers.push_back(Button::kNo);
+  ui().ShowMessage("první");
+  EXPECT_EQ(ui().Ask("druhá?", {Button::kYes, Button::kNo}), Button::kNo);
+  EXPECT_EQ(ui().Ask("třetí?", {Button::kYes, Button::kNo}), Button::kYes);  // first offered
+  ui().SetStatus("stav");
+  EXPECT_EQ(ui().ChooseDirectory("adresář", "/"), std::nullopt);
+  ui().ProcessPendingEvents();
+  SetPendingWorkHandler(nullptr);
+  EXPECT_EQ(rec.Messages(), (std::vector<std::string>{"první", "druhá?", "třetí?"}));
+  EXPECT_EQ(rec.Statuses(), (std::vector<std::string>{"stav"}));
+  EXPECT_EQ(rec.pending_events, 1);
+  EXPECT_EQ(drained, 1);
+}
+
+}  // namespace
+}  // namespace tarnik::platform
