@@ -1,0 +1,169 @@
+-- Species of the layers (VAZBA = layer ID) and their damages (Vazba = species ID; kind 0 and degree 0 is an empty row).
+
+-- stand 11A1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (1, 1, 'SM', 80, 32, 25, 28, 487, 351, 1446.0, 1538, 30.0, NULL, '2', 0, 2, 3, 3.3, 0, NULL, NULL),
+  (2, 1, 'JD', 5, 30, 23, 26, 420, 19, 78.0, 92, 1.6, NULL, '1', 0, 2, 3, 0.21, 0, NULL, NULL),
+  (3, 1, 'BK', 15, 28, 21, 24, 285, 38, 157.0, 245, 3.7, NULL, '1', 0, 2, 5, 0.62, 0, NULL, NULL),
+  (4, 2, 'SM', 70, 0, 1, 28, 0, 0, 0.0, 2362, 0.0, NULL, '2', 0, NULL, 2, 0.94, 0, NULL, NULL),
+  (5, 2, 'BK', 20, 0, 1, 24, 0, 0, 0.0, 675, 0.0, NULL, '2', 0, NULL, 4, 0.27, 0, NULL, NULL),
+  (6, 2, 'JD', 10, 0, 1, 26, 0, 0, 0.0, 338, 0.0, NULL, '2', 0, NULL, 2, 0.14, 0, NULL, NULL),
+  (7, 3, 'SM', 85, 44, 33, 32, 872, 519, 1147.0, 514, 35.4, NULL, '2', 2, 2, 2, 1.88, 0, NULL, NULL),
+  (8, 3, 'BK', 10, 39, 29, 28, 531, 37, 82.0, 46, 2.5, NULL, '1', 0, 2, 3, 0.22, 0, NULL, NULL),
+  (9, 3, 'MD', 5, 41, 31, 30, 766, 27, 60.0, 32, 1.9, NULL, '2', 0, 2, 1, 0.11, 0, NULL, NULL),
+  (10, 4, 'BK', 60, 5, 4, 28, 0, 0, 0.0, 468, 2.4, NULL, '2', 0, NULL, 1, 0.23, 0, NULL, NULL),
+  (11, 4, 'JD', 40, 5, 4, 28, 0, 0, 0.0, 312, 1.6, NULL, '2', 0, NULL, 1, 0.16, 0, NULL, NULL);
+
+-- stand 11A2: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (12, 5, 'SM', 70, 25, 20, 28, 299, 188, 573.0, 1194, 19.2, NULL, '2', 0, 2, 3, 2.13, 0, NULL, NULL),
+  (13, 5, 'MD', 15, 26, 21, 30, 344, 46, 140.0, 269, 4.7, NULL, '2', 0, 2, 1, 0.46, 0, NULL, NULL),
+  (14, 5, 'BR', 15, 22, 17, 24, 175, 24, 73.0, 270, 3.4, NULL, '1', 0, 2, 1, 0.46, 0, NULL, NULL),
+  (15, 6, 'SM', 60, 13, 10, 32, 81, 49, 92.0, 1150, 8.1, NULL, '2', 0, 2, 1, 1.13, 0, NULL, NULL),
+  (16, 6, 'KL', 20, 11, 9, 28, 49, 10, 19.0, 950, 4.8, NULL, '1', 0, 2, 2, 0.38, 0, NULL, NULL),
+  (17, 6, 'BK', 20, 11, 9, 28, 49, 10, 19.0, 633, 3.2, NULL, '1', 0, 2, 2, 0.38, 0, NULL, NULL);
+
+-- stand 11B1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (18, 7, 'SM', 75, 39, 30, 32, 719, 431, 2327.0, 1436, 31.8, 'B', '2', 2, 2, 1, 4.05, 0, NULL, NULL),
+  (19, 7, 'BK', 20, 35, 27, 28, 438, 70, 378.0, 286, 5.1, NULL, '1', 0, 2, 3, 1.08, 0, NULL, NULL),
+  (20, 7, 'KL', 5, 35, 27, 28, 438, 18, 97.0, 72, 1.3, NULL, '1', 0, 2, 3, 0.27, 0, NULL, NULL),
+  (21, 8, 'SM', 65, 38, 30, 30, 681, 354, 796.0, 514, 25.9, NULL, '2', 2, 2, 2, 1.46, 0, NULL, NULL),
+  (22, 8, 'JD', 20, 36, 28, 28, 593, 95, 214.0, 145, 6.6, NULL, '1', 0, 2, 2, 0.45, 0, 1, '16'),
+  (23, 8, 'BK', 15, 34, 26, 26, 406, 49, 110.0, 92, 3.7, NULL, '1', 0, 2, 4, 0.34, 0, NULL, NULL),
+  (24, 9, 'SM', 90, 20, 16, 28, 198, 160, 256.0, 985, 19.3, NULL, '2', 0, 2, 3, 1.44, 0, NULL, NULL),
+  (25, 9, 'BR', 10, 18, 14, 24, 116, 10, 16.0, 107, 1.7, NULL, '1', 0, 2, 1, 0.16, 0, NULL, NULL);
+
+-- stand 11B2: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (26, 10, 'SM', 50, 33, 24, 24, 465, 140, 273.0, 287, 12.6, NULL, '2', 2, 2, 6, 0.97, 0, NULL, NULL),
+  (27, 10, 'BK', 30, 31, 22, 22, 310, 56, 109.0, 131, 5.1, NULL, '1', 0, 2, 6, 0.58, 0, NULL, NULL),
+  (28, 10, 'KL', 10, 33, 24, 24, 369, 22, 43.0, 41, 1.8, NULL, '1', 0, 2, 6, 0.2, 0, NULL, NULL),
+  (29, 10, 'JB', 10, 29, 20, 20, 256, 15, 29.0, 43, 1.5, NULL, '1', 0, 2, 7, 0.2, 0, NULL, NULL),
+  (30, 11, 'SM', 60, 25, 19, 24, 285, 120, 102.0, 227, 13.1, NULL, '2', 0, 2, 5, 0.51, 0, NULL, NULL),
+  (31, 11, 'BK', 30, 23, 18, 22, 190, 40, 34.0, 94, 4.6, NULL, '1', 0, 2, 6, 0.26, 0, NULL, NULL),
+  (32, 11, 'BR', 10, 21, 16, 20, 157, 11, 9.0, 39, 1.6, NULL, '1', 0, 2, 3, 0.09, 0, NULL, NULL);
+
+-- stand 12A1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (33, 12, 'SM', 60, 38, 30, 32, 696, 376, 1113.0, 718, 27.5, NULL, '2', 2, 2, 1, 1.78, 0, NULL, NULL),
+  (34, 12, 'BK', 25, 36, 28, 30, 486, 109, 323.0, 221, 7.6, NULL, '1', 0, 2, 2, 0.74, 0, NULL, NULL),
+  (35, 12, 'JD', 10, 36, 28, 30, 612, 55, 163.0, 110, 3.8, NULL, '1', 0, 2, 1, 0.3, 0, NULL, NULL),
+  (36, 12, 'MD', 5, 38, 30, 32, 696, 31, 92.0, 58, 2.2, NULL, '2', 0, 2, 1, 0.15, 0, NULL, NULL),
+  (37, 13, 'BK', 70, 11, 9, 30, 46, 23, 17.0, 567, 7.3, NULL, '1', 0, 2, 1, 0.52, 0, NULL, NULL),
+  (38, 13, 'JD', 30, 11, 9, 30, 58, 12, 9.0, 180, 2.3, NULL, '1', 0, 2, 1, 0.22, 0, NULL, NULL),
+  (39, 14, 'SM', 50, 5, 4, 32, 0, 0, 0.0, 1375, 2.5, NULL, '2', 0, NULL, 1, 0.55, 0, NULL, NULL),
+  (40, 14, 'BK', 30, 5, 4, 30, 0, 0, 0.0, 825, 1.5, NULL, '2', 0, NULL, 1, 0.33, 0, NULL, NULL),
+  (41, 14, 'KL', 10, 5, 4, 30, 0, 0, 0.0, 275, 0.5, NULL, '2', 0, NULL, 1, 0.11, 0, NULL, NULL),
+  (42, 14, 'JD', 10, 5, 4, 30, 0, 0, 0.0, 275, 0.5, NULL, '2', 0, NULL, 1, 0.11, 0, NULL, NULL),
+  (43, 15, 'SM', 80, 16, 13, 28, 128, 92, 189.0, 1350, 13.2, NULL, '2', 0, 2, 2, 1.64, 0, NULL, NULL),
+  (44, 15, 'BO', 10, 15, 12, 26, 110, 10, 20.0, 200, 1.7, NULL, '2', 0, 2, 2, 0.2, 0, NULL, NULL),
+  (45, 15, 'BR', 10, 14, 11, 24, 75, 7, 14.0, 200, 1.5, NULL, '1', 0, 2, 1, 0.2, 0, NULL, NULL);
+
+-- stand 12A2: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (46, 16, 'SM', 70, 42, 32, 32, 821, 460, 2047.0, 1034, 32.2, NULL, '2', 2, 2, 2, 3.12, 0, NULL, NULL),
+  (47, 16, 'BK', 20, 40, 30, 30, 573, 92, 409.0, 211, 6.0, NULL, '1', 0, 2, 2, 0.89, 0, NULL, NULL),
+  (48, 16, 'JD', 10, 40, 30, 30, 721, 58, 258.0, 134, 3.8, NULL, '1', 0, 2, 1, 0.45, 0, NULL, NULL),
+  (49, 17, 'SM', 85, 27, 22, 28, 362, 277, 637.0, 1044, 26.0, NULL, '2', 0, 2, 3, 1.95, 0, NULL, NULL),
+  (50, 17, 'MD', 10, 29, 23, 30, 415, 37, 85.0, 120, 3.4, NULL, '2', 0, 2, 1, 0.23, 0, NULL, NULL),
+  (51, 17, 'BO', 5, 26, 20, 26, 312, 14, 32.0, 67, 1.5, NULL, '2', 0, 2, 2, 0.12, 0, NULL, NULL);
+
+-- stand 12B1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (52, 18, 'SM', 70, 33, 26, 30, 527, 332, 1046.0, 1016, 27.6, NULL, '2', 0, 2, 2, 2.21, 0, NULL, NULL),
+  (53, 18, 'JD', 20, 31, 24, 28, 459, 83, 261.0, 275, 6.6, NULL, '1', 0, 2, 2, 0.63, 0, NULL, NULL),
+  (54, 18, 'BK', 10, 29, 23, 26, 314, 28, 88.0, 116, 2.4, NULL, '1', 0, 2, 4, 0.32, 0, NULL, NULL),
+  (55, 19, 'SM', 50, 0, 1, 30, 0, 0, 0.0, 1188, 0.0, NULL, '2', 0, NULL, 1, 0.47, 0, NULL, NULL),
+  (56, 19, 'JD', 25, 0, 1, 28, 0, 0, 0.0, 594, 0.0, NULL, '2', 0, NULL, 1, 0.24, 0, NULL, NULL),
+  (57, 19, 'BK', 25, 0, 1, 26, 0, 0, 0.0, 594, 0.0, NULL, '2', 0, NULL, 3, 0.24, 0, NULL, NULL),
+  (58, 20, 'SM', 60, 20, 16, 26, 194, 93, 130.0, 500, 11.2, NULL, '2', 0, 2, 3, 0.84, 0, NULL, NULL),
+  (59, 20, 'OL', 25, 19, 15, 24, 132, 26, 36.0, 180, 3.6, NULL, '1', 0, 2, 3, 0.35, 0, NULL, NULL),
+  (60, 20, 'BR', 15, 18, 13, 22, 111, 13, 18.0, 138, 2.5, NULL, '1', 0, 2, 2, 0.21, 0, NULL, NULL);
+
+-- stand 12C1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (61, 21, 'SM', 55, 41, 32, 32, 781, 344, 915.0, 482, 23.9, NULL, '2', 2, 2, 1, 1.46, 0, NULL, NULL),
+  (62, 21, 'BK', 30, 38, 30, 30, 545, 131, 348.0, 199, 8.5, NULL, '1', 0, 2, 2, 0.8, 0, NULL, NULL),
+  (63, 21, 'JD', 15, 38, 30, 30, 686, 82, 218.0, 124, 5.3, NULL, '1', 0, 2, 1, 0.4, 0, NULL, NULL),
+  (64, 22, 'BK', 60, 17, 13, 30, 109, 39, 44.0, 338, 6.7, NULL, '1', 0, 2, 1, 0.68, 0, NULL, NULL),
+  (65, 22, 'JD', 40, 17, 13, 30, 137, 33, 38.0, 224, 4.5, NULL, '1', 0, 2, 1, 0.46, 0, NULL, NULL),
+  (66, 23, 'BK', 50, 28, 22, 30, 298, 134, 234.0, 349, 12.3, NULL, '1', 0, 2, 1, 0.88, 0, NULL, NULL),
+  (67, 23, 'SM', 40, 29, 23, 32, 427, 154, 270.0, 375, 14.2, NULL, '2', 0, 2, 1, 0.7, 0, NULL, NULL),
+  (68, 23, 'KL', 10, 28, 22, 30, 298, 27, 47.0, 70, 2.5, NULL, '1', 0, 2, 1, 0.17, 0, NULL, NULL);
+
+-- stand 13A1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (69, 24, 'SM', 90, 34, 26, 28, 539, 388, 1901.0, 1744, 32.3, NULL, '2', 2, 2, 3, 4.41, 0, NULL, NULL),
+  (70, 24, 'BK', 5, 30, 23, 24, 315, 13, 64.0, 79, 1.1, NULL, '1', 0, 2, 5, 0.24, 0, NULL, NULL),
+  (71, 24, 'JD', 5, 32, 24, 26, 465, 19, 93.0, 93, 1.5, NULL, '1', 0, 2, 3, 0.24, 0, NULL, NULL),
+  (72, 25, 'SM', 80, 24, 19, 28, 272, 196, 176.0, 419, 21.1, NULL, '2', 0, 2, 3, 0.72, 0, NULL, NULL),
+  (73, 25, 'MD', 20, 25, 20, 30, 312, 56, 50.0, 109, 5.9, NULL, '2', 0, 2, 1, 0.18, 0, NULL, NULL),
+  (74, 26, 'SM', 60, 26, 20, 28, 318, 172, 215.0, 422, 17.9, NULL, '2', 0, 2, 3, 0.75, 0, NULL, NULL),
+  (75, 26, 'BK', 30, 22, 17, 24, 185, 50, 62.0, 200, 6.1, NULL, '1', 0, 2, 4, 0.38, 0, NULL, NULL),
+  (76, 26, 'MD', 10, 27, 22, 30, 365, 33, 41.0, 69, 3.2, NULL, '2', 0, 2, 1, 0.12, 0, NULL, NULL);
+
+-- stand 13A2: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (77, 27, 'SM', 60, 45, 34, 32, 902, 325, 653.0, 273, 21.6, NULL, '2', 2, 2, 2, 1.21, 0, NULL, NULL),
+  (78, 27, 'BK', 30, 42, 32, 30, 630, 113, 227.0, 99, 6.8, NULL, '1', 0, 2, 1, 0.6, 0, NULL, NULL),
+  (79, 27, 'JD', 10, 42, 32, 30, 792, 48, 96.0, 42, 2.9, NULL, '1', 0, 2, 1, 0.2, 0, NULL, NULL),
+  (80, 28, 'BK', 60, 9, 7, 30, 32, 15, 20.0, 1000, 4.7, NULL, '1', 0, 2, 1, 0.8, 0, NULL, NULL),
+  (81, 28, 'JD', 30, 9, 7, 30, 40, 10, 13.0, 433, 2.1, NULL, '1', 0, 2, 1, 0.4, 0, NULL, NULL),
+  (82, 28, 'SM', 10, 10, 8, 32, 46, 4, 5.0, 125, 0.7, NULL, '2', 0, 2, 1, 0.13, 0, NULL, NULL),
+  (83, 29, 'SM', 70, 29, 23, 28, 412, 260, 546.0, 758, 23.8, NULL, '2', 0, 2, 3, 1.47, 0, NULL, NULL),
+  (84, 29, 'BO', 20, 28, 21, 26, 355, 64, 134.0, 231, 6.8, NULL, '2', 0, 2, 2, 0.42, 0, NULL, NULL),
+  (85, 29, 'MD', 10, 31, 25, 30, 473, 43, 90.0, 101, 3.6, NULL, '2', 0, 2, 1, 0.21, 0, NULL, NULL);
+
+-- stand 13B1: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (86, 30, 'SM', 70, 36, 28, 32, 618, 346, 969.0, 745, 27.1, NULL, '2', 0, 2, 1, 1.96, 0, NULL, NULL),
+  (87, 30, 'BK', 20, 32, 25, 28, 376, 60, 168.0, 166, 4.8, NULL, '1', 0, 2, 3, 0.56, 0, NULL, NULL),
+  (88, 30, 'KL', 10, 32, 25, 28, 376, 30, 84.0, 82, 2.4, NULL, '1', 0, 2, 3, 0.28, 0, NULL, NULL),
+  (89, 31, 'SM', 60, 0, 0, 32, 0, 0, 0.0, 1050, 0.0, NULL, '2', 0, NULL, 1, 0.42, 0, NULL, NULL),
+  (90, 31, 'BK', 40, 0, 0, 28, 0, 0, 0.0, 700, 0.0, NULL, '2', 0, NULL, 1, 0.28, 0, NULL, NULL),
+  (91, 32, 'SM', 75, 18, 15, 30, 166, 112, 162.0, 810, 14.2, NULL, '2', 0, 2, 1, 1.09, 0, NULL, NULL),
+  (92, 32, 'JD', 15, 17, 14, 28, 145, 20, 29.0, 161, 2.5, NULL, '1', 0, 2, 1, 0.22, 0, NULL, NULL),
+  (93, 32, 'BR', 10, 15, 12, 24, 84, 8, 12.0, 133, 1.6, NULL, '1', 0, 2, 1, 0.14, 0, NULL, NULL);
+
+-- stand 13B2: species
+INSERT INTO DREVINA (ID, VAZBA, DR_ZKR, ZAST, TLOUSTKA, VYSKA, BON_A, ZAS_TAB_HA, DR_ZAS_HA, DR_ZAS_CELK, POCET_KMENU, VYCETNI_ZAKLADNA, GEN_KLAS, PUVOD_DR, PROC_SOUS, DR_KVAL, BON_R, PLOCHA_DREVINY, STAV_ZPRAC, GEN_PUVOD, GEN_PUVOD_OBLAST) VALUES
+  (94, 33, 'BK', 60, 41, 31, 30, 594, 249, 463.0, 219, 15.5, NULL, '1', 0, 2, 2, 1.12, 0, NULL, NULL),
+  (95, 33, 'JD', 25, 41, 31, 30, 747, 131, 244.0, 117, 8.3, NULL, '1', 0, 2, 1, 0.47, 0, NULL, NULL),
+  (96, 33, 'SM', 10, 43, 33, 32, 850, 60, 112.0, 52, 4.1, NULL, '2', 2, 2, 2, 0.19, 0, NULL, NULL),
+  (97, 33, 'KL', 5, 41, 31, 30, 594, 21, 39.0, 18, 1.3, NULL, '1', 0, 2, 2, 0.09, 0, NULL, NULL),
+  (98, 34, 'BK', 50, 22, 17, 30, 189, 66, 35.0, 113, 8.1, NULL, '1', 0, 2, 1, 0.27, 0, NULL, NULL),
+  (99, 34, 'JD', 40, 22, 17, 30, 238, 67, 36.0, 103, 7.4, NULL, '1', 0, 2, 1, 0.21, 0, NULL, NULL),
+  (100, 34, 'KL', 10, 22, 17, 30, 189, 13, 7.0, 24, 1.7, NULL, '1', 0, 2, 1, 0.05, 0, NULL, NULL),
+  (101, 35, 'BK', 70, 2, 1, 30, 0, 0, 0.0, 364, 0.4, NULL, '2', 0, NULL, 1, 0.18, 0, NULL, NULL),
+  (102, 35, 'JD', 30, 2, 1, 30, 0, 0, 0.0, 156, 0.2, NULL, '2', 0, NULL, 1, 0.08, 0, NULL, NULL),
+  (103, 36, 'BK', 70, 37, 29, 30, 513, 287, 373.0, 233, 19.3, NULL, '1', 0, 2, 2, 0.91, 0, NULL, NULL),
+  (104, 36, 'JD', 20, 37, 29, 30, 645, 103, 134.0, 83, 6.9, NULL, '1', 0, 2, 1, 0.26, 0, NULL, NULL),
+  (105, 36, 'JL', 10, 35, 27, 28, 447, 36, 47.0, 35, 2.6, NULL, '1', 0, 2, 1, 0.13, 0, NULL, NULL);
+
+-- stand 11A2: damages
+INSERT INTO POSKOZ (Vazba, Druh_poskozeni, Stupen_poskozeni) VALUES
+  (12, 2, 30);
+
+-- stand 11B1: damages
+INSERT INTO POSKOZ (Vazba, Druh_poskozeni, Stupen_poskozeni) VALUES
+  (21, 9, 20),
+  (22, 1, 10);
+
+-- stand 12A1: damages
+INSERT INTO POSKOZ (Vazba, Druh_poskozeni, Stupen_poskozeni) VALUES
+  (43, 2, 20),
+  (43, 0, 0);
+
+-- stand 12A2: damages
+INSERT INTO POSKOZ (Vazba, Druh_poskozeni, Stupen_poskozeni) VALUES
+  (49, 7, 10);
+
+-- stand 13A1: damages
+INSERT INTO POSKOZ (Vazba, Druh_poskozeni, Stupen_poskozeni) VALUES
+  (69, 2, 40),
+  (69, 9, 20);
+
+-- stand 13B2: damages
+INSERT INTO POSKOZ (Vazba, Druh_poskozeni, Stupen_poskozeni) VALUES
+  (94, 5, 10);
