@@ -25,8 +25,7 @@ TempDir::TempDir() : path_(platform::MakeTempDirectory("tarnik-test-")) {
 TempDir::~TempDir() { platform::RemoveTree(path_); }
 
 ScopedProgramDir::ScopedProgramDir()
-    : previous_program_dir_(platform::ProgramDir()),
-      previous_working_dir_(platform::WorkingDir()) {
+    : previous_program_dir_(platform::ProgramDir()), previous_working_dir_(platform::WorkingDir()) {
   CopyTree(EnvOr("TARNIK_TEST_PROGDIR", TARNIK_DEFAULT_STAGE_DIR), dir_.path());
   platform::SetProgramDir(dir_.path());
   platform::SetWorkingDir(dir_.path());
@@ -55,9 +54,7 @@ std::string CopySample(const std::string& name, const TempDir& into) {
   return target;
 }
 
-std::string ReadFile(const std::string& path) {
-  return platform::ReadFileBytes(path).value_or("");
-}
+std::string ReadFile(const std::string& path) { return platform::ReadFileBytes(path).value_or(""); }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
   std::string dir = platform::DirectoryOf(path);
