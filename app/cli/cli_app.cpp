@@ -43,6 +43,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
       "tarnik: převod lesního hospodářského plánu (LHP) do XML podle standardu ISLH a zpět.",
       "tarnik"};
   app.require_subcommand(0, 1);
+  app.option_defaults()->group("Volby");
   app.set_help_flag("-h,--help", "Vypíše tuto nápovědu");
   auto fmt_ = app.get_formatter();
   fmt_->label("Usage", "Použití");
@@ -71,6 +72,12 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
 
   std::vector<Command> commands;
   RegisterCommands(app, commands);
+  for (Command& c : commands) {
+    if (c.sub) {
+      c.sub->group("Příkazy");
+      c.sub->set_help_flag("-h,--help", "Vypíše nápovědu k příkazu");
+    }
+  }
 
   try {
     app.parse(argc, argv);
