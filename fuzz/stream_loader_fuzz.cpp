@@ -3,15 +3,27 @@
 #include <cstdint>
 #include <string_view>
 
-#include "framework/stream/value_io.h"
+#include "framework/stream/klv_parser.h"
+
+namespace {
+
+class NullSink : public tarnik::framework::stream::KlvSink {
+ public:
+  void ClassDefinition(const tarnik::framework::stream::KlvClassDef&) override {}
+  void BeginElement(int32_t, int32_t) override {}
+  void Property(int32_t, int32_t, const tarnik::framework::stream::KlvValue&) override {}
+  void Children(int32_t, const std::vector<int32_t>&) override {}
+};
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  using tarnik::framework::stream::StreamFormatError;
-  using tarnik::framework::stream::ValueReader;
-  ValueReader reader(std::string_view(reinterpret_cast<const char*>(data), size));
+  NullSink sink;
+  tarnik::framework::stream::KlvParser parser(
+      std::string_view(reinterpret_cast<const char*>(data), size), &sink);
   try {
-    while (!reader.AtEnd()) reader.SkipValue();
-  } catch (const StreamFormatError&) {
+    parser.Parse();
+  } catch (const tarnik::framework::stream::StreamFormatError&) {
   }
   return 0;
 }
