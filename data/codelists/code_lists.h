@@ -1,0 +1,48 @@
+// The lookups that model properties make on the code lists, by list name: descriptions,
+// membership, counts, the office of a cadastral area, the per-stand categories, the growth-table
+// values and the cadastral-area names. Owns its CodeListTables (lazily opened lists, bindings of
+// the plan container); the code-list container element of the unit holds one. Never throws.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "data/codelists/code_list_tables.h"
+#include "data/codelists/growth_table.h"
+#include "data/codelists/stand_categories.h"
+
+namespace tarnik::plan {
+
+class CodeLists {
+ public:
+  CodeLists();
+  ~CodeLists();
+
+  CodeListTables& tables() { return tables_; }
+
+  // Description of a code in a list ("*zz1*", "*zz2*", "*zz3*" markers as CodeDescription).
+  std::string Description(const std::string& list, const std::string& code,
+                          const std::string& description_column = "POPIS",
+                          const std::string& key_column = "KOD", bool exact = false);
+  bool Contains(const std::string& list, const std::string& code, bool if_empty,
+                const std::string& key_column = "KOD", bool exact = false);
+  int CountExact(const std::string& list, const std::string& column, const std::string& text);
+
+  // 200000 + ORP of the cadastral area's municipality (lists tb_KU6b and tbObce6), 0 for none.
+  int64_t OfficeOfCadastralArea(int64_t cadastral_code);
+  // The stand's rows of the per-stand category table (list Tb_PorKtg1, bound by the container).
+  StandCategoryRows StandCategories(const std::string& odd, const std::string& dil,
+                                    const std::string& por);
+  // Growth-table values (list Tb_RustTab).
+  GrowthValues Growth(const std::string& species, int vek, int obmyti, int bon_a, bool under_bark);
+  // The name of a cadastral area from the program's KatasCel, "Není v seznamu." when missing.
+  std::string CadastreName(int64_t code);
+
+ private:
+  CodeListTables tables_;
+  std::unique_ptr<engine::Table> katas_cel_;
+  bool katas_cel_attempted_ = false;
+};
+
+}  // namespace tarnik::plan
