@@ -1,0 +1,110 @@
+// One database directory: its tables live in the SQLite file "tables.sqlite" inside it
+// (a Paradox table X.DB is table X). Database is a cheap shared handle: copies refer to the same
+// connection, which closes when the last copy (or Table/Query opened on it) goes away. Table
+// names are matched case-insensitively. Every failure throws EngineError.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/engine/field_type.h"
+#include "data/engine/value.h"
+
+struct sqlite3;
+
+namespace tarnik::engine {
+
+inline constexpr const char* kDatabaseFileName = "tables.sqlite";
+
+enum class OpenMode { kReadWrite, kReadOnly };
+
+struct ColumnInfo {
+  std::string name;
+  std::string declared;  // the declared type as stored
+  FieldSpec spec;
+  bool not_null = false;
+  int primary_key_position = 0;  // 1-based position in the primary key, 0 when not a key field
+};
+
+struct FieldDef {
+  std::string name;
+  FieldSpec spec;
+  bool required = false;
+};
+
+struct IndexDef {
+  std::string name;  // the index name without the "<table>_" prefix used in SQLite
+  std::vector<std::string> columns;
+};
+
+struct TableDefinition {
+  std::string name;
+  std::vector<FieldDef> fields;
+  std::vector<std::string> primary_key;  // may be empty (no primary index)
+  std::vector<IndexDef> indexes;
+};
+
+class Database {
+ public:
+  // Opens the directory's tables.sqlite. Read-write opening creates the file when missing;
+  // read-only opening of a directory without it fails. `alias` is a label for messages.
+  static Database Open(const std::string& directory, OpenMode mode = OpenMode::kReadWrite,
+                       const std::string& alias = "");
+
+  const std::string& directory() const;
+  const std::string& alias() const;
+  std::string file_path() const;
+  bool read_only() const;
+
+  // The table's name as stored, looked up case-insensitively; nullopt when there is none.
+  std::optional<std::string> FindTable(const std::string& name) const;
+  bool TableExists(const std::string& name) const { return FindTable(name).has_value(); }
+  std::vector<std::string> TableNames() const;
+  // Columns in table order; throws when the table does not exist.
+  std::vector<ColumnInfo> Columns(const std::string& table) const;
+  std::optional<ColumnInfo> FindColumn(const std::string& table, const std::string& column) const;
+  std::vector<std::string> PrimaryKey(const std::string& table) const;
+  std::vector<IndexDef> Indexes(const std::string& table) const;
+
+  void CreateTable(const TableDefinition& definition);
+  void AddColumn(const std::string& table, const FieldDef& field);
+  void DropTable(const std::string& table);
+
+  // Runs one statement with bound parameters; answers the changed row count.
+  int64_t Execute(const std::string& sql, const std::vector<Value>& params = {});
+
+  void StartTransaction();
+  void Commit();
+  void Rollback();
+  bool InTransaction() const;
+
+  sqlite3* handle() const;
+  // Identity of the connection: two handles are the same database when equal.
+  const void* identity() const { return state_.get(); }
+
+  struct State;
+
+ private:
+  explicit Database(std::shared_ptr<State> state) : state_(std::move(state)) {}
+  std::shared_ptr<State> state_;
+};
+
+// Rolls back unless committed: `Transaction t(db); ...; t.Commit();`. Does nothing when a
+// transaction was already running on entry (the outer owner decides).
+class Transaction {
+ public:
+  explicit Transaction(Database& db);
+  ~Transaction();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+  void Commit();
+
+ private:
+  Database& db_;
+  bool owner_ = false;
+  bool done_ = false;
+};
+
+}  // namespace tarnik::engine

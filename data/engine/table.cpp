@@ -1,0 +1,532 @@
+#include "data/engine/table.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+#include <fmt/format.h>
+
+#include "data/engine/engine_error.h"
+#include "data/engine/field_value.h"
+#include "data/engine/sqlite_util.h"
+#include "platform/fs.h"
+#include "platform/text.h"
+
+namespace tarnik::engine {
+
+std::vector<std::string> SplitFieldNames(const std::string& names) {
+  std::vector<std::string> out;
+  for (auto& part : platform::Split(names, ';')) {
+    std::string t = platform::Trim(part);
+    if (!t.empty()) out.push_back(t);
+  }
+  return out;
+}
+
+Table::Table(Database db, const std::string& name) : db_(std::move(db)) {
+  auto actual = db_.FindTable(name);
+  if (!actual)
+    throw EngineError(
+        fmt::format("Tabulka \"{}\" v adresáři \"{}\" neexistuje.", name, db_.directory()));
+  name_ = *actual;
+  LoadColumns();
+  SetIndexName("");
+}
+
+std::unique_ptr<Table> Table::OpenPath(const std::string& path, OpenMode mode) {
+  std::string p = platform::NormalizePath(path);
+  std::string dir = platform::DirectoryOf(p);
+  std::string file = platform::FileNameOf(p);
+  if (platform::EndsWithNoCase(file, ".db")) file = file.substr(0, file.size() - 3);
+  if (dir.empty() && p.find('/') == std::string::npos) dir = ".";
+  if (dir.empty()) dir = "/";
+  return std::make_unique<Table>(Database::Open(dir, mode), file);
+}
+
+Table::~Table() {
+  ClearMaster();
+  for (Table* d : details_) d->master_ = nullptr;
+}
+
+void Table::LoadColumns() {
+  columns_ = db_.Columns(name_);
+  id_column_ = FieldIndex("ID");
+}
+
+std::vector<std::string> Table::FieldNames() const {
+  std::vector<std::string> out;
+  for (auto& c : columns_) out.push_back(c.name);
+  return out;
+}
+
+int Table::FieldIndex(const std::string& name) const {
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    if (platform::SameTextCz(columns_[i].name, name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const ColumnInfo* Table::FindField(const std::string& name) const {
+  int i = FieldIndex(name);
+  return i < 0 ? nullptr : &columns_[i];
+}
+
+const ColumnInfo& Table::FieldByName(const std::string& name) const {
+  int i = FieldIndex(name);
+  if (i < 0) throw EngineError(fmt::format("Tabulka \"{}\" nemá položku \"{}\".", name_, name));
+  return columns_[i];
+}
+
+void Table::SetIndexName(const std::string& index) {
+  std::vector<std::string> fields;
+  if (index.empty() || platform::SameTextCz(index, "PRIMARY")) {
+    fields = db_.PrimaryKey(name_);
+  } else {
+    bool found = false;
+    for (auto& def : db_.Indexes(name_)) {
+      if (platform::SameTextCz(def.name, index)) {
+        fields = def.columns;
+        found = true;
+        break;
+      }
+    }
+    if (!found) throw EngineError(fmt::format("Tabulka \"{}\" nemá index \"{}\".", name_, index));
+  }
+  SetIndexFieldNames(platform::Join(fields, ";"));
+}
+
+void Table::SetIndexFieldNames(const std::string& names) {
+  CheckBrowseMode();
+  std::vector<std::string> fields = SplitFieldNames(names);
+  std::vector<int> cols;
+  for (auto& f : fields) {
+    int i = FieldIndex(f);
+    if (i < 0) throw EngineError(fmt::format("Tabulka \"{}\" nemá položku \"{}\".", name_, f));
+    cols.push_back(i);
+  }
+  index_fields_ = fields;
+  index_columns_ = cols;
+  range_.reset();
+  std::optional<int64_t> keep;
+  if (!rows_.empty() && !eof_) keep = rows_[pos_].rowid;
+  Reload(keep);
+}
+
+std::optional<Value> Table::MasterValue() const {
+  if (!master_) return std::nullopt;
+  if (master_->IsEmpty()) return Value();
+  return master_->GetValue(master_field_);
+}
+
+void Table::Reload(std::optional<int64_t> keep_rowid) {
+  std::string sql = "SELECT rowid";
+  for (int c : index_columns_) sql += ", " + QuoteIdentifier(columns_[c].name);
+  bool id_tiebreak = id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(),
+                                                  id_column_) == index_columns_.end();
+  if (id_tiebreak) sql += ", " + QuoteIdentifier(columns_[id_column_].name);
+  sql += " FROM " + QuoteIdentifier(name_);
+  std::vector<Value> params;
+  bool no_rows = false;
+  if (master_) {
+    auto mv = MasterValue();
+    if (!mv || mv->is_null()) {
+      no_rows = true;
+    } else {
+      sql += " WHERE " + QuoteIdentifier(detail_field_) + " = ?";
+      params.push_back(*mv);
+    }
+  }
+  rows_.clear();
+  if (!no_rows) {
+    Statement st(db_.handle(), sql);
+    st.BindAll(params);
+    size_t width = index_columns_.size() + (id_tiebreak ? 1 : 0);
+    while (st.Step()) {
+      Row r;
+      r.rowid = st.Column(0).integer();
+      r.key.reserve(width);
+      for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
+      rows_.push_back(std::move(r));
+    }
+  }
+  std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
+    for (size_t i = 0; i < a.key.size(); ++i) {
+      int c = CompareValues(a.key[i], b.key[i]);
+      if (c != 0) return c < 0;
+    }
+    return a.rowid < b.rowid;
+  });
+  if (range_) {
+    std::vector<Row> kept;
+    for (auto& r : rows_) {
+      if (ComparePrefix(r, range_->low) >= 0 && ComparePrefix(r, range_->high) <= 0)
+        kept.push_back(std::move(r));
+    }
+    rows_ = std::move(kept);
+  }
+  pos_ = 0;
+  bof_ = true;
+  eof_ = rows_.empty();
+  if (keep_rowid) {
+    for (size_t i = 0; i < rows_.size(); ++i) {
+      if (rows_[i].rowid == *keep_rowid) {
+        pos_ = i;
+        bof_ = i == 0;
+        break;
+      }
+    }
+  }
+  PositionChanged();
+}
+
+void Table::Refresh() {
+  CheckBrowseMode();
+  std::optional<int64_t> keep;
+  if (!rows_.empty()) keep = rows_[pos_].rowid;
+  size_t old_pos = pos_;
+  Reload(keep);
+  if (keep && !rows_.empty() && rows_[pos_].rowid != *keep && old_pos < rows_.size()) {
+    pos_ = old_pos;
+    bof_ = pos_ == 0;
+    PositionChanged();
+  }
+}
+
+void Table::LoadCurrent() {
+  current_.clear();
+  current_loaded_ = false;
+  if (rows_.empty()) return;
+  Statement st(db_.handle(), "SELECT * FROM " + QuoteIdentifier(name_) + " WHERE rowid = ?");
+  st.Bind(1, Value(rows_[pos_].rowid));
+  if (!st.Step())
+    throw EngineError(fmt::format("Záznam tabulky \"{}\" byl mezitím smazán.", name_));
+  current_.reserve(columns_.size());
+  for (size_t i = 0; i < columns_.size(); ++i) current_.push_back(st.Column(static_cast<int>(i)));
+  current_loaded_ = true;
+}
+
+void Table::PositionChanged() {
+  LoadCurrent();
+  // Details follow even when the same row id comes back, because its values may have changed.
+  for (Table* d : details_) d->MasterMoved();
+}
+
+void Table::MasterMoved() {
+  CheckBrowseMode();
+  Reload(std::nullopt);
+}
+
+void Table::First() {
+  CheckBrowseMode();
+  pos_ = 0;
+  bof_ = true;
+  eof_ = rows_.empty();
+  PositionChanged();
+}
+
+void Table::Last() {
+  CheckBrowseMode();
+  pos_ = rows_.empty() ? 0 : rows_.size() - 1;
+  bof_ = rows_.empty();
+  eof_ = rows_.empty();
+  PositionChanged();
+}
+
+void Table::Next() {
+  CheckBrowseMode();
+  if (pos_ + 1 < rows_.size()) {
+    ++pos_;
+    bof_ = false;
+    eof_ = false;
+    PositionChanged();
+  } else {
+    eof_ = true;
+  }
+}
+
+void Table::Prior() {
+  CheckBrowseMode();
+  if (pos_ > 0 && !rows_.empty()) {
+    --pos_;
+    eof_ = false;
+    bof_ = false;
+    PositionChanged();
+  } else {
+    bof_ = true;
+  }
+}
+
+void Table::GoTo(int64_t recno) {
+  CheckBrowseMode();
+  if (recno < 1 || recno > RecordCount())
+    throw EngineError(fmt::format("Tabulka \"{}\" nemá záznam číslo {}.", name_, recno));
+  pos_ = static_cast<size_t>(recno - 1);
+  bof_ = pos_ == 0;
+  eof_ = false;
+  PositionChanged();
+}
+
+std::vector<Value> Table::ConvertKey(const std::vector<Value>& key) const {
+  if (key.size() > index_columns_.size())
+    throw EngineError(
+        fmt::format("Klíč má víc hodnot, než kolik položek má index tabulky \"{}\".", name_));
+  std::vector<Value> out;
+  for (size_t i = 0; i < key.size(); ++i)
+    out.push_back(ValueForField(columns_[index_columns_[i]], key[i]));
+  return out;
+}
+
+int Table::ComparePrefix(const Row& row, const std::vector<Value>& key) const {
+  for (size_t i = 0; i < key.size() && i < row.key.size(); ++i) {
+    int c = CompareValues(row.key[i], key[i]);
+    if (c != 0) return c;
+  }
+  return 0;
+}
+
+bool Table::FindKey(const std::vector<Value>& key) {
+  CheckBrowseMode();
+  auto k = ConvertKey(key);
+  auto it = std::lower_bound(rows_.begin(), rows_.end(), k, [this](const Row& r, const auto& kk) {
+    return ComparePrefix(r, kk) < 0;
+  });
+  if (it == rows_.end() || ComparePrefix(*it, k) != 0) return false;
+  pos_ = static_cast<size_t>(it - rows_.begin());
+  bof_ = pos_ == 0;
+  eof_ = false;
+  PositionChanged();
+  return true;
+}
+
+void Table::FindNearest(const std::vector<Value>& key) {
+  CheckBrowseMode();
+  auto k = ConvertKey(key);
+  auto it = std::lower_bound(rows_.begin(), rows_.end(), k, [this](const Row& r, const auto& kk) {
+    return ComparePrefix(r, kk) < 0;
+  });
+  if (rows_.empty()) return;
+  pos_ = it == rows_.end() ? rows_.size() - 1 : static_cast<size_t>(it - rows_.begin());
+  bof_ = pos_ == 0;
+  eof_ = false;
+  PositionChanged();
+}
+
+void Table::SetRange(const std::vector<Value>& low, const std::vector<Value>& high) {
+  CheckBrowseMode();
+  range_ = Range{ConvertKey(low), ConvertKey(high)};
+  Reload(std::nullopt);
+}
+
+void Table::CancelRange() {
+  CheckBrowseMode();
+  range_.reset();
+  Reload(std::nullopt);
+}
+
+void Table::SetMaster(Table* master, const std::string& detail_field,
+                      const std::string& master_field) {
+  if (master == this) throw EngineError("Tabulka nemůže být sama sobě nadřízená.");
+  FieldByName(detail_field);
+  master->FieldByName(master_field);
+  ClearMaster();
+  master_ = master;
+  detail_field_ = FieldByName(detail_field).name;
+  master_field_ = master_field;
+  master->details_.push_back(this);
+  Reload(std::nullopt);
+}
+
+void Table::ClearMaster() {
+  if (!master_) return;
+  auto& d = master_->details_;
+  d.erase(std::remove(d.begin(), d.end(), this), d.end());
+  master_ = nullptr;
+}
+
+void Table::RequireWritable() const {
+  if (db_.read_only())
+    throw EngineError(fmt::format("Tabulka \"{}\" je otevřena jen pro čtení.", name_));
+}
+
+void Table::CheckBrowseMode() {
+  if (state_ == TableState::kBrowse) return;
+  if (modified()) {
+    Post();
+  } else {
+    Cancel();
+  }
+}
+
+bool Table::modified() const {
+  return state_ != TableState::kBrowse &&
+         std::find(changed_.begin(), changed_.end(), true) != changed_.end();
+}
+
+void Table::Append() {
+  RequireWritable();
+  CheckBrowseMode();
+  buffer_.assign(columns_.size(), Value());
+  changed_.assign(columns_.size(), false);
+  state_ = TableState::kInsert;
+  if (master_) {
+    auto mv = MasterValue();
+    if (mv && !mv->is_null()) {
+      int i = FieldIndex(detail_field_);
+      buffer_[i] = ValueForField(columns_[i], *mv);
+      changed_[i] = true;
+    }
+  }
+}
+
+void Table::Edit() {
+  RequireWritable();
+  if (state_ != TableState::kBrowse) return;
+  if (rows_.empty() || !current_loaded_)
+    throw EngineError(fmt::format("Tabulka \"{}\" nemá žádný záznam k opravě.", name_));
+  buffer_ = current_;
+  changed_.assign(columns_.size(), false);
+  state_ = TableState::kEdit;
+}
+
+void Table::Cancel() {
+  state_ = TableState::kBrowse;
+  buffer_.clear();
+  changed_.clear();
+}
+
+void Table::Post() {
+  if (state_ == TableState::kBrowse) return;
+  RequireWritable();
+  // Autoincrement fields left blank take the next number.
+  if (state_ == TableState::kInsert) {
+    for (size_t i = 0; i < columns_.size(); ++i) {
+      if (columns_[i].spec.type == FieldType::kAutoInc && buffer_[i].is_null()) {
+        Statement st(db_.handle(), "SELECT COALESCE(MAX(" + QuoteIdentifier(columns_[i].name) +
+                                       "), 0) + 1 FROM " + QuoteIdentifier(name_));
+        st.Step();
+        buffer_[i] = st.Column(0);
+        changed_[i] = true;
+      }
+    }
+  }
+  std::vector<Value> params;
+  std::string sql;
+  if (state_ == TableState::kInsert) {
+    std::string cols, marks;
+    for (size_t i = 0; i < columns_.size(); ++i) {
+      if (!changed_[i]) continue;
+      if (!cols.empty()) {
+        cols += ", ";
+        marks += ", ";
+      }
+      cols += QuoteIdentifier(columns_[i].name);
+      marks += "?";
+      params.push_back(buffer_[i]);
+    }
+    sql = cols.empty()
+              ? "INSERT INTO " + QuoteIdentifier(name_) + " DEFAULT VALUES"
+              : "INSERT INTO " + QuoteIdentifier(name_) + " (" + cols + ") VALUES (" + marks + ")";
+  } else {
+    std::string sets;
+    for (size_t i = 0; i < columns_.size(); ++i) {
+      if (!changed_[i]) continue;
+      if (!sets.empty()) sets += ", ";
+      sets += QuoteIdentifier(columns_[i].name) + " = ?";
+      params.push_back(buffer_[i]);
+    }
+    if (sets.empty()) {
+      Cancel();
+      return;
+    }
+    sql = "UPDATE " + QuoteIdentifier(name_) + " SET " + sets + " WHERE rowid = ?";
+    params.push_back(Value(rows_[pos_].rowid));
+  }
+  int64_t rowid;
+  try {
+    Statement st(db_.handle(), sql);
+    st.BindAll(params);
+    st.Step();
+    rowid =
+        state_ == TableState::kInsert ? sqlite3_last_insert_rowid(db_.handle()) : rows_[pos_].rowid;
+  } catch (const EngineError& e) {
+    int code = sqlite3_extended_errcode(db_.handle());
+    if (code == SQLITE_CONSTRAINT_PRIMARYKEY || code == SQLITE_CONSTRAINT_UNIQUE)
+      throw EngineError(fmt::format("Klíč v tabulce \"{}\" již existuje.", name_));
+    throw;
+  }
+  Cancel();
+  Reload(rowid);
+  // A row outside the range or master link is not shown; the cursor stays at the start then.
+}
+
+void Table::Delete() {
+  RequireWritable();
+  if (state_ == TableState::kInsert) {
+    Cancel();
+    return;
+  }
+  Cancel();
+  if (rows_.empty())
+    throw EngineError(fmt::format("Tabulka \"{}\" nemá žádný záznam ke smazání.", name_));
+  size_t old = pos_;
+  db_.Execute("DELETE FROM " + QuoteIdentifier(name_) + " WHERE rowid = ?",
+              {Value(rows_[pos_].rowid)});
+  Reload(std::nullopt);
+  if (!rows_.empty()) {
+    pos_ = std::min(old, rows_.size() - 1);
+    bof_ = pos_ == 0;
+    eof_ = false;
+    PositionChanged();
+  }
+}
+
+void Table::Flush() { CheckBrowseMode(); }
+
+const std::vector<Value>& Table::CurrentValues() const {
+  if (state_ != TableState::kBrowse) return buffer_;
+  if (!current_loaded_)
+    throw EngineError(fmt::format("Tabulka \"{}\" nemá aktuální záznam.", name_));
+  return current_;
+}
+
+Value Table::GetValue(const std::string& field) const {
+  int i = FieldIndex(field);
+  if (i < 0) throw EngineError(fmt::format("Tabulka \"{}\" nemá položku \"{}\".", name_, field));
+  return CurrentValues()[i];
+}
+
+bool Table::IsNull(const std::string& field) const {
+  Value v = GetValue(field);
+  return v.is_null() || (v.is_text() && v.text().empty());
+}
+
+std::string Table::AsString(const std::string& field) const {
+  return ValueAsString(FieldByName(field), GetValue(field));
+}
+int64_t Table::AsInteger(const std::string& field) const {
+  return ValueAsInteger(FieldByName(field), GetValue(field));
+}
+double Table::AsFloat(const std::string& field) const {
+  return ValueAsFloat(FieldByName(field), GetValue(field));
+}
+bool Table::AsBoolean(const std::string& field) const {
+  return ValueAsBoolean(FieldByName(field), GetValue(field));
+}
+std::optional<platform::Date> Table::AsDate(const std::string& field) const {
+  return ValueAsDate(GetValue(field));
+}
+
+void Table::SetValue(const std::string& field, const Value& value) {
+  if (state_ == TableState::kBrowse)
+    throw EngineError(fmt::format("Tabulka \"{}\" není v režimu opravy ani přidávání.", name_));
+  int i = FieldIndex(field);
+  if (i < 0) throw EngineError(fmt::format("Tabulka \"{}\" nemá položku \"{}\".", name_, field));
+  buffer_[i] = ValueForField(columns_[i], value);
+  changed_[i] = true;
+}
+
+void Table::SetDate(const std::string& field, const platform::Date& date) {
+  SetValue(field, Value(IsoDate(date)));
+}
+
+}  // namespace tarnik::engine

@@ -1,0 +1,174 @@
+// A table cursor as the plan readers and writers use it: rows of one table (optionally limited by
+// a master row and an index range) in the order of the current index, a current record, fields by
+// name, and a one-record edit buffer. The row set is read when the table opens, when the index,
+// range or master row changes, after every post or delete and on Refresh(); changes made through
+// other objects become visible after Refresh(). A Table keeps its Database alive; a detail
+// table refers to its master, which must outlive the link (either side's destructor unlinks).
+// Every failure throws EngineError; absent fields are answered by FindField() == nullptr.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "data/engine/database.h"
+#include "data/engine/value.h"
+#include "platform/numtext.h"
+
+namespace tarnik::engine {
+
+enum class TableState { kBrowse, kEdit, kInsert };
+
+// "A;B;C" -> {"A","B","C"} (blanks around the names dropped).
+std::vector<std::string> SplitFieldNames(const std::string& names);
+
+class Table {
+ public:
+  // Opens table `name` of the database; throws when it does not exist.
+  Table(Database db, const std::string& name);
+  // Opens a table by path: "<dir>/PS.DB" or "<dir>/PS" (the directory's tables.sqlite).
+  static std::unique_ptr<Table> OpenPath(const std::string& path,
+                                         OpenMode mode = OpenMode::kReadWrite);
+  ~Table();
+  Table(const Table&) = delete;
+  Table& operator=(const Table&) = delete;
+
+  const std::string& name() const { return name_; }
+  Database& database() { return db_; }
+
+  // Fields.
+  const std::vector<ColumnInfo>& fields() const { return columns_; }
+  std::vector<std::string> FieldNames() const;
+  const ColumnInfo* FindField(const std::string& name) const;  // nullptr when absent
+  bool HasField(const std::string& name) const { return FindField(name) != nullptr; }
+  const ColumnInfo& FieldByName(const std::string& name) const;  // throws when absent
+  FieldType FieldTypeOf(const std::string& name) const { return FieldByName(name).spec.type; }
+  int FieldSize(const std::string& name) const { return FieldByName(name).spec.size; }
+
+  // Index: the primary index ("" or "PRIMARY"), a named secondary index, or any list of fields
+  // ("Vazba;N_Druh_vykonu;ID"). Rows tie-break by ID (when the table has one), then by row order.
+  void SetIndexName(const std::string& index);
+  void SetIndexFieldNames(const std::string& fields);
+  const std::vector<std::string>& index_fields() const { return index_fields_; }
+
+  // Navigation. RecNo is 1-based (0 on an empty row set); GoTo takes the same numbers.
+  void First();
+  void Last();
+  void Next();
+  void Prior();
+  bool Eof() const { return eof_; }
+  bool Bof() const { return bof_; }
+  bool IsEmpty() const { return rows_.empty(); }
+  int64_t RecordCount() const { return static_cast<int64_t>(rows_.size()); }
+  int64_t RecNo() const { return rows_.empty() ? 0 : static_cast<int64_t>(pos_) + 1; }
+  void GoTo(int64_t recno);
+
+  // Keyed search on the leading fields of the current index. FindKey moves to the first row
+  // whose leading fields equal the key and answers true, or stays and answers false;
+  // FindNearest moves to the first row at or after the key (the last row when none is).
+  bool FindKey(const std::vector<Value>& key);
+  void FindNearest(const std::vector<Value>& key);
+
+  // Range on the leading fields of the current index, both ends inclusive; the ends may name
+  // different numbers of fields. Moves to the first row.
+  void SetRange(const std::vector<Value>& low, const std::vector<Value>& high);
+  void CancelRange();
+  bool HasRange() const { return range_.has_value(); }
+
+  // Master-detail: only rows whose `detail_field` equals the master's current `master_field`
+  // are shown; the detail returns to its first row whenever the master's current row changes
+  // (posting a pending edit first). An empty master shows no detail rows. New rows get the
+  // link value.
+  void SetMaster(Table* master, const std::string& detail_field,
+                 const std::string& master_field = "ID");
+  void ClearMaster();
+  Table* master() const { return master_; }
+
+  // Editing. Append starts a new blank record, Edit edits the current one; Set* write into the
+  // edit buffer; Post stores it (texts cut to the declared width, counted in characters) and
+  // makes the stored row current; Cancel drops it. Delete removes the current row and moves to
+  // the row that followed it. Writes are durable when Post/Delete return (outside a
+  // transaction), so Flush only posts a pending edit.
+  void Append();
+  void Edit();
+  void Post();
+  void Cancel();
+  void Delete();
+  void Flush();
+  TableState state() const { return state_; }
+  bool modified() const;
+
+  // Re-reads the row set and stays on the same row when it still exists.
+  void Refresh();
+
+  // Field values of the current record (or the edit buffer). Reading a blank field answers the
+  // empty text, 0, 0.0 or false; reading past the end throws.
+  Value GetValue(const std::string& field) const;
+  bool IsNull(const std::string& field) const;
+  std::string AsString(const std::string& field) const;
+  int64_t AsInteger(const std::string& field) const;
+  double AsFloat(const std::string& field) const;
+  bool AsBoolean(const std::string& field) const;
+  std::optional<platform::Date> AsDate(const std::string& field) const;
+
+  // Writes convert the value to the field's type: numbers from texts ("," or "."), texts from
+  // numbers, dates from "d.m.yyyy" or "yyyy-mm-dd"; the empty text is blank (null).
+  void SetValue(const std::string& field, const Value& value);
+  void SetString(const std::string& field, const std::string& value) { SetValue(field, value); }
+  void SetInteger(const std::string& field, int64_t value) { SetValue(field, Value(value)); }
+  void SetFloat(const std::string& field, double value) { SetValue(field, Value(value)); }
+  void SetBoolean(const std::string& field, bool value) { SetValue(field, Value(value)); }
+  void SetDate(const std::string& field, const platform::Date& date);
+  void SetNull(const std::string& field) { SetValue(field, Value()); }
+
+ private:
+  struct Row {
+    int64_t rowid;
+    std::vector<Value> key;  // the index fields, then ID when it breaks ties
+  };
+
+  int FieldIndex(const std::string& name) const;  // -1 when absent
+  void LoadColumns();
+  void Reload(std::optional<int64_t> keep_rowid);
+  void LoadCurrent();
+  void PositionChanged();
+  void MasterMoved();
+  void CheckBrowseMode();
+  void RequireWritable() const;
+  std::vector<Value> ConvertKey(const std::vector<Value>& key) const;
+  int ComparePrefix(const Row& row, const std::vector<Value>& key) const;
+  const std::vector<Value>& CurrentValues() const;
+  std::optional<Value> MasterValue() const;
+
+  Database db_;
+  std::string name_;
+  std::vector<ColumnInfo> columns_;
+  std::vector<std::string> index_fields_;
+  std::vector<int> index_columns_;  // column positions of index_fields_
+  int id_column_ = -1;
+  std::vector<Row> rows_;
+  size_t pos_ = 0;
+  bool eof_ = true;
+  bool bof_ = true;
+  std::vector<Value> current_;
+  bool current_loaded_ = false;
+
+  struct Range {
+    std::vector<Value> low, high;
+  };
+  std::optional<Range> range_;
+
+  Table* master_ = nullptr;
+  std::string detail_field_;
+  std::string master_field_;
+  std::vector<Table*> details_;
+  std::optional<int64_t> master_rowid_seen_;
+
+  TableState state_ = TableState::kBrowse;
+  std::vector<Value> buffer_;
+  std::vector<bool> changed_;
+};
+
+}  // namespace tarnik::engine

@@ -1,0 +1,235 @@
+#include "data/engine/table.h"
+
+#include <gtest/gtest.h>
+
+#include "data/engine/engine_error.h"
+#include "data/engine/tests/engine_test_util.h"
+#include "platform/encoding.h"
+
+namespace tarnik::engine {
+namespace {
+
+class TableTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = tmp_.File("plan");
+    test::RunSql(dir_, test::Fixture("plan_small.sql"));
+    db_ = std::make_unique<Database>(Database::Open(dir_));
+  }
+  std::vector<std::string> Column(Table& t, const std::string& field) {
+    std::vector<std::string> out;
+    for (t.First(); !t.Eof(); t.Next()) out.push_back(t.AsString(field));
+    return out;
+  }
+  testing::TempDir tmp_;
+  std::string dir_;
+  std::unique_ptr<Database> db_;
+};
+
+TEST_F(TableTest, CzechIndexOrderPutsChAfterHAndAccentsAfterBase) {
+  Table t(*db_, "jmena");
+  t.SetIndexName("NAZEV");
+  EXPECT_EQ(Column(t, "NAZEV"),
+            (std::vector<std::string>{"", "a", "á", "b", "c", "C", "č", "d", "h", "ch", "i"}));
+  // Equal texts ("c" and "C") keep ID order.
+  t.FindKey({Value("c")});
+  EXPECT_EQ(t.AsInteger("ID"), 4);
+  t.Next();
+  EXPECT_EQ(t.AsInteger("ID"), 10);
+}
+
+TEST_F(TableTest, PrimaryIndexOrdersNumbersAndNavigates) {
+  Table t(*db_, "ODDELENI");
+  EXPECT_EQ(Column(t, "ODD"), (std::vector<std::string>{"7", "12"}));
+  EXPECT_EQ(t.RecordCount(), 2);
+  t.First();
+  EXPECT_TRUE(t.Bof());
+  EXPECT_EQ(t.RecNo(), 1);
+  t.Next();
+  EXPECT_EQ(t.RecNo(), 2);
+  EXPECT_FALSE(t.Eof());
+  t.Next();
+  EXPECT_TRUE(t.Eof());
+  EXPECT_EQ(t.AsInteger("ODD"), 12);  // stays on the last row
+  t.GoTo(1);
+  EXPECT_EQ(t.AsInteger("ID"), 1);
+  EXPECT_THROW(t.GoTo(3), EngineError);
+}
+
+TEST_F(TableTest, FieldsByNameAbsentAnsweredAsAbsent) {
+  Table t(*db_, "JMENA");
+  EXPECT_EQ(t.FindField("NEEXISTUJE"), nullptr);
+  ASSERT_NE(t.FindField("nazev"), nullptr);
+  EXPECT_EQ(t.FieldTypeOf("NAZEV"), FieldType::kAlpha);
+  EXPECT_EQ(t.FieldSize("NAZEV"), 70);
+  EXPECT_EQ(t.FieldTypeOf("DATUM"), FieldType::kDate);
+  EXPECT_THROW(t.GetValue("NEEXISTUJE"), EngineError);
+  t.GoTo(9);  // ID 9 has a null name
+  EXPECT_TRUE(t.IsNull("NAZEV"));
+  EXPECT_EQ(t.AsString("NAZEV"), "");
+  EXPECT_EQ(t.AsInteger("POZN"), 0);
+}
+
+TEST_F(TableTest, KeyedSearchExactAndNearest) {
+  Table t(*db_, "JMENA");
+  t.SetIndexName("NAZEV");
+  EXPECT_TRUE(t.FindKey({Value("CH")}));
+  EXPECT_EQ(t.AsInteger("ID"), 2);
+  t.First();
+  EXPECT_FALSE(t.FindKey({Value("e")}));
+  EXPECT_EQ(t.RecNo(), 1);  // stays
+  t.FindNearest({Value("e")});
+  EXPECT_EQ(t.AsString("NAZEV"), "h");
+  t.FindNearest({Value("ž")});
+  EXPECT_EQ(t.AsString("NAZEV"), "i");  // past every key: the last row
+  t.SetIndexName("");
+  EXPECT_TRUE(t.FindKey({Value("5")}));  // key text converted to the field's type
+  EXPECT_EQ(t.AsString("NAZEV"), "h");
+  EXPECT_THROW(t.SetIndexName("NEMA"), EngineError);
+}
+
+TEST_F(TableTest, RangeOnCompositeIndexYieldsOneLayersKind) {
+  Table t(*db_, "NAVRH");
+  t.SetIndexFieldNames("Vazba;N_Druh_vykonu;ID");
+  t.SetRange({Value(100), Value(10), Value(0)}, {Value(100), Value(10), Value(900000)});
+  EXPECT_EQ(Column(t, "ID"), (std::vector<std::string>{"1001", "1002"}));
+  // Afforestation kinds 0 to 7.
+  t.SetRange({Value(100), Value(0), Value(0)}, {Value(100), Value(7), Value(900000)});
+  EXPECT_EQ(Column(t, "ID"), (std::vector<std::string>{"1004"}));
+  t.SetRange({Value(101), Value(12), Value(0)}, {Value(101), Value(12), Value(900000)});
+  EXPECT_TRUE(t.IsEmpty());
+  EXPECT_TRUE(t.Eof());
+  t.CancelRange();
+  EXPECT_EQ(t.RecordCount(), 7);
+  t.SetIndexName("VAZBA");  // the named index gives the same order
+  EXPECT_EQ(t.index_fields(), (std::vector<std::string>{"Vazba", "N_Druh_vykonu", "ID"}));
+}
+
+TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
+  Table odd(*db_, "ODDELENI");
+  Table dil(*db_, "DILEC");
+  dil.SetIndexName("VAZBA");
+  dil.SetMaster(&odd, "VAZBA");
+  odd.First();  // ID 1
+  EXPECT_EQ(Column(dil, "ID"), (std::vector<std::string>{"10", "11"}));
+  odd.Next();  // ID 2
+  EXPECT_EQ(Column(dil, "ID"), (std::vector<std::string>{"12"}));
+  // A new detail row takes the link value.
+  dil.Append();
+  dil.SetInteger("ID", 13);
+  dil.Post();
+  EXPECT_EQ(dil.AsInteger("VAZBA"), 2);
+  EXPECT_EQ(dil.RecordCount(), 2);
+  // A pending edit is posted when the master moves.
+  dil.First();
+  dil.Edit();
+  dil.SetString("DIL", "c");
+  odd.First();
+  odd.Next();
+  dil.First();
+  EXPECT_EQ(dil.AsString("DIL"), "c");
+}
+
+TEST_F(TableTest, DetailOfEmptyMasterIsEmptyAndUnlinksOnDestruction) {
+  db_->Execute("DELETE FROM ETAZ");
+  Table etaz(*db_, "ETAZ");
+  auto navrh = std::make_unique<Table>(*db_, "NAVRH");
+  navrh->SetIndexName("VAZBA");
+  navrh->SetMaster(&etaz, "Vazba");
+  EXPECT_TRUE(navrh->IsEmpty());
+  navrh.reset();
+  etaz.Refresh();  // must not touch the destroyed detail
+  SUCCEED();
+}
+
+TEST_F(TableTest, ApostrophesTravelAsValues) {
+  Table t(*db_, "JMENA");
+  t.Append();
+  t.SetInteger("ID", 50);
+  t.SetString("NAZEV", "O'Brien'); DROP TABLE JMENA; --");
+  t.Post();
+  Table u(*db_, "JMENA");
+  ASSERT_TRUE(u.FindKey({Value(50)}));
+  EXPECT_EQ(u.AsString("NAZEV"), "O'Brien'); DROP TABLE JMENA; --");
+}
+
+TEST_F(TableTest, TextWidthCountedInCharacters) {
+  std::string sixty;
+  for (int i = 0; i < 6; ++i) sixty += "žluťoučký ";  // 10 characters, 16 bytes
+  ASSERT_EQ(platform::Utf8Length(sixty), 60u);
+  Table t(*db_, "JMENA");
+  t.Append();
+  t.SetInteger("ID", 60);
+  t.SetString("NAZEV", sixty);
+  t.Post();
+  EXPECT_EQ(t.AsString("NAZEV"), sixty);
+  t.Edit();
+  t.SetString("NAZEV", sixty + sixty);
+  t.Post();
+  EXPECT_EQ(platform::Utf8Length(t.AsString("NAZEV")), 70u);
+  EXPECT_EQ(t.AsString("NAZEV"), sixty + platform::Utf8Prefix(sixty, 10));
+}
+
+TEST_F(TableTest, EditPostCancelDelete) {
+  Table t(*db_, "ODDELENI");
+  t.First();
+  t.Edit();
+  t.SetInteger("ODD", 99);
+  EXPECT_EQ(t.AsInteger("ODD"), 99);  // the buffer
+  t.Cancel();
+  EXPECT_EQ(t.AsInteger("ODD"), 7);
+  EXPECT_THROW(t.SetInteger("ODD", 1), EngineError);  // not editing
+  t.Append();
+  t.SetInteger("ID", 3);
+  t.SetString("ODD", "5");
+  EXPECT_THROW(t.SetString("ODD", "40000"), EngineError);
+  t.Post();
+  EXPECT_EQ(t.AsInteger("ID"), 3);
+  EXPECT_EQ(t.RecNo(), 3);
+  t.Append();
+  t.SetInteger("ID", 3);
+  EXPECT_THROW(t.Post(), EngineError);  // duplicate primary key
+  t.Cancel();
+  t.GoTo(2);
+  t.Delete();
+  EXPECT_EQ(t.RecordCount(), 2);
+  EXPECT_EQ(t.AsInteger("ID"), 3);  // the row that followed
+  t.Last();
+  t.Delete();
+  EXPECT_EQ(t.AsInteger("ID"), 1);
+}
+
+TEST_F(TableTest, TypedConversions) {
+  Table t(*db_, "JMENA");
+  t.Append();
+  t.SetInteger("ID", 70);
+  t.SetString("DATUM", "9.12.2026");
+  t.SetBoolean("ANO", true);
+  t.SetString("POZN", "");
+  t.Post();
+  EXPECT_EQ(t.GetValue("DATUM"), Value("2026-12-09"));
+  EXPECT_EQ(t.AsString("DATUM"), "9.12.2026");
+  EXPECT_TRUE(t.AsBoolean("ANO"));
+  EXPECT_TRUE(t.IsNull("POZN"));
+  t.Edit();
+  EXPECT_THROW(t.SetString("DATUM", "31.2.2026"), EngineError);
+  EXPECT_THROW(t.SetString("ID", "abc"), EngineError);
+  t.SetString("ID", "70,0");
+  t.Cancel();
+  Table o(*db_, "ODDELENI");
+  o.First();
+  EXPECT_DOUBLE_EQ(o.AsFloat("ID"), 1.0);
+  EXPECT_EQ(o.AsString("ID"), "1");
+}
+
+TEST_F(TableTest, OpenByPathAndReadOnly) {
+  auto t = Table::OpenPath(dir_ + "/Oddeleni.DB");
+  EXPECT_EQ(t->RecordCount(), 2);
+  auto r = Table::OpenPath(dir_ + "/ODDELENI", OpenMode::kReadOnly);
+  r->First();
+  EXPECT_THROW(r->Edit(), EngineError);
+  EXPECT_THROW(Table(*db_, "NENI"), EngineError);
+}
+
+}  // namespace
+}  // namespace tarnik::engine
