@@ -4,6 +4,7 @@ namespace tarnik::cli {
 
 void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterInfoCommand(root, commands);
+  RegisterConvertParadoxCommand(root, commands);
 }
 
 }  // namespace tarnik::cli

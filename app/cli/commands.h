@@ -6,5 +6,6 @@
 namespace tarnik::cli {
 
 void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& commands);
 
 }  // namespace tarnik::cli
