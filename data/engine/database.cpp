@@ -41,7 +41,7 @@ Database Database::Open(const std::string& directory, OpenMode mode, const std::
   state->directory = platform::ExcludeTrailingSlash(platform::ResolvePath(directory));
   if (state->directory.empty()) state->directory = directory;
   state->alias = alias;
-  state->read_only = mode == OpenMode::kReadOnly;
+  state->read_only = mode != OpenMode::kReadWrite;
   if (!platform::DirectoryExists(state->directory))
     throw EngineError(fmt::format("Adresář databáze \"{}\" neexistuje.", directory));
   auto found = platform::FindInDirectory(state->directory, kDatabaseFileName);
@@ -51,6 +51,7 @@ Database Database::Open(const std::string& directory, OpenMode mode, const std::
     if (!found)
       throw EngineError(fmt::format("V adresáři \"{}\" nejsou žádné tabulky.", directory));
     std::string uri = "file:" + UriEscape(state->file) + "?mode=ro";
+    if (mode == OpenMode::kReadOnlyMedia) uri += "&immutable=1";
     rc = sqlite3_open_v2(uri.c_str(), &state->db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
   } else {
     rc = sqlite3_open_v2(state->file.c_str(), &state->db,

@@ -18,7 +18,9 @@ namespace tarnik::engine {
 
 inline constexpr const char* kDatabaseFileName = "tables.sqlite";
 
-enum class OpenMode { kReadWrite, kReadOnly };
+// kReadOnlyMedia: read-only on media that cannot be written (a CD, a protected share); the file is
+// taken as unchanging, so no journal or lock file is needed beside it.
+enum class OpenMode { kReadWrite, kReadOnly, kReadOnlyMedia };
 
 struct ColumnInfo {
   std::string name;

@@ -58,7 +58,8 @@ void WriteRows(Database& db, const TableDefinition& d, const ParadoxTable& px) {
   }
   for (size_t r = 0; r < px.rows.size(); ++r) {
     std::vector<Value> values;
-    for (size_t i = 0; i < columns.size(); ++i) values.push_back(ValueForField(columns[i], px.rows[r][i]));
+    for (size_t i = 0; i < columns.size(); ++i)
+      values.push_back(ValueForField(columns[i], px.rows[r][i]));
     try {
       db.Execute(sql, values);
     } catch (const EngineError& e) {
@@ -93,7 +94,8 @@ ParadoxConversion ConvertParadoxDirectory(const std::string& directory,
       if (auto existing = db.FindTable(t.table)) {
         if (!options.replace) {
           t.outcome = ConvertedTable::Outcome::kKept;
-          t.message = fmt::format("Tabulka \"{}\" už v databázi je, ponechána beze změny.", *existing);
+          t.message =
+              fmt::format("Tabulka \"{}\" už v databázi je, ponechána beze změny.", *existing);
           result.tables.push_back(std::move(t));
           continue;
         }

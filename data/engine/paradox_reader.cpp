@@ -200,8 +200,7 @@ ParadoxTable ReadParadoxTable(const std::string& path) {
   table.primary_key_fields = head->px_primarykeyfields;
   int n = PX_get_num_fields(doc.get());
   pxfield_t* fields = PX_get_fields(doc.get());
-  if (n <= 0 || !fields)
-    throw EngineError(fmt::format("Tabulka \"{}\" nemá žádné položky.", path));
+  if (n <= 0 || !fields) throw EngineError(fmt::format("Tabulka \"{}\" nemá žádné položky.", path));
   for (int i = 0; i < n; ++i) {
     std::string name = DecodeText(fields[i].px_fname ? fields[i].px_fname : "", table.code_page);
     table.fields.push_back(FieldDef{name, SpecOf(fields[i]), false});

@@ -14,11 +14,11 @@
 namespace tarnik::engine {
 
 struct ParadoxTable {
-  std::string file;                 // the path read
-  std::vector<FieldDef> fields;     // in table order
-  int primary_key_fields = 0;       // the first n fields form the primary index
-  int code_page = 0;                // as the header states it (1250 for the plan tables)
-  bool encrypted = false;           // protected by a table password
+  std::string file;              // the path read
+  std::vector<FieldDef> fields;  // in table order
+  int primary_key_fields = 0;    // the first n fields form the primary index
+  int code_page = 0;             // as the header states it (1250 for the plan tables)
+  bool encrypted = false;        // protected by a table password
   std::vector<std::vector<Value>> rows;
 };
 

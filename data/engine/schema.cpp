@@ -67,7 +67,8 @@ const SchemaTable* FindSchemaTable(TableSet set, const std::string& name) {
 }
 
 const SchemaTable* FindAnySchemaTable(const std::string& name) {
-  for (TableSet set : {TableSet::kPlan, TableSet::kPhs, TableSet::kCodeList, TableSet::kOlderPlan}) {
+  for (TableSet set :
+       {TableSet::kPlan, TableSet::kPhs, TableSet::kCodeList, TableSet::kOlderPlan}) {
     if (const SchemaTable* t = FindSchemaTable(set, name)) return t;
   }
   return nullptr;
@@ -84,7 +85,8 @@ TableDefinition DefinitionOf(const SchemaTable& table, SchemaOptions options) {
     d.fields.push_back(FieldDef{name, c.spec, InList(table.required, name)});
   }
   d.primary_key = SplitFieldNames(table.primary_key);
-  for (const auto& idx : table.indexes) d.indexes.push_back({idx.name, SplitFieldNames(idx.fields)});
+  for (const auto& idx : table.indexes)
+    d.indexes.push_back({idx.name, SplitFieldNames(idx.fields)});
   return d;
 }
 
@@ -97,8 +99,8 @@ const std::vector<std::string>& PlanTablesCreatedWhenMissing() {
 
 const std::vector<std::string>& PhsTablesCreatedWhenMissing() {
   static const std::vector<std::string> names = {
-      "ORGUR1", "ORGUR2", "CisSCHU", "PorPO", "PorPP",  "PorPR",  "PorNPP", "PorNPR",
-      "PorEVL", "PorSCHU", "PorCHKO", "PorNP", "PorZvl", "PorKtg"};
+      "ORGUR1", "ORGUR2", "CisSCHU", "PorPO",   "PorPP", "PorPR",  "PorNPP",
+      "PorNPR", "PorEVL", "PorSCHU", "PorCHKO", "PorNP", "PorZvl", "PorKtg"};
   return names;
 }
 

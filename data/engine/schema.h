@@ -14,10 +14,10 @@
 namespace tarnik::engine {
 
 enum class TableSet {
-  kPlan,      // plan tables of one unit (DB_TX98)
-  kOlderPlan, // the plan tables of the older set (DB_TX): the plan tables without added columns
-  kPhs,       // plan-wide tables (DB_PHS98)
-  kCodeList,  // code lists (DB_CIS98)
+  kPlan,       // plan tables of one unit (DB_TX98)
+  kOlderPlan,  // the plan tables of the older set (DB_TX): the plan tables without added columns
+  kPhs,        // plan-wide tables (DB_PHS98)
+  kCodeList,   // code lists (DB_CIS98)
 };
 
 struct SchemaColumn {

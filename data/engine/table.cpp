@@ -209,6 +209,7 @@ void Table::PositionChanged() {
   LoadCurrent();
   // Details follow even when the same row id comes back, because its values may have changed.
   for (Table* d : details_) d->MasterMoved();
+  if (after_scroll_) after_scroll_(*this);
 }
 
 void Table::MasterMoved() {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -85,6 +86,11 @@ class Table {
                  const std::string& master_field = "ID");
   void ClearMaster();
   Table* master() const { return master_; }
+
+  // Called after the current row may have changed (navigation, a reload, a master move, a post
+  // or delete), after the details followed; it may reposition other tables. One handler per
+  // table; an empty function clears it.
+  void SetAfterScroll(std::function<void(Table&)> handler) { after_scroll_ = std::move(handler); }
 
   // Editing. Append starts a new blank record, Edit edits the current one; Set* write into the
   // edit buffer; Post stores it (texts cut to the declared width, counted in characters) and
@@ -165,6 +171,7 @@ class Table {
   std::string master_field_;
   std::vector<Table*> details_;
   std::optional<int64_t> master_rowid_seen_;
+  std::function<void(Table&)> after_scroll_;
 
   TableState state_ = TableState::kBrowse;
   std::vector<Value> buffer_;

@@ -18,19 +18,19 @@ using test::PxCell;
 constexpr long kMarch15 = 738229;
 
 void WriteSpecies(const std::string& path, const std::string& password = "") {
-  test::WriteParadoxTable(path,
-                          {{"CKOD", pxfAlpha, 3},
-                           {"POPIS_CS", pxfAlpha, 30},
-                           {"NKOD", pxfShort, 0},
-                           {"PLOCHA", pxfNumber, 0},
-                           {"DATUM", pxfDate, 0},
-                           {"LISTNATY", pxfLogical, 0}},
-                          1,
-                          {{std::string("SM"), std::string("smrk ztepilý"), 1L, 2.5, kMarch15, 0L},
-                           {std::string("BŘ"), std::string("bříza bradavičnatá"), 30L, PxCell{},
-                            PxCell{}, 1L},
-                           {std::string("JŘ"), std::string("jeřáb ptačí – Žďár"), 32L}},
-                          password);
+  test::WriteParadoxTable(
+      path,
+      {{"CKOD", pxfAlpha, 3},
+       {"POPIS_CS", pxfAlpha, 30},
+       {"NKOD", pxfShort, 0},
+       {"PLOCHA", pxfNumber, 0},
+       {"DATUM", pxfDate, 0},
+       {"LISTNATY", pxfLogical, 0}},
+      1,
+      {{std::string("SM"), std::string("smrk ztepilý"), 1L, 2.5, kMarch15, 0L},
+       {std::string("BŘ"), std::string("bříza bradavičnatá"), 30L, PxCell{}, PxCell{}, 1L},
+       {std::string("JŘ"), std::string("jeřáb ptačí – Žďár"), 32L}},
+      password);
 }
 
 TEST(ParadoxTest, ReaderDecodesCzechTextTypesAndBlanks) {
@@ -65,12 +65,13 @@ TEST(ParadoxTest, DirectoryConvertsWithTextIntactAndOriginalsUntouched) {
   std::string dir = tmp.File("DATA");
   platform::ForceDirectories(dir);
   WriteSpecies(dir + "/cis_drev.db", "xy");  // protected by a table password, lower-case name
-  test::WriteParadoxTable(dir + "/NAVRH.DB",
-                          {{"ID", pxfNumber, 0},
-                           {"Vazba", pxfNumber, 0},
-                           {"N_Druh_vykonu", pxfShort, 0},
-                           {"N_Zkratka_dreviny", pxfAlpha, 3}},
-                          1, {{1001.0, 100.0, 10L, PxCell{}}, {1002.0, 100.0, 10L, std::string("SM")}});
+  test::WriteParadoxTable(
+      dir + "/NAVRH.DB",
+      {{"ID", pxfNumber, 0},
+       {"Vazba", pxfNumber, 0},
+       {"N_Druh_vykonu", pxfShort, 0},
+       {"N_Zkratka_dreviny", pxfAlpha, 3}},
+      1, {{1001.0, 100.0, 10L, PxCell{}}, {1002.0, 100.0, 10L, std::string("SM")}});
   testing::WriteFile(dir + "/PARADOX.LCK", "lock");
   testing::WriteFile(dir + "/Pdoxusrs.lck", "lock");
   std::string before = testing::ReadFile(dir + "/cis_drev.db");

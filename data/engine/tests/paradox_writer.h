@@ -17,7 +17,7 @@ namespace tarnik::engine::test {
 
 struct PxColumn {
   std::string name;
-  char type;  // pxfAlpha, pxfShort, pxfLong, pxfNumber, pxfDate, pxfLogical, ...
+  char type;   // pxfAlpha, pxfShort, pxfLong, pxfNumber, pxfDate, pxfLogical, ...
   int length;  // bytes of an alpha field; 0 for the fixed-size types
 };
 
