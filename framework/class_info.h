@@ -55,8 +55,8 @@ enum class TStoredKind : uint8_t { kTrue, kFalse, kTest };
 struct TPropInfo {
   std::string name;
   TTypeKind kind = TTypeKind::tkUnknown;
-  std::string type_name;                // "Integer", "String", "Boolean", "TType", ...
-  std::vector<std::string> enum_ids;    // tkEnumeration: identifiers in ordinal order
+  std::string type_name;                  // "Integer", "String", "Boolean", "TType", ...
+  std::vector<std::string> enum_ids;      // tkEnumeration: identifiers in ordinal order
   const TClassInfo* ref_class = nullptr;  // tkClass: class of the referenced object
 
   std::function<int64_t(TElement&)> get_ord;  // tkInteger, tkChar, tkEnumeration, tkSet, tkInt64
@@ -140,17 +140,17 @@ class TClassInfo {
 };
 
 // Declares the class description of an element class. Put it in the public part of the class.
-#define TARNIK_ELEMENT_CLASS(Class)                   \
+#define TARNIK_ELEMENT_CLASS(Class)                            \
   static const ::tarnik::framework::TClassInfo& StaticClass(); \
   const ::tarnik::framework::TClassInfo& ClassType() const override { return StaticClass(); }
 
 // Defines the class description; `define` is a function void(std::vector<TPropInfo>&) or nullptr.
-#define TARNIK_DEFINE_CLASS(Class, Parent, define)                                          \
-  const ::tarnik::framework::TClassInfo& Class::StaticClass() {                             \
-    static const ::tarnik::framework::TClassInfo info(                                      \
-        #Class, &Parent::StaticClass(),                                                     \
-        []() -> ::tarnik::framework::TElement* { return new Class(); }, define);            \
-    return info;                                                                            \
+#define TARNIK_DEFINE_CLASS(Class, Parent, define)                               \
+  const ::tarnik::framework::TClassInfo& Class::StaticClass() {                  \
+    static const ::tarnik::framework::TClassInfo info(                           \
+        #Class, &Parent::StaticClass(),                                          \
+        []() -> ::tarnik::framework::TElement* { return new Class(); }, define); \
+    return info;                                                                 \
   }
 
 // Property declaration helpers for class C. Getters and setters are member functions of C or

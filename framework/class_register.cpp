@@ -135,7 +135,9 @@ void TKelvaClasses::FindIndex(std::string_view name, bool* found, int* position)
     *position = 0;
     return;
   }
-  auto cmp = [&](int i) { return platform::CompareTextCz(name, entries[static_cast<size_t>(i)]->GetName()); };
+  auto cmp = [&](int i) {
+    return platform::CompareTextCz(name, entries[static_cast<size_t>(i)]->GetName());
+  };
   int last = count - 1;
   int c = cmp(last);
   if (c > 0) {

@@ -18,9 +18,10 @@ void DefineElement(std::vector<TPropInfo>& out) {
     return e.IsNameStored();
   });
   d.Integer("OwnersCount", &TElement::GetOwnersCount, nullptr);
-  d.Integer("Size", [](TElement& e) { return static_cast<int32_t>(e.GetSize()); }, nullptr);
-  d.Integer("WholeSize", [](TElement& e) { return static_cast<int32_t>(e.GetWholeSize()); },
-            nullptr);
+  d.Integer(
+      "Size", [](TElement& e) { return static_cast<int32_t>(e.GetSize()); }, nullptr);
+  d.Integer(
+      "WholeSize", [](TElement& e) { return static_cast<int32_t>(e.GetWholeSize()); }, nullptr);
 }
 
 }  // namespace
@@ -173,8 +174,7 @@ TElement* TElement::FindOwnerByClassIn(const std::vector<TEntity*>& owners, cons
   return nullptr;
 }
 
-TElement* TElement::FindOwnerByNameIn(const std::vector<TEntity*>& owners,
-                                      std::string_view name) {
+TElement* TElement::FindOwnerByNameIn(const std::vector<TEntity*>& owners, std::string_view name) {
   for (TEntity* owner : owners) {
     if (owner && owner->GetName() == name) return owner;
   }

@@ -125,7 +125,6 @@ class TElement {
     flags_ = static_cast<uint8_t>(on ? (flags_ | f) : (flags_ & ~f));
   }
 
-
  private:
   friend class TEntity;
   int32_t id_ = -1;
@@ -152,9 +151,7 @@ class TOwnerElement : public TNameElement {
   TARNIK_ELEMENT_CLASS(TOwnerElement)
   ~TOwnerElement() override;
   TEntity* GetOwner(int index) const override { return OwnerAt(owners_, index); }
-  void InsertOwner(int index, TEntity* owner) override {
-    InsertOwnerInto(owners_, index, owner);
-  }
+  void InsertOwner(int index, TEntity* owner) override { InsertOwnerInto(owners_, index, owner); }
   int GetOwnersCount() const override { return static_cast<int>(owners_.size()); }
   void AddOwner(TEntity* owner) override { owners_.push_back(owner); }
   void RemoveOwner(TEntity* owner) override { RemoveOwnerFrom(owners_, owner); }

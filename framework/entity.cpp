@@ -166,11 +166,9 @@ void TEntity::FreeElement(TElement* element) {
     int index = IndexOf(element);
     bool was_held = index >= 0;
     if (was_held) UnlinkAt(static_cast<size_t>(index));
-    bool busy = element == this || element->HasFlag(kDestroying) ||
-                element->HasFlag(kInFreeAll);
+    bool busy = element == this || element->HasFlag(kDestroying) || element->HasFlag(kInFreeAll);
     // A non-holder may free only an element nobody else holds.
-    bool free = !busy && element->CanBeFreed(this) &&
-                (was_held || element->Holders().empty());
+    bool free = !busy && element->CanBeFreed(this) && (was_held || element->Holders().empty());
     element->RemoveOwner(this);
     if (free) delete element;
   } catch (const std::exception& e) {
@@ -322,8 +320,7 @@ TElement* TEnvelopeEntity::FindOwnerByClass(const TClassInfo& c) const {
   return nullptr;
 }
 
-TElement* TEnvelopeEntity::FindUpByClassImpl(const TClassInfo& c,
-                                             std::vector<TElement*>& visited) {
+TElement* TEnvelopeEntity::FindUpByClassImpl(const TClassInfo& c, std::vector<TElement*>& visited) {
   if (InheritsFrom(c)) return this;
   visited.push_back(this);
   TElement* wrapped = Wrapped();

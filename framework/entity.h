@@ -136,9 +136,7 @@ class TOwnerEntity : public TNameEntity {
   TARNIK_ELEMENT_CLASS(TOwnerEntity)
   ~TOwnerEntity() override;
   TEntity* GetOwner(int index) const override { return OwnerAt(owners_, index); }
-  void InsertOwner(int index, TEntity* owner) override {
-    InsertOwnerInto(owners_, index, owner);
-  }
+  void InsertOwner(int index, TEntity* owner) override { InsertOwnerInto(owners_, index, owner); }
   int GetOwnersCount() const override { return static_cast<int>(owners_.size()); }
   void AddOwner(TEntity* owner) override { owners_.push_back(owner); }
   void RemoveOwner(TEntity* owner) override { RemoveOwnerFrom(owners_, owner); }

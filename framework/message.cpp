@@ -41,11 +41,7 @@ double NowAsDateTime() {
 TKelvaMessage::TKelvaMessage() : time_(NowAsDateTime()) {}
 
 TKelvaMessage::TKelvaMessage(int32_t code, TElement* data, TElement* receiver, TElement* sender)
-    : message_(code),
-      sender_(sender),
-      receiver_(receiver),
-      data_(data),
-      time_(NowAsDateTime()) {}
+    : message_(code), sender_(sender), receiver_(receiver), data_(data), time_(NowAsDateTime()) {}
 
 TKelvaMessage::~TKelvaMessage() {
   if (!kill_data_) return;

@@ -28,6 +28,8 @@ class TKelvaMessage : public TElement {
   void SetSender(TElement* e) { sender_ = e; }
   TElement* Receiver() const { return receiver_.Get(); }
   void SetReceiver(TElement* e) { receiver_ = e; }
+  // The receiver's handle as given (0 for none), also after the receiver is gone.
+  int32_t ReceiverHandle() const { return receiver_.Handle(); }
   TElement* Data() const { return data_.Get(); }
   void SetData(TElement* e) { data_ = e; }
   bool KillData() const { return kill_data_; }

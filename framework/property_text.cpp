@@ -244,9 +244,7 @@ TElement* CloneElement(TElement& source) {
 
 // The text interface of TElement.
 
-bool TElement::HasProperty(std::string_view name) const {
-  return ClassType().IndexOf(name) >= 0;
-}
+bool TElement::HasProperty(std::string_view name) const { return ClassType().IndexOf(name) >= 0; }
 
 std::string TElement::GetPropertyText(std::string_view name) {
   const TPropInfo* prop = ClassType().Find(name);

@@ -16,9 +16,9 @@ class TElement;
 // A property value in its own kind, without text conversion.
 struct TRawValue {
   TTypeKind kind = TTypeKind::tkUnknown;
-  int64_t ord = 0;  // ordinal kinds
-  double flt = 0;   // tkFloat
-  std::string str;  // string kinds
+  int64_t ord = 0;          // ordinal kinds
+  double flt = 0;           // tkFloat
+  std::string str;          // string kinds
   TElement* obj = nullptr;  // tkClass
   TMethod method;           // tkMethod
 };

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/numtext.h"
+#include "framework/int_text.h"
 
 namespace tarnik::framework::condition {
 
@@ -25,7 +25,7 @@ MaybeValue EvaluateStringTest(ExprKind kind, const MaybeValue& operand,
 
 MaybeValue ValueFromText(const std::string& text) {
   if (text.empty()) return std::nullopt;
-  if (std::optional<double> number = platform::TextToFloat(text)) {
+  if (std::optional<double> number = ReadDecimalText(text)) {
     const double v = *number;
     if (std::isfinite(v) && v == std::trunc(v) && v >= -2147483648.0 && v <= 2147483647.0) {
       return Value::Integer(static_cast<int32_t>(v));

@@ -230,8 +230,8 @@ TEST_F(ElementTest, RegisterEntriesStaySortedAndNumbered) {
   reg.RegisterClass(TEntity::StaticClass());
   std::vector<std::string> names;
   for (TElement* e : reg.Children()) names.push_back(e->GetName());
-  EXPECT_EQ(names, (std::vector<std::string>{"TElement", "TEntity", "TNameEntity",
-                                             "TOwnerEntity"}));
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"TElement", "TEntity", "TNameEntity", "TOwnerEntity"}));
   TKelvaClass* entity = reg.FindClassEntry("tentity");
   ASSERT_NE(entity, nullptr);
   EXPECT_EQ(entity->ID(), 3);

@@ -29,27 +29,37 @@ class TSample : public TOwnerEntity {
 
 void DefineSample(std::vector<TPropInfo>& out) {
   TPropDefs<TSample> d(out);
-  d.Integer("Count", [](TSample& s) { return s.count; },
-            [](TSample& s, int32_t v) {
-              if (s.throw_on_write) throw std::runtime_error("no");
-              s.count = v;
-            });
-  d.Float("Area", [](TSample& s) { return s.area; }, [](TSample& s, double v) { s.area = v; });
-  d.String("Text", [](TSample& s) { return s.text; },
-           [](TSample& s, const std::string& v) { s.text = v; });
-  d.Enum<Colour>("Colour", "TColour", {"clRed", "clGreen", "clBlue"},
-                 [](TSample& s) { return static_cast<int>(s.colour); },
-                 [](TSample& s, Colour c) { s.colour = c; });
-  d.Boolean("Flag", [](TSample& s) { return s.flag; }, [](TSample& s, bool v) { s.flag = v; });
-  d.Object("Link", TEntity::StaticClass(), [](TSample& s) { return s.link.Get(); },
-           [](TSample& s, TElement* e) { s.link = e; });
-  d.Integer("ReadOnly", [](TSample& s) { return s.ro; }, nullptr);
-  d.Char("Letter", [](TSample& s) { return s.ch; }, [](TSample& s, unsigned char c) { s.ch = c; });
-  d.Set("Mask", "TMask", [](TSample& s) { return s.mask; },
-        [](TSample& s, int32_t m) { s.mask = m; });
-  d.Integer("Broken", [](TSample&) -> int32_t { throw std::runtime_error("x"); }, nullptr);
-  d.String("BrokenText", [](TSample&) -> std::string { throw std::runtime_error("x"); },
-           nullptr);
+  d.Integer(
+      "Count", [](TSample& s) { return s.count; },
+      [](TSample& s, int32_t v) {
+        if (s.throw_on_write) throw std::runtime_error("no");
+        s.count = v;
+      });
+  d.Float(
+      "Area", [](TSample& s) { return s.area; }, [](TSample& s, double v) { s.area = v; });
+  d.String(
+      "Text", [](TSample& s) { return s.text; },
+      [](TSample& s, const std::string& v) { s.text = v; });
+  d.Enum<Colour>(
+      "Colour", "TColour", {"clRed", "clGreen", "clBlue"},
+      [](TSample& s) { return static_cast<int>(s.colour); },
+      [](TSample& s, Colour c) { s.colour = c; });
+  d.Boolean(
+      "Flag", [](TSample& s) { return s.flag; }, [](TSample& s, bool v) { s.flag = v; });
+  d.Object(
+      "Link", TEntity::StaticClass(), [](TSample& s) { return s.link.Get(); },
+      [](TSample& s, TElement* e) { s.link = e; });
+  d.Integer(
+      "ReadOnly", [](TSample& s) { return s.ro; }, nullptr);
+  d.Char(
+      "Letter", [](TSample& s) { return s.ch; }, [](TSample& s, unsigned char c) { s.ch = c; });
+  d.Set(
+      "Mask", "TMask", [](TSample& s) { return s.mask; },
+      [](TSample& s, int32_t m) { s.mask = m; });
+  d.Integer(
+      "Broken", [](TSample&) -> int32_t { throw std::runtime_error("x"); }, nullptr);
+  d.String(
+      "BrokenText", [](TSample&) -> std::string { throw std::runtime_error("x"); }, nullptr);
 }
 
 TARNIK_DEFINE_CLASS(TSample, TOwnerEntity, DefineSample)

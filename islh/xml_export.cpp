@@ -1,0 +1,349 @@
+#include "islh/xml_export.h"
+
+#include <algorithm>
+#include <exception>
+#include <stdexcept>
+
+#include "forest/option_flags.h"
+#include "framework/errors.h"
+#include "framework/property_text.h"
+#include "platform/text.h"
+#include "platform/ui.h"
+
+namespace tarnik::islh {
+namespace {
+
+using framework::TElement;
+using framework::TPropDefs;
+using framework::TPropInfo;
+using framework::TTypeKind;
+
+void DefineExport(std::vector<TPropInfo>& out) {
+  TPropDefs<TExportLHC_XML> d(out);
+  d.String("XMLFileName", &TExportLHC_XML::XMLFileName, &TExportLHC_XML::SetXMLFileName);
+  d.String("DTDFileName", &TExportLHC_XML::DTDFileName, &TExportLHC_XML::SetDTDFileName);
+  d.String("ErrorFileName", &TExportLHC_XML::ErrorFileName, &TExportLHC_XML::SetErrorFileName);
+  d.Object("LHC", TElement::StaticClass(), &TExportLHC_XML::LHC, &TExportLHC_XML::SetLHC);
+  d.Object("HeleLes", TElement::StaticClass(), &TExportLHC_XML::HeleLes,
+           &TExportLHC_XML::SetHeleLes);
+  d.Boolean("EmptyXML", &TExportLHC_XML::EmptyXML, &TExportLHC_XML::SetEmptyXML);
+  d.String("TypIshul", &TExportLHC_XML::TypIshul, &TExportLHC_XML::SetTypIshul);
+  d.String("KU_DATUM", &TExportLHC_XML::KU_DATUM, &TExportLHC_XML::SetKU_DATUM);
+}
+
+bool IsPolyline(TElement* object) {
+  if (!object) return false;
+  for (const framework::TClassInfo* c = &object->ClassType(); c; c = c->Parent()) {
+    if (c->Name() == "TPolyLineElement") return true;
+  }
+  return false;
+}
+
+std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
+  size_t pos = 0;
+  while ((pos = text.find(from, pos)) != std::string::npos) {
+    text.replace(pos, from.size(), to);
+    pos += to.size();
+  }
+  return text;
+}
+
+}  // namespace
+
+TARNIK_DEFINE_CLASS(TExportLHC_XML, framework::TElement, DefineExport)
+
+std::string EscapeAttributeString(const std::string& attribute, const std::string& value) {
+  std::string text = value;
+  if (platform::UpperAscii(attribute) == "CISLO_TEL") {
+    // The ampersand stays data; written as an entity the document stays well-formed.
+    text = ReplaceAll(text, "&", "&amp;");
+  } else {
+    text = ReplaceAll(text, "&", " a ");
+  }
+  text = ReplaceAll(text, "'", "&apos;");
+  text = ReplaceAll(text, "\"", "&quot;");
+  text = ReplaceAll(text, ">", "&gt;");
+  text = ReplaceAll(text, "<", "&lt;");
+  return text;
+}
+
+TExportLHC_XML::~TExportLHC_XML() {
+  try {
+    out_.Close();
+  } catch (...) {
+  }
+  if (ran_) platform::ui().ShowMessage("Konec exportu do XML");
+}
+
+void TExportLHC_XML::SetXMLFileName(const std::string& path) {
+  out_.Open(path);
+  xml_file_name_ = path;
+}
+
+const TExportLHC_XML::DtdEntry& TExportLHC_XML::LookUp(const std::string& name) {
+  std::string key = platform::UpperAscii(name);
+  auto it = dtd_cache_.find(key);
+  if (it != dtd_cache_.end()) return it->second;
+  if (!dtd_) throw std::runtime_error("Soubor DTD není otevřen");
+  dtd_->ReadElement(name);
+  DtdEntry entry{dtd_->attributes(), dtd_->children()};
+  return dtd_cache_.emplace(key, std::move(entry)).first->second;
+}
+
+const TExportLHC_XML::TAttributeSource& TExportLHC_XML::Resolve(TElement& object,
+                                                                const std::string& attribute) {
+  auto& per_class = attribute_cache_[&object.ClassType()];
+  auto it = per_class.find(attribute);
+  if (it != per_class.end()) return it->second;
+  TAttributeSource source;
+  const framework::TClassInfo& c = object.ClassType();
+  std::string with_suffix = attribute + "_xml";
+  if (const TPropInfo* p = c.Find(with_suffix)) {
+    source.prop = p;
+    source.property_name = p->name;
+  } else if (const TPropInfo* q = c.Find(attribute)) {
+    source.prop = q;
+    source.property_name = q->name;
+  }
+  return per_class.emplace(attribute, std::move(source)).first->second;
+}
+
+void TExportLHC_XML::Protocol(const std::string& line) {
+  if (protocol_.IsOpen()) protocol_.WriteLine(line);
+}
+
+void TExportLHC_XML::ShowProgress(const std::string& text) {
+  if (!progress_line_ || text == progress_text_) return;
+  progress_text_ = text;
+  platform::ui().SetStatus(text);
+}
+
+std::string TExportLHC_XML::AttributeText(const std::string& attribute, TElement* object) {
+  std::string value;
+  bool found = false;
+  if (object) {
+    const TAttributeSource& source = Resolve(*object, attribute);
+    if (source.prop) {
+      found = true;
+      value = framework::PropertyText(*object, *source.prop);
+      if (source.prop->kind == TTypeKind::tkFloat) {
+        std::replace(value.begin(), value.end(), ',', '.');
+      } else if (source.prop->IsString()) {
+        value = EscapeAttributeString(attribute, value);
+      }
+    } else if (object->HasProperty(attribute + "_xml") || object->HasProperty(attribute)) {
+      // Classes whose properties are not all in their table (named values, property bags).
+      found = true;
+      value = object->HasProperty(attribute + "_xml") ? object->GetPropertyText(attribute + "_xml")
+                                                      : object->GetPropertyText(attribute);
+      value = EscapeAttributeString(attribute, value);
+    }
+  }
+  if (!found && platform::UpperAscii(attribute) != "PSK_ZNACKA") {
+    Protocol(current_element_name_ + "->" + attribute + " ... missing property");
+  }
+  return attribute + "=\"" + value + "\"";
+}
+
+void TExportLHC_XML::WriteHeader() {
+  TElement* lhc = source_ ? source_->LhcRecord() : nullptr;
+  std::string lho = lhc ? lhc->GetPropertyText("LHO") : std::string();
+  std::string code = lhc ? lhc->GetPropertyText("LHC_KOD_XML") : std::string();
+  out_.WriteLine("<?xml version=\"1.0\" encoding=\"Windows-1250\" ?>");
+  out_.WriteLine("<?ISLH " + typ_ishul_ + (lho == "A" ? " LHO $ ?>" : " LHP $ ?>"));
+  out_.WriteLine("<!DOCTYPE DATAISLH SYSTEM \"" + code + ".dtd\">");
+}
+
+void TExportLHC_XML::Run() {
+  if (!source_) throw framework::EKelvaError("Export nemá zdroj dat");
+  ran_ = true;
+  if (!error_file_name_.empty()) protocol_.Open(error_file_name_);
+  depth_ = 0;
+  open_.clear();
+  mzd_expanded_ = false;
+  dtd_cache_.clear();
+  try {
+    if (dtd_file_name_.empty()) throw framework::EKelvaError("Není zadán soubor DTD");
+    dtd_ = std::make_unique<TDTDelement>(dtd_file_name_);
+    WriteHeader();
+    source_->ZnovuNacti();
+    std::string date_key = platform::UpperCz(platform::RemoveBlanks(ku_datum_));
+    if (!date_key.empty() && date_key != "DLEMERKU") {
+      if (TElement* lhc = source_->LhcRecord()) lhc->SetPropertyText("KU_DATUM", ku_datum_);
+    }
+    if (empty_xml_) {
+      WriteSkeleton("DATAISLH");
+    } else {
+      source_->ResetIterator();
+      WriteElement(source_->NextObject("DATAISLH"), "DATAISLH");
+    }
+  } catch (...) {
+    try {
+      out_.Flush();
+    } catch (...) {
+    }
+    try {
+      protocol_.Close();
+    } catch (...) {
+    }
+    throw;
+  }
+  out_.Flush();
+  protocol_.Close();
+}
+
+void TExportLHC_XML::CloseStartTag() {
+  if (!open_.empty() && open_.back().start_tag_open) {
+    out_.WriteLine(">");
+    open_.back().start_tag_open = false;
+  }
+}
+
+void TExportLHC_XML::CloseOpenedDownTo(size_t level) {
+  while (open_.size() > level) {
+    OpenElement& top = open_.back();
+    if (top.start_tag_open) {
+      out_.WriteLine("/>");
+    } else {
+      out_.WriteLine(std::string(static_cast<size_t>(top.depth) * 2, ' ') + "</" + top.name + ">");
+    }
+    open_.pop_back();
+  }
+}
+
+void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
+  if (name == "BOD_OBRAZ" || name == "TXT_OBRAZ" || name == "LIN_OBRAZ") {
+    out_.WriteLine(Indent() + "</" + name + ">");
+    return;
+  }
+  if (name == "PLO_OBRAZ") return;
+  if (name == "KLO" && !IsPolyline(object)) return;
+
+  for (const OpenElement& open : open_) {
+    if (platform::UpperAscii(open.name) == platform::UpperAscii(name)) {
+      throw framework::EKelvaError("Element " + name + " obsahuje sám sebe");
+    }
+  }
+  current_element_name_ = name;
+  const DtdEntry& entry = LookUp(name);
+  const std::vector<std::string>& attributes = entry.attributes;
+  const std::vector<std::string>& children = entry.children;
+
+  if (name == "MZD" && progress_line_) {
+    std::string text = "MZD pro";
+    if (attributes.size() >= 2) text += AttributeText(attributes[1], object);
+    ShowProgress(text);
+  }
+
+  out_.WriteText(Indent() + "<" + name);
+  open_.push_back({name, depth_, true});
+  if (name == "MP") {
+    out_.WriteText(">");
+    open_.back().start_tag_open = false;
+  }
+  if (object) {
+    for (const std::string& attribute : attributes) {
+      current_element_name_ = name;
+      out_.WriteText(" " + AttributeText(attribute, object));
+    }
+  }
+  if (children.empty()) {
+    if (name == "DRV") {
+      out_.WriteLine(">");
+      out_.WriteLine(Indent() + "</DRV>");
+    } else {
+      out_.WriteLine("/>");
+    }
+    open_.pop_back();
+    return;
+  }
+
+  bool written = false;
+  for (std::string child : children) {
+    if (child.empty()) continue;
+    bool repeats = child.back() == '*' || child.back() == '+';
+    if (repeats) child.pop_back();
+    ++depth_;
+    if (!repeats || child == "MP") {
+      if (TElement* next = source_->NextObject(child)) {
+        CloseStartTag();
+        written = true;
+        WriteElement(next, child);
+      }
+    } else {
+      framework::TElementRef previous;
+      while (TElement* next = source_->NextObject(child)) {
+        if (previous.Get() == next) {
+          platform::ui().ShowMessage("Element " + child + " dostává stále tentýž objekt " +
+                                     next->GetName());
+          break;
+        }
+        previous = next;
+        CloseStartTag();
+        written = true;
+        size_t level = open_.size();
+        int depth = depth_;
+        std::string object_name = next->GetName();
+        try {
+          WriteElement(next, child);
+        } catch (const std::exception&) {
+          if (out_.Failed()) throw;  // write failures end the export
+          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child);
+          depth_ = depth;
+          CloseOpenedDownTo(level);
+        }
+      }
+      if (child == "ODD" && forest::Flags().sestavit_mzd && !mzd_expanded_) {
+        mzd_expanded_ = true;
+        try {
+          source_->RozvinMZDHospSoub();
+        } catch (const std::exception&) {
+          platform::ui().ShowMessage("chyba v RozvinMZDHospSoub");
+        }
+      }
+    }
+    --depth_;
+  }
+
+  if (written) {
+    out_.WriteLine(Indent() + "</" + name + ">");
+  } else if (name == "MP") {
+    out_.WriteLine(Indent() + "</MP>");
+  } else if (name == "DRV") {
+    out_.WriteLine(">");
+    out_.WriteLine(Indent() + "</DRV>");
+  } else {
+    out_.WriteLine("/>");
+  }
+  open_.pop_back();
+}
+
+void TExportLHC_XML::WriteSkeleton(const std::string& name) {
+  for (const OpenElement& open : open_) {
+    if (platform::UpperAscii(open.name) == platform::UpperAscii(name)) {
+      throw framework::EKelvaError("Element " + name + " obsahuje sám sebe");
+    }
+  }
+  const DtdEntry& entry = LookUp(name);
+  const std::vector<std::string>& attributes = entry.attributes;
+  const std::vector<std::string>& children = entry.children;
+  out_.WriteText(Indent() + "<" + name);
+  for (const std::string& attribute : attributes) out_.WriteText(" " + attribute + "=\"\"");
+  if (children.empty()) {
+    out_.WriteLine("/>");
+    return;
+  }
+  out_.WriteLine(">");
+  open_.push_back({name, depth_, false});
+  for (std::string child : children) {
+    if (child.empty()) continue;
+    if (child.back() == '*' || child.back() == '+') child.pop_back();
+    ++depth_;
+    WriteSkeleton(child);
+    --depth_;
+  }
+  open_.pop_back();
+  out_.WriteLine(Indent() + "</" + name + ">");
+}
+
+}  // namespace tarnik::islh

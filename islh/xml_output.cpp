@@ -1,0 +1,76 @@
+#include "islh/xml_output.h"
+
+#include <stdexcept>
+
+#include "platform/encoding.h"
+
+namespace tarnik::islh {
+
+TXmlOutput::~TXmlOutput() {
+  if (!file_) return;
+  try {
+    Flush();
+  } catch (...) {
+  }
+  std::fclose(file_);
+}
+
+void TXmlOutput::Open(const std::string& path) {
+  if (file_) Close();
+  file_ = std::fopen(path.c_str(), "wb");
+  if (!file_) throw std::runtime_error("Nelze vytvořit soubor " + path);
+  path_ = path;
+  buffer_.clear();
+  buffer_.reserve(kBufferSize);
+  written_ = 0;
+  failed_ = false;
+}
+
+void TXmlOutput::WriteText(std::string_view utf8) {
+  if (!file_) throw std::runtime_error("Výstupní soubor není otevřen");
+  bool ascii = true;
+  for (char c : utf8) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      ascii = false;
+      break;
+    }
+  }
+  if (ascii) {
+    buffer_.append(utf8);
+  } else {
+    buffer_ += platform::Utf8ToCp1250Xml(utf8);
+  }
+  if (buffer_.size() >= kBufferSize) Flush();
+}
+
+void TXmlOutput::WriteLine(std::string_view utf8) {
+  WriteText(utf8);
+  buffer_ += "\r\n";
+  if (buffer_.size() >= kBufferSize) Flush();
+}
+
+void TXmlOutput::Flush() {
+  if (!file_ || buffer_.empty()) return;
+  size_t n = std::fwrite(buffer_.data(), 1, buffer_.size(), file_);
+  if (n != buffer_.size() || std::fflush(file_) != 0) {
+    buffer_.erase(0, n);
+    written_ += n;
+    failed_ = true;
+    throw std::runtime_error("Chyba zápisu do souboru " + path_);
+  }
+  written_ += n;
+  buffer_.clear();
+}
+
+void TXmlOutput::Close() {
+  if (!file_) return;
+  Flush();
+  std::FILE* f = file_;
+  file_ = nullptr;
+  if (std::fclose(f) != 0) {
+    failed_ = true;
+    throw std::runtime_error("Chyba zápisu do souboru " + path_);
+  }
+}
+
+}  // namespace tarnik::islh
