@@ -73,6 +73,11 @@ std::optional<std::vector<std::string>> ReadScriptLines(const std::string& path)
 
 TScriptEngine::TScriptEngine(TScriptHost& host) : host_(host) {}
 
+void TScriptEngine::KeepCreated(TElement* element) {
+  std::erase_if(created_, [](const TElementRef& r) { return !r.Get(); });
+  created_.push_back(element);
+}
+
 TScriptEngine::~TScriptEngine() {
   for (TElementRef& ref : created_) {
     TElement* e = ref.Get();
@@ -297,14 +302,11 @@ void TScriptEngine::AssignTo(TElement* target, const std::string& name, bool is_
     return;
   }
   if (is_list) {
-    if (TElement* list = MakeListValue(text_lines)) {
-      TElementRef ref(list);
-      if (!SetPropertyObject(target, name, list) || ref.Get()) {
-        // The property took no ownership: the list lives as long as the engine at most.
-        if (ref.Get() && ref.Get()->Holders().empty()) KeepCreated(list);
-      }
-      return;
-    }
+    // A fresh list per target; one that nothing holds afterwards dies with the engine.
+    TElement* list = MakeListValue(text_lines);
+    KeepCreated(list);
+    SetPropertyObject(target, name, list);
+    return;
   }
   target->SetPropertyText(name, text_lines.empty() ? std::string() : text_lines[0]);
 }

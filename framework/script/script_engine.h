@@ -92,7 +92,7 @@ class TScriptEngine {
   std::string EvaluateToText(const std::string& text);
 
   // Elements made by CREATE that nobody holds: freed with the engine when still unheld.
-  void KeepCreated(TElement* element) { created_.push_back(element); }
+  void KeepCreated(TElement* element);
 
  private:
   void EvaluateInto(const std::string& text, TOperand& op);

@@ -9,7 +9,7 @@
 
 namespace tarnik::framework::script {
 
-// A new string-list element holding `lines`, or nil when no string-list class is available.
+// A new TStringListElement holding `lines` (name=value lines as named values).
 TElement* MakeListValue(const std::vector<std::string>& lines);
 
 }  // namespace tarnik::framework::script

@@ -7,6 +7,7 @@
 #include "framework/script/script_engine.h"
 #include "framework/script/script_messages.h"
 #include "framework/script/script_var.h"
+#include "framework/values/string_list.h"
 #include "platform/recording_ui.h"
 #include "testing/test_env.h"
 
@@ -136,6 +137,18 @@ TEST_F(ScriptEngineTest, AssignmentsOfTextsObjectsAndLists) {
   EXPECT_EQ(host_.data->GetElement(1)->ID(), 7);
   EXPECT_EQ(host_.data->GetElement(1)->GetName(), "P 1");
   EXPECT_EQ(host_.data->GetElement(2), host_.self);
+}
+
+TEST_F(ScriptEngineTest, ListValuesBecomeStringListObjects) {
+  auto out = Run({"DATA.A.NextElement = DATA.ELEMENT.Name"});
+  EXPECT_TRUE(out.empty());
+  auto* a = dynamic_cast<TEntity*>(Child("A"));
+  ASSERT_EQ(a->GetCount(), 1);
+  auto* list = dynamic_cast<TStringListElement*>(a->GetElement(0));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->GetCount(), 2);
+  EXPECT_EQ(list->GetElement(0)->GetName(), "A");
+  EXPECT_EQ(list->GetElement(1)->GetName(), "B");
 }
 
 TEST_F(ScriptEngineTest, StatementErrorsEndOnlyTheirStatement) {
