@@ -1,7 +1,10 @@
 #include "framework/values/value_classes.h"
 
 #include "framework/class_register.h"
+#include "framework/values/dynamic_properties.h"
+#include "framework/values/element_index.h"
 #include "framework/values/integer_list.h"
+#include "framework/values/property_list.h"
 #include "framework/values/string_element.h"
 #include "framework/values/string_list.h"
 #include "framework/values/typed_values.h"
@@ -20,6 +23,9 @@ void RegisterValueClasses() {
   RegisterElementClass<TIntegerListElement>();
   RegisterElementClass<TStringListElement>();
   RegisterElementClass<TPathElement>();
+  RegisterElementClass<TPropertyList>();
+  RegisterElementClass<TDynamicProperties>();
+  RegisterElementClass<TElementIndex>();
 }
 
 }  // namespace tarnik::framework
