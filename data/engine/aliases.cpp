@@ -101,6 +101,13 @@ void AliasSet::Disconnect(const std::string& alias) {
   if (Entry* e = Find(alias)) e->db.reset();
 }
 
+std::unique_ptr<Table> OpenTable(AliasSet& aliases, const std::string& alias,
+                                 const std::string& table) {
+  std::string name = table;
+  if (platform::EndsWithNoCase(name, ".db")) name.resize(name.size() - 3);
+  return std::make_unique<Table>(aliases.Get(alias), name);
+}
+
 Database OpenProbe(const std::string& directory) {
   std::string probe = platform::JoinPath(directory, "testZapi.pok");
   platform::IniFile test(probe);

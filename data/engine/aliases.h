@@ -5,10 +5,12 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "data/engine/database.h"
+#include "data/engine/table.h"
 
 namespace tarnik::engine {
 
@@ -76,6 +78,10 @@ class AliasSet {
   Entry* Find(const std::string& alias);
   std::map<std::string, Entry> entries_;  // keyed by the upper-cased alias
 };
+
+// A table opened by alias and table name ("DB_TX98", "PS" or "PS.DB").
+std::unique_ptr<Table> OpenTable(AliasSet& aliases, const std::string& alias,
+                                 const std::string& table);
 
 // The read-only probe of a candidate directory (alias Db_zk). Writability is tested by writing
 // and deleting "testZapi.pok"; a directory that cannot be written (a CD, a protected share) is

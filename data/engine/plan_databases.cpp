@@ -3,6 +3,7 @@
 #include <fmt/format.h>
 
 #include "data/engine/engine_error.h"
+#include "data/engine/identifiers.h"
 #include "data/engine/schema.h"
 #include "platform/fs.h"
 #include "platform/paths.h"
@@ -33,6 +34,20 @@ std::string MessageName(const std::string& table) {
   if (platform::SameTextCz(table, "CisSCHU")) return "CisSchu.DB";
   return table + ".DB";
 }
+std::string NotConvertedMessage(const std::string& dir) {
+  return fmt::format(
+      "Tabulky Paradox v adresáři \"{}\" ještě nejsou převedeny; převeďte je příkazem "
+      "\"tarnik convert-paradox {}\".",
+      dir, dir);
+}
+
+void RequireDatabase(const std::string& dir) {
+  if (!platform::DirectoryExists(dir))
+    throw EngineError(fmt::format("Adresář dat \"{}\" neexistuje.", dir));
+  if (HoldsParadoxTablesOnly(dir)) throw EngineError(NotConvertedMessage(dir));
+  if (!platform::FindInDirectory(dir, kDatabaseFileName))
+    throw EngineError(fmt::format("V adresáři \"{}\" nejsou žádné tabulky plánu.", dir));
+}
 }  // namespace
 
 void PlanDatabases::CreateMissingTables(Database& db, TableSet set,
@@ -59,13 +74,23 @@ PlanDatabases PlanDatabases::Open(const std::string& data_directory,
                         ? DirectoryOfParameter(data_directory)
                         : platform::NormalizePath(data_directory);
   p.data_directory_ = platform::ResolvePath(platform::AbsolutePath(dir));
+  // Opening never makes a database where there was none: a wrong directory or one whose Paradox
+  // tables were not converted yet would otherwise look like an empty plan.
+  RequireDatabase(p.data_directory_);
   p.aliases_.Bind(p.plan_alias(), p.data_directory_);
   Database& plan = p.aliases_.Get(p.plan_alias());
 
   DatabaseSettings settings = ReadDatabaseSettings();
   p.phs_directory_ = platform::ResolvePath(PhsDirectoryOf(p.data_directory_));
-  if (settings.phs_access && platform::DirectoryExists(p.phs_directory_))
-    p.aliases_.Bind(p.phs_alias(), p.phs_directory_);
+  if (settings.phs_access && platform::DirectoryExists(p.phs_directory_)) {
+    if (HoldsParadoxTablesOnly(p.phs_directory_)) {
+      std::string text = NotConvertedMessage(p.phs_directory_);
+      p.changes_.failures.push_back(text);
+      platform::ui().ShowMessage(text);
+    } else {
+      p.aliases_.Bind(p.phs_alias(), p.phs_directory_);
+    }
+  }
   p.code_list_directory_ = options.older_set ? OlderCodeListDirectory() : CodeListDirectory();
   if (platform::FileExists(platform::JoinPath(p.code_list_directory_, kDatabaseFileName)))
     p.aliases_.Bind(p.code_list_alias(), p.code_list_directory_, OpenMode::kReadOnly);

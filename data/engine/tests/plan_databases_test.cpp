@@ -46,6 +46,7 @@ TEST(AliasesTest, AliasSetOpensOnFirstUse) {
   EXPECT_TRUE(aliases.IsBound("db_tx98"));
   EXPECT_FALSE(aliases.IsConnected(kAliasPlan));
   EXPECT_TRUE(aliases.Get(kAliasPlan).TableExists("x"));
+  EXPECT_EQ(OpenTable(aliases, "DB_TX98", "x.db")->name(), "X");
   EXPECT_EQ(aliases.Get(kAliasPlan).alias(), "DB_TX98");
   EXPECT_TRUE(aliases.IsConnected(kAliasPlan));
   aliases.Disconnect(kAliasPlan);
@@ -175,6 +176,32 @@ TEST(PlanDatabasesTest, PhsAccessOffAndMissingPlanDirectory) {
   PlanDatabases p = PlanDatabases::Open(tmp.File("unit/DATA"));
   EXPECT_EQ(p.phs(), nullptr);
   EXPECT_THROW(PlanDatabases::Open(tmp.File("unit/NENI")), EngineError);
+}
+
+TEST(PlanDatabasesTest, NeverMakesADatabaseWhereThereWasNone) {
+  testing::ScopedProgramDir progdir;
+  testing::TempDir tmp;
+  platform::RecordingUi ui;
+  platform::ScopedUi scoped(&ui);
+  platform::ForceDirectories(tmp.File("empty"));
+  EXPECT_THROW(PlanDatabases::Open(tmp.File("empty")), EngineError);
+  EXPECT_FALSE(platform::FileExists(tmp.File("empty/tables.sqlite")));
+  testing::WriteFile(tmp.File("px/DATA/PS.DB"), "x");
+  try {
+    PlanDatabases::Open(tmp.File("px/DATA"));
+    ADD_FAILURE();
+  } catch (const EngineError& e) {
+    EXPECT_NE(std::string(e.what()).find("tarnik convert-paradox"), std::string::npos);
+  }
+  EXPECT_FALSE(platform::FileExists(tmp.File("px/DATA/tables.sqlite")));
+  // An unconverted PHS directory is left alone and reported.
+  test::BuildSqlDirectory("samples/demo/DATA", tmp.File("unit/DATA"));
+  testing::WriteFile(tmp.File("unit/PHS/MAJETKY.DB"), "x");
+  PlanDatabases p = PlanDatabases::Open(tmp.File("unit/DATA"));
+  EXPECT_EQ(p.phs(), nullptr);
+  EXPECT_FALSE(platform::FileExists(tmp.File("unit/PHS/tables.sqlite")));
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_NE(ui.Messages()[0].find("nejsou převedeny"), std::string::npos);
 }
 
 }  // namespace
