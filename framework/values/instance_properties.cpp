@@ -101,8 +101,15 @@ int32_t TProperty::PropLongInt() {
 
 // TInstanceProperties.
 
+TInstanceProperties::~TInstanceProperties() { Select(nullptr); }
+
+void TInstanceProperties::Select(TProperty* property) {
+  delete actual_.Get();
+  actual_ = property;
+}
+
 void TInstanceProperties::SetInstance(TElement* instance) {
-  actual_.reset();
+  Select(nullptr);
   instance_ = instance;
   if (instance) SetName(instance->ClassName() + "_Instance");
 }
@@ -118,17 +125,18 @@ int TInstanceProperties::PropCount() const {
 }
 
 int TInstanceProperties::PropIndex() const {
-  return actual_ && actual_->Prop() ? actual_->PropIndex() : -1;
+  return ActualProperty() && ActualProperty()->Prop() ? ActualProperty()->PropIndex() : -1;
 }
 
 void TInstanceProperties::SetPropIndex(int index) {
   TElement* instance = instance_.Get();
   if (!instance || index < 0 || index >= PropCount()) return;
-  actual_ = std::make_unique<TProperty>(instance, index);
+  Select(new TProperty(instance, index));
 }
 
 std::string TInstanceProperties::PropName() const {
-  const TPropInfo* prop = actual_ ? actual_->Prop() : nullptr;
+  const TProperty* actual = ActualProperty();
+  const TPropInfo* prop = actual ? actual->Prop() : nullptr;
   return prop ? prop->name : std::string();
 }
 
@@ -136,21 +144,25 @@ void TInstanceProperties::SetPropName(const std::string& name) {
   TElement* instance = instance_.Get();
   int index = instance ? instance->ClassType().IndexOf(name) : -1;
   if (index < 0) {
-    actual_.reset();
+    Select(nullptr);
     return;
   }
-  actual_ = std::make_unique<TProperty>(instance, index);
+  Select(new TProperty(instance, index));
 }
 
 std::string TInstanceProperties::PropString() {
-  return actual_ ? actual_->PropString() : std::string();
+  TProperty* actual = ActualProperty();
+  return actual ? actual->PropString() : std::string();
 }
 
 void TInstanceProperties::SetPropString(const std::string& text) {
-  if (actual_) actual_->SetPropString(text);
+  if (TProperty* actual = ActualProperty()) actual->SetPropString(text);
 }
 
-int TInstanceProperties::PropKind() const { return actual_ ? actual_->TypeKind() : 0; }
+int TInstanceProperties::PropKind() const {
+  const TProperty* actual = ActualProperty();
+  return actual ? actual->TypeKind() : 0;
+}
 
 void TInstanceProperties::SetIsList(bool list) {
   FreeAll();

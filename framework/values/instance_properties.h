@@ -42,6 +42,8 @@ class TProperty : public TNameElement {
 class TInstanceProperties : public TPropertyList {
  public:
   TARNIK_ELEMENT_CLASS(TInstanceProperties)
+  TInstanceProperties() = default;
+  ~TInstanceProperties() override;
 
   TElement* Instance() const { return instance_.Get(); }
   // Takes the object's property table and names the adapter class name + "_Instance"; nil leaves
@@ -55,7 +57,7 @@ class TInstanceProperties : public TPropertyList {
   void SetPropIndex(int index);  // a negative or too large index, or no instance, does nothing
   std::string PropName() const;
   void SetPropName(const std::string& name);  // an unknown name clears the selection
-  TProperty* ActualProperty() const { return actual_.get(); }
+  TProperty* ActualProperty() const { return actual_.As<TProperty>(); }
 
   std::string PropString();
   void SetPropString(const std::string& text);
@@ -69,8 +71,12 @@ class TInstanceProperties : public TPropertyList {
   void SetPropertyText(std::string_view name, const std::string& value) override;
 
  private:
+  // Replaces the selection (nil clears it), freeing the previous one.
+  void Select(TProperty* property);
+
   TElementRef instance_;
-  std::unique_ptr<TProperty> actual_;
+  // Owned; held by handle so that it is never freed twice when some list freed it already.
+  TElementRef actual_;
 };
 
 }  // namespace tarnik::framework

@@ -11,7 +11,10 @@ namespace {
 void DefineString(std::vector<TPropInfo>& out) {
   TPropDefs<TStringElement> d(out);
   d.String("Value", &TStringElement::GetAsString, &TStringElement::SetAsString);
-  d.String("NameIsValue", &TStringElement::GetNameIsValue, &TStringElement::SetNameIsValue);
+  // A view of Name and Value, both stored on their own: storing it too would make a copy
+  // re-split the value (an empty value would take the name, blanks would be trimmed).
+  d.String("NameIsValue", &TStringElement::GetNameIsValue, &TStringElement::SetNameIsValue)
+      .NotStored();
 }
 
 bool IsSign(char c) { return c == '+' || c == '-'; }

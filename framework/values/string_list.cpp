@@ -1,5 +1,6 @@
 #include "framework/values/string_list.h"
 
+#include "framework/int_text.h"
 #include "framework/property_text.h"
 #include "framework/values/string_element.h"
 #include "platform/encoding.h"
@@ -61,7 +62,7 @@ std::string TStringListElement::GetValue(std::string_view name) const {
 
 int32_t TStringListElement::GetValueInteger(std::string_view name) const {
   // The string rule whatever kind the child is.
-  return TStringElement(GetValue(name)).GetAsInteger();
+  return WholeTextToInteger(GetValue(name)).value_or(0);
 }
 
 void TStringListElement::SetValue(const std::string& name, const std::string& text) {

@@ -107,6 +107,15 @@ TEST_F(PropertyBagsTest, InstancePropertiesSelectAndForward) {
   EXPECT_EQ(adapter.GetPropertyText("PropString"), "7");
   EXPECT_EQ(adapter.PropKind(), static_cast<int>(TTypeKind::tkInteger));
   ASSERT_NE(adapter.ActualProperty(), nullptr);
+  {
+    // A list that takes the selection and frees it leaves the adapter without one.
+    TEntity list;
+    list.AddElement(adapter.ActualProperty());
+  }
+  EXPECT_EQ(adapter.ActualProperty(), nullptr);
+  EXPECT_EQ(adapter.PropIndex(), -1);
+  adapter.SetPropName("Pocet");
+  adapter.SetPropName("Pocet");  // the previous selection is freed (ASan watches)
 
   adapter.SetPropIndex(-1);  // ignored: the selection stays
   EXPECT_EQ(adapter.PropName(), "Pocet");

@@ -7,6 +7,7 @@
 #include "framework/entity.h"
 #include "framework/errors.h"
 #include "framework/framework_classes.h"
+#include "framework/property_text.h"
 #include "framework/values/integer_list.h"
 #include "framework/values/string_element.h"
 #include "framework/values/typed_values.h"
@@ -244,6 +245,28 @@ TEST_F(TypedValuesTest, CloneCopiesClassNameAndValue) {
     EXPECT_EQ(copy->GetOwnersCount(), 0);
   }
   holder.Detach();
+}
+
+// CloneElement (and the model stream) copy every stored property raw in table order; the
+// conversion views come before Value, so the value must survive them unchanged.
+TEST_F(TypedValuesTest, RawCopyKeepsNameAndValue) {
+  std::vector<std::unique_ptr<TTypeElement>> originals;
+  originals.emplace_back(new TStringElement("jméno", ""));
+  originals.emplace_back(new TStringElement("n", "  mezery = a  "));
+  originals.emplace_back(new TPathElement("PATH", "C:\\data"));
+  originals.emplace_back(new TFloatElement(0.1 + 0.2));
+  originals.emplace_back(new TByteElement(0));
+  originals.emplace_back(new TBooleanElement(false));
+  originals.emplace_back(new TIntegerElement(-5));
+  originals.emplace_back(new TCharElement(0));
+  for (auto& o : originals) {
+    std::unique_ptr<TElement> copy(CloneElement(*o));
+    auto* value = dynamic_cast<TTypeElement*>(copy.get());
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->GetName(), o->GetName());
+    EXPECT_EQ(value->GetAsString(), o->GetAsString()) << o->ClassName();
+    EXPECT_EQ(value->GetAsFloat(), o->GetAsFloat()) << o->ClassName();
+  }
 }
 
 TEST_F(TypedValuesTest, NameIsValueSplitsAtTheFirstEquals) {
