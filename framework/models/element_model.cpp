@@ -1,6 +1,7 @@
 #include "framework/models/element_model.h"
 
 #include "framework/models/sub_entity.h"
+#include "framework/values/string_list.h"
 
 namespace tarnik::framework {
 namespace {
@@ -21,11 +22,14 @@ void DefineElementModel(std::vector<TPropInfo>& out) {
   d.Integer("ImageIndex", &M::ImageIndex, &M::SetImageIndex);
   d.Object("ModelProperties", TOwnerEntity::StaticClass(), &M::ModelProperties, nullptr);
   d.Object("ModelElements", TOwnerEntity::StaticClass(), &M::ModelElements, nullptr);
+  d.Object("Images", TStringListElement::StaticClass(), &M::Images, nullptr);
   d.Boolean("NoModelProperties", &M::NoModelProperties, nullptr);
   d.Boolean("NoModelElements", &M::NoModelElements, nullptr);
+  d.Boolean("NoImages", &M::NoImages, nullptr);
   d.Object("LastPropertyModel", TPropertyModel::StaticClass(), &M::LastPropertyModel, nullptr);
   d.String("NewPropertyName", nullptr, &M::NewPropertyName);
   d.String("NewElementName", nullptr, &M::NewElementName);
+  d.String("NewImage", nullptr, &M::NewImage);
 }
 
 void DefineToolModel(std::vector<TPropInfo>& out) {
@@ -57,12 +61,18 @@ TOwnerEntity* TElementModel::ModelProperties() {
 }
 TOwnerEntity* TElementModel::ModelElements() { return SubEntity<TOwnerEntity>(*this, kElements); }
 
+TStringListElement* TElementModel::Images() {
+  return SubEntity<TStringListElement>(*this, kImages);
+}
+
 bool TElementModel::NoModelProperties() const {
   return SubEntityEmpty<TOwnerEntity>(*this, kProperties);
 }
 bool TElementModel::NoModelElements() const {
   return SubEntityEmpty<TOwnerEntity>(*this, kElements);
 }
+
+bool TElementModel::NoImages() const { return SubEntityEmpty<TStringListElement>(*this, kImages); }
 
 TElement* TElementModel::LastPropertyModel() const {
   return LastOfSubEntity<TOwnerEntity>(*this, kProperties);
@@ -75,6 +85,8 @@ void TElementModel::NewPropertyName(const std::string& name) {
 void TElementModel::NewElementName(const std::string& name) {
   AppendNamed<TElementModel>(*ModelElements(), name);
 }
+
+void TElementModel::NewImage(const std::string& text) { Images()->NextValue(text); }
 
 TOwnerEntity* TToolModel::ModelTools() { return SubEntity<TOwnerEntity>(*this, kTools); }
 bool TToolModel::NoModelTools() const { return SubEntityEmpty<TOwnerEntity>(*this, kTools); }

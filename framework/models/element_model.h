@@ -11,6 +11,8 @@
 
 namespace tarnik::framework {
 
+class TStringListElement;
+
 // One property of an element model: an alias and a value.
 class TPropertyModel : public TOwnerElement {
  public:
@@ -46,15 +48,19 @@ class TElementModel : public TOwnerEntity {
   // The sub-entities, created on first call.
   TOwnerEntity* ModelProperties();
   TOwnerEntity* ModelElements();
+  TStringListElement* Images();
   // True while the sub-entity is absent or empty (never creates it).
   bool NoModelProperties() const;
   bool NoModelElements() const;
+  bool NoImages() const;
   // The last child of "PROPERTIES", nil when none.
   TElement* LastPropertyModel() const;
 
   // Append a new TPropertyModel / TElementModel of that name.
   void NewPropertyName(const std::string& name);
   void NewElementName(const std::string& name);
+  // Appends the text as an unnamed value to "IMAGES".
+  void NewImage(const std::string& text);
 
  private:
   std::string element_class_name_;

@@ -1,6 +1,7 @@
 #include "framework/models/register_models.h"
 
 #include "framework/models/sub_entity.h"
+#include "framework/values/string_list.h"
 
 namespace tarnik::framework {
 namespace {
@@ -35,6 +36,8 @@ void DefineRegisterClassModels(std::vector<TPropInfo>& out) {
 void DefineSystemRegister(std::vector<TPropInfo>& out) {
   using M = TSystemRegister;
   TPropDefs<M> d(out);
+  d.Object("Images", TStringListElement::StaticClass(), &M::Images, nullptr);
+  d.Object("Cursors", TStringListElement::StaticClass(), &M::Cursors, nullptr);
   d.Object("ClassModels", TRegisterClassModels::StaticClass(), &M::ClassModels, nullptr);
 }
 
@@ -58,6 +61,14 @@ TRegisterClassModel* TRegisterClassModels::ActualClassModel() const {
 
 const TClassInfo& TRegisterClassModels::DefaultItemClass() const {
   return TRegisterClassModel::StaticClass();
+}
+
+TStringListElement* TSystemRegister::Images() {
+  return SubEntity<TStringListElement>(*this, kImages);
+}
+
+TStringListElement* TSystemRegister::Cursors() {
+  return SubEntity<TStringListElement>(*this, kCursors);
 }
 
 TRegisterClassModels* TSystemRegister::ClassModels() {

@@ -11,6 +11,8 @@
 
 namespace tarnik::framework {
 
+class TStringListElement;
+
 class TRegisterPropertyModel : public TOwnerEntity {
  public:
   TARNIK_ELEMENT_CLASS(TRegisterPropertyModel)
@@ -79,6 +81,8 @@ class TSystemRegister : public TOwnerEntity {
   static constexpr const char* kClassModels = "CLASS MODELS";
 
   // Created on first call.
+  TStringListElement* Images();
+  TStringListElement* Cursors();
   TRegisterClassModels* ClassModels();
 };
 

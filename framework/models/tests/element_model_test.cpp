@@ -4,6 +4,7 @@
 #include "framework/framework_classes.h"
 #include "framework/models/element_model.h"
 #include "framework/models/register_models.h"
+#include "framework/values/string_list.h"
 #include "platform/recording_ui.h"
 
 namespace tarnik::framework {
@@ -54,6 +55,31 @@ TEST_F(ElementModelTest, SubEntitiesIgnoreChildrenOfOtherClassesWithTheSameName)
   EXPECT_EQ(model.ModelProperties()->GetCount(), 1);
 }
 
+TEST_F(ElementModelTest, ImagesAreAppendedAsUnnamedValues) {
+  TElementModel model;
+  EXPECT_TRUE(model.NoImages());
+  model.SetPropertyText("NewImage", "les.bmp");
+  model.SetPropertyText("NewImage", "porost.bmp");
+  EXPECT_EQ(model.GetPropertyText("NoImages"), "False");
+  TStringListElement* images = model.Images();
+  EXPECT_EQ(images->GetName(), "IMAGES");
+  EXPECT_EQ(images->ValuesToStringList(), (std::vector<std::string>{"les.bmp", "porost.bmp"}));
+  EXPECT_EQ(GetPropertyObject(&model, "Images"), images);
+}
+
+TEST_F(ElementModelTest, PublishedOrderOfTheElementModel) {
+  const TClassInfo& c = TElementModel::StaticClass();
+  std::vector<std::string> own;
+  for (int i = c.IndexOf("ElementClassName"); i < c.PropCount(); ++i) {
+    own.push_back(c.Properties()[static_cast<size_t>(i)].name);
+  }
+  EXPECT_EQ(
+      own, (std::vector<std::string>{
+               "ElementClassName", "AttachToPropertyName", "Alias", "Comment", "ImageIndex",
+               "ModelProperties", "ModelElements", "Images", "NoModelProperties", "NoModelElements",
+               "NoImages", "LastPropertyModel", "NewPropertyName", "NewElementName", "NewImage"}));
+}
+
 TEST_F(ElementModelTest, ToolModelsNestToolsAndElements) {
   TToolModel tool;
   EXPECT_TRUE(tool.NoModelTools());
@@ -94,6 +120,10 @@ TEST_F(ElementModelTest, RegisterClassModelCreatesItsSubEntitiesOnFirstRead) {
 
 TEST_F(ElementModelTest, SystemRegisterClassModelsMakeRegisterClassModels) {
   TSystemRegister reg;
+  EXPECT_EQ(reg.Images()->GetName(), "IMAGES");
+  EXPECT_EQ(reg.Cursors()->GetName(), "CURSORS");
+  EXPECT_NE(reg.Images(), reg.Cursors());
+  EXPECT_TRUE(GetPropertyObject(&reg, "Cursors")->Is<TStringListElement>());
   TRegisterClassModels* models = reg.ClassModels();
   EXPECT_EQ(models->GetName(), "CLASS MODELS");
   EXPECT_EQ(reg.ClassModels(), models);
