@@ -13,6 +13,7 @@
 #include "forest/property_sum.h"
 #include "framework/int_text.h"
 #include "framework/property_text.h"
+#include "framework/values/string_list.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -301,7 +302,7 @@ int64_t TObecnyLesniPrvek::SoucetPropertyVeStromu(const std::string& name) {
   return static_cast<int64_t>(std::nearbyint(sum.Suma()));
 }
 
-void TObecnyLesniPrvek::NactiZeSeznamu(TEntity& list) {
+void TObecnyLesniPrvek::NactiZeSeznamu(framework::TStringListElement& list) {
   const std::vector<TElement*> items = list.Children();
   for (TElement* item : items) {
     const std::string item_name = item->GetName();

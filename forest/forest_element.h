@@ -14,6 +14,10 @@
 #include "framework/entity.h"
 #include "framework/handles.h"
 
+namespace tarnik::framework {
+class TStringListElement;
+}
+
 namespace tarnik::plan {
 
 class TVlastnostiMN;
@@ -92,11 +96,10 @@ class TObecnyLesniPrvek : public framework::TOwnerEntity {
   // Sum of a numeric property over the element and everything below it, rounded half to even.
   int64_t SoucetPropertyVeStromu(const std::string& name);
 
-  // Fills properties from the name=value items of a list entity (children named by the item
-  // name whose "AsString" is the value): the property item name + "_XML" first, else the
-  // property of the item's name; items matching neither are skipped. A write that fails is
-  // reported and the next item follows.
-  void NactiZeSeznamu(framework::TEntity& list);
+  // Fills properties from the name=value items of a list: the property item name + "_XML"
+  // first, else the property of the item's name; items matching neither are skipped. A write
+  // that fails is reported and the next item follows.
+  void NactiZeSeznamu(framework::TStringListElement& list);
 
   // Sets: makes the first element current; then the same for every forest element below.
   virtual void NastavAktualniNaPrvni();

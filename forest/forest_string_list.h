@@ -9,6 +9,7 @@
 
 #include "framework/entity.h"
 #include "framework/handles.h"
+#include "framework/values/string_list.h"
 
 namespace tarnik::plan {
 
@@ -16,9 +17,11 @@ class TLesniStringListElement : public framework::TOwnerEntity {
  public:
   TARNIK_ELEMENT_CLASS(TLesniStringListElement)
 
-  framework::TEntity* StringListElement() const { return list_.As<framework::TEntity>(); }
+  framework::TStringListElement* StringListElement() const {
+    return list_.As<framework::TStringListElement>();
+  }
   // Stores the list and adds it as a child.
-  void SetStringListElement(framework::TElement* list);
+  void SetStringListElement(framework::TStringListElement* list);
   const std::string& AktualniPolozka() const { return current_; }
   void SetAktualniPolozka(const std::string& name) { current_ = name; }
   bool AktualniJeVSeznamu() const;
@@ -40,6 +43,6 @@ TLesniStringListElement* SeznamZIniSekce(const std::string& file, const std::str
 
 // A new list with one value per line, each value named by its line (nil for no lines); the
 // caller owns it.
-framework::TEntity* SeznamNaElement(const std::vector<std::string>* lines);
+framework::TStringListElement* SeznamNaElement(const std::vector<std::string>* lines);
 
 }  // namespace tarnik::plan

@@ -9,6 +9,7 @@
 #include "forest/forest_set.h"
 #include "forest/property_metadata.h"
 #include "forest/tests/forest_test_classes.h"
+#include "framework/values/string_list.h"
 #include "platform/recording_ui.h"
 
 namespace tarnik::plan {
@@ -17,7 +18,6 @@ namespace {
 using framework::TElement;
 using framework::TElementRef;
 using framework::TOwnerEntity;
-using testing::NewPolozka;
 using testing::NewVzorek;
 using testing::TCizi;
 using testing::TVzorek;
@@ -184,12 +184,12 @@ TEST_F(ForestElement, SumInTheTreeRoundsHalvesToEven) {
 }
 
 TEST_F(ForestElement, FillingFromANameValueListPrefersXmlAndReportsBadValues) {
-  TOwnerEntity list;
-  list.AddElement(NewPolozka("KOD", "7"));
-  list.AddElement(NewPolozka("CISLO", "12"));
-  list.AddElement(NewPolozka("NEZNAMA", "x"));
-  list.AddElement(NewPolozka("TEXT", "odmítnutý"));
-  list.AddElement(NewPolozka("PLOCHA", "2,5"));
+  framework::TStringListElement list;
+  list.SetValue("KOD", "7");
+  list.SetValue("CISLO", "12");
+  list.SetValue("NEZNAMA", "x");
+  list.SetValue("TEXT", "odmítnutý");
+  list.SetValue("PLOCHA", "2,5");
   TVzorek v;
   v.SetName("ODD 1");
   v.odmitat_zapis = true;

@@ -30,18 +30,10 @@ void DefineVzorek(std::vector<TPropInfo>& out) {
       [](TVzorek& v, const std::string& t) { v.xml = "plain:" + t; });
 }
 
-void DefinePolozka(std::vector<TPropInfo>& out) {
-  TPropDefs<TPolozka> d(out);
-  d.String(
-      "AsString", [](TPolozka& p) { return p.value; },
-      [](TPolozka& p, const std::string& v) { p.value = v; });
-}
-
 }  // namespace
 
 TARNIK_DEFINE_CLASS(TVzorek, TObecnyLesniPrvek, DefineVzorek)
 TARNIK_DEFINE_CLASS(TVzorekMN, TLesniMnozina, nullptr)
-TARNIK_DEFINE_CLASS(TPolozka, framework::TOwnerEntity, DefinePolozka)
 TARNIK_DEFINE_CLASS(TCizi, framework::TOwnerEntity, nullptr)
 
 TVzorek* NewVzorek(const std::string& name, int32_t cislo, const std::string& text) {
@@ -50,13 +42,6 @@ TVzorek* NewVzorek(const std::string& name, int32_t cislo, const std::string& te
   v->cislo = cislo;
   v->text = text;
   return v;
-}
-
-TPolozka* NewPolozka(const std::string& name, const std::string& value) {
-  auto* p = new TPolozka();
-  p->SetName(name);
-  p->value = value;
-  return p;
 }
 
 void RegisterTestClasses() {

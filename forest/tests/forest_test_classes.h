@@ -27,13 +27,6 @@ class TVzorekMN : public TLesniMnozina {
   TVzorekMN() : TLesniMnozina(TVzorek::StaticClass(), "ODD") {}
 };
 
-// A name=value item as lists hold them.
-class TPolozka : public framework::TOwnerEntity {
- public:
-  TARNIK_ELEMENT_CLASS(TPolozka)
-  std::string value;
-};
-
 // A holder that is no forest element.
 class TCizi : public framework::TOwnerEntity {
  public:
@@ -41,7 +34,6 @@ class TCizi : public framework::TOwnerEntity {
 };
 
 TVzorek* NewVzorek(const std::string& name, int32_t cislo = 0, const std::string& text = "");
-TPolozka* NewPolozka(const std::string& name, const std::string& value);
 void RegisterTestClasses();
 
 }  // namespace tarnik::plan::testing
