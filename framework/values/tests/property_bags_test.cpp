@@ -2,7 +2,6 @@
 
 #include <memory>
 
-#include "framework/class_register.h"
 #include "framework/entity.h"
 #include "framework/framework_classes.h"
 #include "framework/property_text.h"
@@ -197,14 +196,6 @@ TEST_F(PropertyBagsTest, SharedValueSurvivesOneBag) {
   ASSERT_EQ(bag2.GetCount(), 1);
   EXPECT_EQ(shared->GetOwnersCount(), 1);
   EXPECT_EQ(bag2.GetPropertyText("spolecna"), "ano");
-}
-
-TEST_F(PropertyBagsTest, ListClassesAreCreatedByName) {
-  for (const char* name : {"TPropertyList", "TDynamicProperties", "TElementIndex"}) {
-    std::unique_ptr<TElement> e(CreateElementByClassName(name));
-    ASSERT_NE(e, nullptr) << name;
-  }
-  EXPECT_TRUE(ui_.Messages().empty());
 }
 
 }  // namespace

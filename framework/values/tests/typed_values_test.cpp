@@ -332,7 +332,8 @@ TEST_F(TypedValuesTest, IntegerListSortedInsertion) {
 TEST_F(TypedValuesTest, TypedClassesAreCreatedByName) {
   for (const char* name : {"TTypeElement", "BooleanElement", "TCharElement", "TByteElement",
                            "TFloatElement", "StringElement", "TPathElement", "TIntegerElement",
-                           "TPointerElement", "TIntegerListElement", "TStringListElement"}) {
+                           "TPointerElement", "TIntegerListElement", "TStringListElement",
+                           "PropertyList", "TDynamicProperties", "TElementIndex"}) {
     std::unique_ptr<TElement> e(CreateElementByClassName(name));
     ASSERT_NE(e, nullptr) << name;
   }
