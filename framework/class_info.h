@@ -40,8 +40,9 @@ enum class TTypeKind : uint8_t {
   tkDynArray = 17,
 };
 
-// A callback value: `code` names an entry of the method table (method_table.h), `data` is the
-// handle of the object it is bound to. {0, 0} is no callback.
+// A callback value: `code` names an entry of the callback table of the class that publishes the
+// property (framework/values/key_callbacks.h for the element index), `data` is the handle of the
+// object it is bound to. {0, 0} is no callback.
 struct TMethod {
   int32_t code = 0;
   int32_t data = 0;
