@@ -1,5 +1,9 @@
 #include "forest/forest_classes.h"
 
+#include "data/codelists/cisel_kelva.h"
+#include "data/codelists/code_list_container.h"
+#include "data/codelists/database_class.h"
+#include "data/codelists/kelva_codes.h"
 #include "forest/forest_element.h"
 #include "forest/forest_set.h"
 #include "forest/forest_string_list.h"
@@ -21,6 +25,25 @@ void RegisterForestClasses() {
   RegisterElementClass<TVlastnostiSloupcu>();
   RegisterElementClass<TVlastnostiSloupcuMN>();
   RegisterElementClass<TLesniStringListElement>();
+  // Code lists.
+  RegisterElementClass<tciselnik>();
+  RegisterElementClass<TDatabaseClass>();
+  RegisterElementClass<TDatabaseMel_DrevClass>();
+  RegisterElementClass<TKodPopis>();
+  RegisterElementClass<TKodPopisMN>();
+  RegisterElementClass<TOrgUr>();
+  RegisterElementClass<TOrgUrMN>();
+  RegisterElementClass<TCisSCHU>();
+  RegisterElementClass<TCisSCHUMN>();
+  RegisterElementClass<TTypRozhodnuti>();
+  RegisterElementClass<TTypRozhodnutiMN>();
+  RegisterElementClass<TOLH>();
+  RegisterElementClass<TOLHMN>();
+  RegisterElementClass<TCisHs>();
+  RegisterElementClass<TCisHsMN>();
+  RegisterElementClass<TMZDHospSoub>();
+  RegisterElementClass<TMZDHospSoubMN>();
+  RegisterElementClass<TCiselKelva>();
 }
 
 }  // namespace tarnik::plan

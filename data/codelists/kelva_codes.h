@@ -1,0 +1,102 @@
+// Code elements of the unit's second code-list set (CiselKelva): forest elements that carry the
+// columns of one code row as published properties. Values are kept by property name; integer
+// properties read 0 until written. Each set class holds one kind of code element.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "forest/forest_set.h"
+
+namespace tarnik::plan {
+
+// A forest element whose published properties are plain stored values.
+class TKodovyPrvek : public TObecnyLesniPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TKodovyPrvek)
+  std::string Text(const std::string& property) const;
+  void SetText(const std::string& property, const std::string& value);
+  int32_t Number(const std::string& property) const;
+  void SetNumber(const std::string& property, int32_t value);
+
+ private:
+  std::map<std::string, std::string> texts_;
+  std::map<std::string, int32_t> numbers_;
+};
+
+// The generic code/description pair.
+class TKodPopis : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TKodPopis)
+};
+class TOrgUr : public TKodPopis {
+ public:
+  TARNIK_ELEMENT_CLASS(TOrgUr)
+};
+class TCisSCHU : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TCisSCHU)
+};
+class TTypRozhodnuti : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TTypRozhodnuti)
+  // Typ_Dokum + "-" + Kod.
+  std::string JedinecnyTyp() const { return Text("Typ_Dokum") + "-" + Text("Kod"); }
+};
+class TOLH : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TOLH)
+};
+class TCisHs : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TCisHs)
+};
+class TMZDHospSoub : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TMZDHospSoub)
+  // The unit's LHC_KOD (from the LHC above), read-only.
+  int32_t LhcKod() { return LHC_KODOwnEnt(); }
+  // CISLO_HS + "-" + LT_SLT: the key of a management set and a site.
+  std::string CISLOHS_LTSLT() const {
+    return std::to_string(Number("CISLO_HS")) + "-" + Text("LT_SLT");
+  }
+};
+
+class TKodPopisMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TKodPopisMN)
+  TKodPopisMN() : TLesniMnozina(TKodPopis::StaticClass(), "KP") {}
+};
+class TOrgUrMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TOrgUrMN)
+  TOrgUrMN() : TLesniMnozina(TOrgUr::StaticClass(), "ORG") {}
+};
+class TCisSCHUMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TCisSCHUMN)
+  TCisSCHUMN() : TLesniMnozina(TCisSCHU::StaticClass(), "SCHU") {}
+};
+class TTypRozhodnutiMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TTypRozhodnutiMN)
+  TTypRozhodnutiMN() : TLesniMnozina(TTypRozhodnuti::StaticClass(), "TYPR") {}
+};
+class TOLHMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TOLHMN)
+  TOLHMN() : TLesniMnozina(TOLH::StaticClass(), "OLH") {}
+};
+class TCisHsMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TCisHsMN)
+  TCisHsMN() : TLesniMnozina(TCisHs::StaticClass(), "HS") {}
+};
+class TMZDHospSoubMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TMZDHospSoubMN)
+  TMZDHospSoubMN() : TLesniMnozina(TMZDHospSoub::StaticClass(), "MZD") {}
+};
+
+}  // namespace tarnik::plan
