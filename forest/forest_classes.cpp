@@ -43,6 +43,10 @@ void RegisterForestClasses() {
   RegisterElementClass<TCisHsMN>();
   RegisterElementClass<TMZDHospSoub>();
   RegisterElementClass<TMZDHospSoubMN>();
+  RegisterElementClass<TMajPoPorostech>();
+  RegisterElementClass<TMajPoPorostechMN>();
+  RegisterElementClass<Tmajetky>();
+  RegisterElementClass<TmajetkyMN>();
   RegisterElementClass<TCiselKelva>();
 }
 

@@ -119,6 +119,30 @@ void TCiselKelva::NactiTypyRozhodnuti(const std::string& path) {
   }
 }
 
+std::string TCiselKelva::OLHVlastnika(long owner_kind, long owner_code, const StandRef& stand,
+                                      const std::string& current) {
+  std::vector<OwnerManagers> owners;
+  for (framework::TElement* element : majetkyMN()->Prvky()) {
+    auto* owner = static_cast<Tmajetky*>(element);
+    OwnerManagers entry;
+    entry.maj_druh = owner->GetPropertyText("MAJ_DRUH_C");
+    entry.maj_kod = owner->GetPropertyText("MAJ_KOD_C");
+    entry.olh = owner->GetPropertyText("OLH_C");
+    for (int k = 0; k < 3; ++k) {
+      entry.olh_list[static_cast<size_t>(k)] =
+          owner->GetPropertyText("OLH" + std::to_string(k + 1) + "_C");
+      for (framework::TElement* item : owner->PoPorostech(k + 1)->Prvky()) {
+        entry.stands[static_cast<size_t>(k)].push_back(
+            {item->GetPropertyText("ODD"), item->GetPropertyText("DIL"),
+             item->GetPropertyText("POR"), item->GetPropertyText("PSK")});
+      }
+    }
+    owners.push_back(std::move(entry));
+  }
+  if (owners.empty()) return current;
+  return ManagerOfOwner(owners, owner_kind, owner_code, stand, current);
+}
+
 void TCiselKelva::PojmenujKatastry(CodeLists& lists) {
   for (framework::TElement* element : katastryMN()->Prvky()) {
     auto* area = static_cast<TKodovyPrvek*>(element);

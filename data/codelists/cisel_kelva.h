@@ -9,6 +9,7 @@
 #include <string>
 
 #include "data/codelists/kelva_codes.h"
+#include "data/codelists/owner_manager.h"
 
 namespace tarnik::engine {
 class Database;
@@ -31,6 +32,13 @@ class TCiselKelva : public TObecnyLesniPrvek {
   TOrgUrMN* OrgUrMN(int level);
   TKodPopisMN* katastryMN() { return Set<TKodPopisMN>("katastryMN"); }
   TTypRozhodnutiMN* TypRozhodnutiMN() { return Set<TTypRozhodnutiMN>("TTypRozhodnutiMN"); }
+  TmajetkyMN* majetkyMN() { return Set<TmajetkyMN>("TmajetkyMN"); }
+
+  // The forest manager of a stand's owner: the last owner of that kind and code gives its
+  // OLH_C, replaced by OLH1_C ... OLH3_C when that per-stand list names the stand (later lists
+  // win); `current` when no owner matches or the owner list is empty.
+  std::string OLHVlastnika(long owner_kind, long owner_code, const StandRef& stand,
+                           const std::string& current);
 
   // Fills the still empty lists from the plan-wide tables of the PHS database: OLH, TAB_HS,
   // MEL_DREV, CisSCHU, ORGUR1, ORGUR2 and, when it exists, ORGUR3. A missing table leaves its

@@ -2,6 +2,8 @@
 
 #include <initializer_list>
 
+#include "platform/numtext.h"
+
 namespace tarnik::plan {
 namespace {
 
@@ -58,6 +60,50 @@ void DefineMZDHospSoub(std::vector<TPropInfo>& out) {
   after.String("CISLOHS_LTSLT", &TMZDHospSoub::CISLOHS_LTSLT, nullptr);
 }
 
+void DefineMajPoPorostech(std::vector<TPropInfo>& out) {
+  Declare(out, {"MAJ_DRUH", "MAJ_KOD", "ODD", "DIL", "POR", "PSK", "JP", "KU_KOD"},
+          {"MAJ_DRUH", "MAJ_KOD", "ODD", "JP", "KU_KOD"});
+  TPropDefs<TMajPoPorostech> d(out);
+  d.String("ODD_DIL_POR", &TMajPoPorostech::ODD_DIL_POR, nullptr);
+  Declare(out, {"OLH"}, {});
+}
+
+void DefineMajetky(std::vector<TPropInfo>& out) {
+  Declare(
+      out,
+      {"MAJ_KOD_C", "MAJ_KOD_C0", "KU_KOD_C", "MAJ_NAZ_C", "MAJ_NAZ_C1", "MAJ_NAZ_C2",
+       "MAJ_NAZ_C_DBF", "MAJ_DRUH_C", "OLH_C", "LV_C", "PARCIS_C", "PARPOD_C", "PARDIL_C",
+       "PARVYM_C", "DRUH_POZ_C", "PUPFL_C", "TEZB_VYP_C", "TEZB_MAX_C"},
+      {"MAJ_KOD_C", "MAJ_KOD_C0", "KU_KOD_C", "MAJ_DRUH_C", "OLH_C", "LV_C", "PARCIS_C", "PARPOD_C",
+       "PARDIL_C", "PARVYM_C", "DRUH_POZ_C", "PUPFL_C", "TEZB_VYP_C", "TEZB_MAX_C"});
+  TPropDefs<Tmajetky> d(out);
+  for (const char* name : {"LesniPoz_C", "JinePoz_C"}) {
+    const std::string key = name;
+    d.Float(
+        name, [key](Tmajetky& m) { return platform::DecimalTextToFloat(m.Text(key)); },
+        [key](Tmajetky& m, double v) { m.SetText(key, platform::FloatToText(v)); });
+  }
+  Declare(out,
+          {"RodneCis_C", "JmePrijm_C", "ICO_C", "ObchodJm_C", "Zastupce_C", "PSC_C", "AdrObec_C",
+           "AdrUlice_C", "AdrCDomu_C", "Obec_C", "OSTATNI_C", "KOD_C", "DOPLKOD_C", "CISJEDN_C",
+           "DATVYDANI_C", "UZIVATEL_C", "ZADATEL_C", "CISORG_C"},
+          {"PSC_C", "KOD_C", "DOPLKOD_C"});
+  // ODB_SPR_C is the same value as OLH_C.
+  d.Integer(
+      "ODB_SPR_C", [](Tmajetky& m) { return m.Number("OLH_C"); },
+      [](Tmajetky& m, int32_t v) { m.SetNumber("OLH_C", v); });
+  Declare(
+      out,
+      {"NAJDATE_C",      "NAJPLAT_C",       "CJ_ROZHOD_C", "NAHRADA_C",         "POZN_C",
+       "UZIV_C",         "DOHODA_C",        "CjOU_C",      "LES_URAD_nazev_C1", "JmePrijmZpln_C",
+       "PSCZpln_C",      "EMailZpln_C",     "ObecZpln_C",  "TelefonZpln_C",     "UliceZpln_C",
+       "CDomuZpln_C",    "FaxZpln_C",       "VPred_C",     "DnePred_C",         "PrilohyPred_C",
+       "ZastOU_C",       "TEZB_VYCH_C",     "ZAS_CEL_C",   "PSC_txt_C",         "PoznamkaDoMapy_C",
+       "OLH1_C",         "NamePorostuOLH1", "OLH2_C",      "NamePorostuOLH2",   "OLH3_C",
+       "NamePorostuOLH3"},
+      {"TEZB_VYCH_C", "ZAS_CEL_C"});
+}
+
 }  // namespace
 
 TARNIK_DEFINE_CLASS(TKodovyPrvek, TObecnyLesniPrvek, nullptr)
@@ -68,6 +114,10 @@ TARNIK_DEFINE_CLASS(TTypRozhodnuti, TKodovyPrvek, DefineTypRozhodnuti)
 TARNIK_DEFINE_CLASS(TOLH, TKodovyPrvek, DefineOLH)
 TARNIK_DEFINE_CLASS(TCisHs, TKodovyPrvek, DefineCisHs)
 TARNIK_DEFINE_CLASS(TMZDHospSoub, TKodovyPrvek, DefineMZDHospSoub)
+TARNIK_DEFINE_CLASS(TMajPoPorostech, TKodovyPrvek, DefineMajPoPorostech)
+TARNIK_DEFINE_CLASS(TMajPoPorostechMN, TLesniMnozina, nullptr)
+TARNIK_DEFINE_CLASS(Tmajetky, TKodovyPrvek, DefineMajetky)
+TARNIK_DEFINE_CLASS(TmajetkyMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TKodPopisMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TOrgUrMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TCisSCHUMN, TLesniMnozina, nullptr)
@@ -75,6 +125,16 @@ TARNIK_DEFINE_CLASS(TTypRozhodnutiMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TOLHMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TCisHsMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TMZDHospSoubMN, TLesniMnozina, nullptr)
+
+TMajPoPorostechMN* Tmajetky::PoPorostech(int list) {
+  if (list < 1 || list > 3) return nullptr;
+  const std::string name = "MajPoPorostechOLH" + std::to_string(list) + "MN";
+  if (auto* found = dynamic_cast<TMajPoPorostechMN*>(FindElementByName(name))) return found;
+  auto* created = new TMajPoPorostechMN();
+  created->SetName(name);
+  AddElement(created);
+  return created;
+}
 
 std::string TKodovyPrvek::Text(const std::string& property) const {
   auto it = texts_.find(property);

@@ -63,6 +63,35 @@ class TMZDHospSoub : public TKodovyPrvek {
   }
 };
 
+// One per-stand entry of an owner's manager lists.
+class TMajPoPorostech : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TMajPoPorostech)
+  // ODD + "/" + DIL + "/" + POR.
+  std::string ODD_DIL_POR() const {
+    return std::to_string(Number("ODD")) + "/" + Text("DIL") + "/" + Text("POR");
+  }
+};
+class TMajPoPorostechMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TMajPoPorostechMN)
+  TMajPoPorostechMN() : TLesniMnozina(TMajPoPorostech::StaticClass(), "MPP") {}
+};
+
+// An owner with its manager and its three per-stand manager lists (child sets
+// "MajPoPorostechOLH1MN" ... "MajPoPorostechOLH3MN", created on first access).
+class Tmajetky : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(Tmajetky)
+  // List 1 to 3; nil for another number.
+  TMajPoPorostechMN* PoPorostech(int list);
+};
+class TmajetkyMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TmajetkyMN)
+  TmajetkyMN() : TLesniMnozina(Tmajetky::StaticClass(), "MAJ") {}
+};
+
 class TKodPopisMN : public TLesniMnozina {
  public:
   TARNIK_ELEMENT_CLASS(TKodPopisMN)

@@ -79,5 +79,29 @@ TEST_F(CiselKelva, DecisionTypesAndCadastralNamesFromTheProgramLists) {
   EXPECT_TRUE(ui_.Messages().empty());
 }
 
+TEST_F(CiselKelva, ManagerOfAnOwnerWithPerStandOverrides) {
+  TCiselKelva kelva;
+  EXPECT_EQ(kelva.OLHVlastnika(1, 5, {"12", "a", "1", ""}, "keep"), "keep");
+  TmajetkyMN* owners = kelva.majetkyMN();
+  owners->SetNovyPrvek("1-5");
+  auto* owner = static_cast<Tmajetky*>(owners->AktualniPrvek());
+  owner->SetPropertyText("MAJ_DRUH_C", "1");
+  owner->SetPropertyText("MAJ_KOD_C", "5");
+  owner->SetPropertyText("OLH_C", "7");
+  EXPECT_EQ(owner->GetPropertyText("ODB_SPR_C"), "7");  // one value under two names
+  owner->SetPropertyText("OLH2_C", "9");
+  owner->PoPorostech(2)->SetNovyPrvek("x");
+  framework::TElement* entry = owner->PoPorostech(2)->AktualniPrvek();
+  entry->SetPropertyText("ODD", "12");
+  entry->SetPropertyText("DIL", "a");
+  entry->SetPropertyText("POR", "1");
+  EXPECT_EQ(owner->FindElementByName("MajPoPorostechOLH2MN"), owner->PoPorostech(2));
+  EXPECT_EQ(entry->GetPropertyText("ODD_DIL_POR"), "12/a/1");
+
+  EXPECT_EQ(kelva.OLHVlastnika(1, 5, {"12", "a", "2", ""}, "keep"), "7");
+  EXPECT_EQ(kelva.OLHVlastnika(1, 5, {"12", "a", "1", ""}, "keep"), "9");
+  EXPECT_EQ(kelva.OLHVlastnika(2, 5, {"12", "a", "1", ""}, "keep"), "keep");
+}
+
 }  // namespace
 }  // namespace tarnik::plan
