@@ -30,14 +30,19 @@ void DefineInheritanceModelEntity(std::vector<TPropInfo>& out) {
   d.Boolean("DeleteActualItem", nullptr, &M::DeleteActualItem);
 }
 
+bool Contains(const std::vector<const TElement*>& list, const TElement* element) {
+  for (const TElement* e : list) {
+    if (e == element) return true;
+  }
+  return false;
+}
+
 // True when `node` lies in the subtree of `root` (or is `root`), following the owners upwards:
 // a model's holder is a TModelItems whose wrapped element is the model above.
 bool LiesBelow(const TElement* node, const TElement* root, std::vector<const TElement*>& seen) {
   if (!node) return false;
   if (node == root) return true;
-  for (const TElement* s : seen) {
-    if (s == node) return false;
-  }
+  if (Contains(seen, node)) return false;
   seen.push_back(node);
   for (TEntity* holder : node->Holders()) {
     const TElement* up = holder;
@@ -85,12 +90,20 @@ bool TInheritanceModel::NoItems() const {
 bool TInheritanceModel::Accepts(const TClassInfo* c) const { return !class_ || Derives(c, class_); }
 
 TInheritanceModel* TInheritanceModel::FindModel(const TClassInfo* c) {
+  std::vector<const TElement*> visited;
+  return FindModelIn(c, visited);
+}
+
+TInheritanceModel* TInheritanceModel::FindModelIn(const TClassInfo* c,
+                                                  std::vector<const TElement*>& visited) {
   TInheritanceModel* self = class_ ? this : nullptr;
+  visited.push_back(this);
   TModelItems* items = FindItems();
   if (c == class_ || !items || items->GetCount() == 0) return self;
   for (TElement* child : items->Children()) {
     auto* model = dynamic_cast<TInheritanceModel*>(child);
-    if (model && model != this && model->Accepts(c)) return model->FindModel(c);
+    if (!model || Contains(visited, model) || !model->Accepts(c)) continue;
+    return model->FindModelIn(c, visited);
   }
   return self;
 }
@@ -100,16 +113,23 @@ void TInheritanceModel::NextItem(TInheritanceModel* model) {
   // Placing a model below itself would make the tree a cycle.
   std::vector<const TElement*> seen;
   if (LiesBelow(this, model, seen)) return;
+  std::vector<const TElement*> visited;
+  NextItemIn(model, visited);
+}
+
+void TInheritanceModel::NextItemIn(TInheritanceModel* model,
+                                   std::vector<const TElement*>& visited) {
+  visited.push_back(this);
   TModelItems* items = Items();
   for (int i = items->GetCount() - 1; i >= 0; --i) {
     if (i >= items->GetCount()) continue;
     auto* item = dynamic_cast<TInheritanceModel*>(items->Children()[static_cast<size_t>(i)]);
-    if (!item || item == model) continue;
+    if (!item || item == model || Contains(visited, item)) continue;
     if (Derives(item->class_, model->class_)) {
       items->RemoveElement(item);
       model->Items()->AddElement(item);
     } else if (Derives(model->class_, item->class_)) {
-      item->NextItem(model);
+      item->NextItemIn(model, visited);
     }
   }
   if (model->HasNoOwners()) items->AddElement(model);

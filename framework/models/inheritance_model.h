@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/entity.h"
 #include "framework/handles.h"
@@ -50,6 +51,11 @@ class TInheritanceModel : public TOwnerEntity {
   void SetNextItemElement(TElement* element);
 
  private:
+  // The walks with the models already visited, so that a tree made cyclic by plain entity
+  // operations still ends.
+  TInheritanceModel* FindModelIn(const TClassInfo* c, std::vector<const TElement*>& visited);
+  void NextItemIn(TInheritanceModel* model, std::vector<const TElement*>& visited);
+
   const TClassInfo* class_ = nullptr;
 };
 

@@ -22,7 +22,7 @@ class TKelvaClasses;
 
 // What the program tells about itself (the application object behind the Applic* properties).
 struct TApplicationInfo {
-  std::string exe_name;   // full path of the executable
+  std::string exe_name;   // file name of the executable (its directory is ApplicDir)
   std::string main_form;  // name of the main window, empty without one
   std::string help_file;
   std::string hint;

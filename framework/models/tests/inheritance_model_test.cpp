@@ -134,6 +134,20 @@ TEST_F(InheritanceModelTest, AModelCannotBePlacedBelowItself) {
   EXPECT_EQ(Shape(tree_), "{TEntity{TOwnerEntity}}");
 }
 
+TEST_F(InheritanceModelTest, WalksEndOnATreeMadeCyclicByHand) {
+  tree_.NewClassName("TEntity");
+  TInheritanceModel* entity = tree_.ActualItem();
+  tree_.NewClassName("TNameEntity");
+  TInheritanceModel* name = tree_.ActualItem();
+  name->Items()->AddElement(entity);  // plain entity operation, bypassing NextItem
+  EXPECT_EQ(tree_.FindModel(&TOwnerEntity::StaticClass()), name);
+  auto* owner = new TInheritanceModel();
+  owner->SetElementClass(&TOwnerEntity::StaticClass());
+  tree_.NextItem(owner);
+  EXPECT_FALSE(owner->HasNoOwners());
+  name->Items()->RemoveElement(entity);
+}
+
 TEST_F(InheritanceModelTest, TheEntityItselfAsActualItemIsNeverFreed) {
   tree_.SetElementClassName("TEntity");
   EXPECT_EQ(tree_.GetName(), "TEntity");
