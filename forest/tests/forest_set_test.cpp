@@ -4,9 +4,12 @@
 
 #include <memory>
 
+#include "forest/sharing_lock.h"
 #include "forest/tests/forest_test_classes.h"
 #include "framework/handles.h"
+#include "platform/fs.h"
 #include "platform/recording_ui.h"
+#include "testing/test_env.h"
 
 namespace tarnik::plan {
 namespace {
@@ -247,6 +250,24 @@ TEST_F(ForestSet, BinaryAndRangeSearchOnASortedSet) {
   TVzorekMN none;
   set_->VyberPodleHodnoty("TEXT", "t25", none);
   EXPECT_EQ(none.PocetPrvku(), 0);
+}
+
+TEST_F(ForestSet, ReadOnlyModeTakesAndReleasesTheSharingLock) {
+  tarnik::testing::TempDir dir;
+  set_->SetAdresaKlvu(dir.File("ODD.KLV"));
+  set_->SetPouzeCteni(true);  // not checked: no lock file
+  EXPECT_TRUE(set_->PouzeCteni());
+  EXPECT_FALSE(platform::FileExists(dir.File("ODD.UZI")));
+
+  set_->SetKontrolovatSdileni(true);
+  set_->SetPropertyText("PouzeCteni", "False");
+  EXPECT_FALSE(set_->PouzeCteni());
+  EXPECT_NE(tarnik::testing::ReadFile(dir.File("ODD.UZI")).find(CurrentUserName()),
+            std::string::npos);
+  set_->SetPouzeCteni(true);
+  EXPECT_TRUE(set_->PouzeCteni());
+  EXPECT_NE(tarnik::testing::ReadFile(dir.File("ODD.UZI")).find("nikdo"), std::string::npos);
+  EXPECT_TRUE(ui_.Messages().empty());
 }
 
 }  // namespace
