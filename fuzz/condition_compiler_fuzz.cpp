@@ -1,11 +1,16 @@
 // Fuzz target of the condition compiler: any text either compiles or raises SyntaxExcept; a
-// compiled condition then evaluates without failing against an element with a few properties.
+// compiled text then evaluates, as a plain expression and as an operator tree, against an
+// element with a few properties, without failing.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
+#include "framework/condition/cond_creator.h"
 #include "framework/condition/cond_eval.h"
 #include "framework/condition/cond_parser.h"
+#include "framework/framework_classes.h"
+#include "framework/tools/tool_classes.h"
 
 namespace {
 
@@ -30,11 +35,21 @@ class Context : public EvalContext {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  tarnik::framework::RegisterFrameworkClasses();
+  tarnik::framework::RegisterToolClasses();
   const std::string text(reinterpret_cast<const char*>(data), size);
   try {
     auto expr = tarnik::framework::condition::CompileExpression(text);
     Context context;
     tarnik::framework::condition::Evaluate(*expr, context);
+    std::unique_ptr<tarnik::framework::TCondition> condition(
+        tarnik::framework::CompileCondition(text));
+    tarnik::framework::TOwnerEntity element;
+    element.SetName("P0110.DBF");
+    condition->SetContext(0, &element);
+    condition->Evaluate();
+    condition->SetContext(0, nullptr);
+    condition->Evaluate();
   } catch (const tarnik::framework::SyntaxExcept&) {
   }
   return 0;
