@@ -47,6 +47,16 @@ void RegisterForestClasses() {
   RegisterElementClass<TMajPoPorostechMN>();
   RegisterElementClass<Tmajetky>();
   RegisterElementClass<TmajetkyMN>();
+  RegisterElementClass<THospSoubPhs>();
+  RegisterElementClass<THospSoubPhsMN>();
+  RegisterElementClass<TLesTypPhs>();
+  RegisterElementClass<TLesTypPhsMN>();
+  RegisterElementClass<TDrKtgPhs>();
+  RegisterElementClass<TDrKtgPhsMN>();
+  RegisterElementClass<TSpecPodHSPhs>();
+  RegisterElementClass<TSpecPodHSPhsMN>();
+  RegisterElementClass<TProbirkaPhs>();
+  RegisterElementClass<TProbirkaPhsMN>();
   RegisterElementClass<TCiselKelva>();
 }
 

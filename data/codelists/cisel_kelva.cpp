@@ -103,8 +103,20 @@ void TCiselKelva::NaplnZPlanu(engine::Database& phs) {
     auto table = OpenIfExists(phs, "ORGUR" + std::to_string(level));
     if (table) FillOrgUr(*set, table.get());
   }
-  for (TLesniMnozina* set : std::initializer_list<TLesniMnozina*>{
-           OLHMN(), CisHsMN(), MZDHospSoubMN(), CisSCHUMN(), OrgUrMN(1), OrgUrMN(2), OrgUrMN(3)})
+  if (ProbirkaPhsMN()->PocetPrvku() == 0) {
+    auto table = OpenIfExists(phs, "probir");
+    for (const ProbirkaRow& row : ReadProbirkaRows(table.get())) {
+      if (TKodovyPrvek* e = NewCode(*ProbirkaPhsMN(), row.drevina)) {
+        e->SetText("Drevina", row.drevina);
+        e->SetText("Podminka", row.podminka);
+        for (size_t i = 0; i < row.proc_tv.size(); ++i)
+          e->SetNumber("ProcTV" + std::to_string(i + 1), row.proc_tv[i]);
+      }
+    }
+  }
+  for (TLesniMnozina* set :
+       std::initializer_list<TLesniMnozina*>{OLHMN(), CisHsMN(), MZDHospSoubMN(), CisSCHUMN(),
+                                             OrgUrMN(1), OrgUrMN(2), OrgUrMN(3), ProbirkaPhsMN()})
     set->SetAktualniPrvek(nullptr);
 }
 

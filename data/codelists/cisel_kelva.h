@@ -33,6 +33,11 @@ class TCiselKelva : public TObecnyLesniPrvek {
   TKodPopisMN* katastryMN() { return Set<TKodPopisMN>("katastryMN"); }
   TTypRozhodnutiMN* TypRozhodnutiMN() { return Set<TTypRozhodnutiMN>("TTypRozhodnutiMN"); }
   TmajetkyMN* majetkyMN() { return Set<TmajetkyMN>("TmajetkyMN"); }
+  THospSoubPhsMN* HospSoubPhsMN() { return Set<THospSoubPhsMN>("THospSoubPhsMN"); }
+  TLesTypPhsMN* LesTypPhsMN() { return Set<TLesTypPhsMN>("TLesTypPhsMN"); }
+  TDrKtgPhsMN* DrKtgPhsMN() { return Set<TDrKtgPhsMN>("TDrKtgPhsMN"); }
+  TSpecPodHSPhsMN* SpecPodHSPhsMN() { return Set<TSpecPodHSPhsMN>("TSpecPodHSPhsMN"); }
+  TProbirkaPhsMN* ProbirkaPhsMN() { return Set<TProbirkaPhsMN>("TProbirkaPhsMN"); }
 
   // The forest manager of a stand's owner: the last owner of that kind and code gives its
   // OLH_C, replaced by OLH1_C ... OLH3_C when that per-stand list names the stand (later lists
@@ -41,8 +46,8 @@ class TCiselKelva : public TObecnyLesniPrvek {
                            const std::string& current);
 
   // Fills the still empty lists from the plan-wide tables of the PHS database: OLH, TAB_HS,
-  // MEL_DREV, CisSCHU, ORGUR1, ORGUR2 and, when it exists, ORGUR3. A missing table leaves its
-  // list empty.
+  // MEL_DREV, CisSCHU, ORGUR1, ORGUR2 and, when they exist, ORGUR3 and probir. A missing table
+  // leaves its list empty.
   void NaplnZPlanu(engine::Database& phs);
   // Decision types from the CisDokum table at `path`: one element per row keyed
   // Typ_Dokum + "-" + Kod; rows whose key exists already are skipped.

@@ -104,6 +104,46 @@ void DefineMajetky(std::vector<TPropInfo>& out) {
       {"TEZB_VYCH_C", "ZAS_CEL_C"});
 }
 
+// Properties prefix + first ... prefix + last, texts or integers.
+void DeclareNumbered(std::vector<TPropInfo>& out, const std::string& prefix, int first, int last,
+                     bool integers) {
+  TPropDefs<TKodovyPrvek> d(out);
+  for (int i = first; i <= last; ++i) {
+    const std::string key = prefix + std::to_string(i);
+    if (integers) {
+      d.Integer(
+          key.c_str(), [key](TKodovyPrvek& e) { return e.Number(key); },
+          [key](TKodovyPrvek& e, int32_t v) { e.SetNumber(key, v); });
+    } else {
+      d.String(
+          key.c_str(), [key](TKodovyPrvek& e) { return e.Text(key); },
+          [key](TKodovyPrvek& e, const std::string& v) { e.SetText(key, v); });
+    }
+  }
+}
+
+void DefineHospSoubPhs(std::vector<TPropInfo>& out) {
+  Declare(out, {"CisRad1"}, {"CisRad1"});
+  DeclareNumbered(out, "SlHospSoub", 0, 20, false);
+}
+void DefineLesTypPhs(std::vector<TPropInfo>& out) {
+  DeclareNumbered(out, "SlLesTyp", 0, 20, false);
+}
+void DefineDrKtgPhs(std::vector<TPropInfo>& out) {
+  Declare(out,
+          {"CisRadku", "Ktg_ZvlSt", "KtgPhs", "ZvlStPHS", "EVLphs", "POphs", "CHKOphs", "CHKO_Zphs",
+           "NPphs", "NP_Zphs", "NPPphs", "NPRphs", "PPphs", "PRphs", "SCHUphs", "ZkrDrev",
+           "DrevPodpur", "SpecPodminka"},
+          {"CisRadku"});
+}
+void DefineSpecPodHSPhs(std::vector<TPropInfo>& out) {
+  Declare(out, {"UrciHS", "PodminHS", "ZastoupHS", "MinZastoupHS"}, {"ZastoupHS"});
+}
+void DefineProbirkaPhs(std::vector<TPropInfo>& out) {
+  Declare(out, {"Drevina", "Podminka"}, {});
+  DeclareNumbered(out, "ProcTV", 1, 19, true);
+}
+
 }  // namespace
 
 TARNIK_DEFINE_CLASS(TKodovyPrvek, TObecnyLesniPrvek, nullptr)
@@ -118,6 +158,16 @@ TARNIK_DEFINE_CLASS(TMajPoPorostech, TKodovyPrvek, DefineMajPoPorostech)
 TARNIK_DEFINE_CLASS(TMajPoPorostechMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(Tmajetky, TKodovyPrvek, DefineMajetky)
 TARNIK_DEFINE_CLASS(TmajetkyMN, TLesniMnozina, nullptr)
+TARNIK_DEFINE_CLASS(THospSoubPhs, TKodovyPrvek, DefineHospSoubPhs)
+TARNIK_DEFINE_CLASS(TLesTypPhs, TKodovyPrvek, DefineLesTypPhs)
+TARNIK_DEFINE_CLASS(TDrKtgPhs, TKodovyPrvek, DefineDrKtgPhs)
+TARNIK_DEFINE_CLASS(TSpecPodHSPhs, TKodovyPrvek, DefineSpecPodHSPhs)
+TARNIK_DEFINE_CLASS(TProbirkaPhs, TKodovyPrvek, DefineProbirkaPhs)
+TARNIK_DEFINE_CLASS(THospSoubPhsMN, TLesniMnozina, nullptr)
+TARNIK_DEFINE_CLASS(TLesTypPhsMN, TLesniMnozina, nullptr)
+TARNIK_DEFINE_CLASS(TDrKtgPhsMN, TLesniMnozina, nullptr)
+TARNIK_DEFINE_CLASS(TSpecPodHSPhsMN, TLesniMnozina, nullptr)
+TARNIK_DEFINE_CLASS(TProbirkaPhsMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TKodPopisMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TOrgUrMN, TLesniMnozina, nullptr)
 TARNIK_DEFINE_CLASS(TCisSCHUMN, TLesniMnozina, nullptr)

@@ -92,6 +92,53 @@ class TmajetkyMN : public TLesniMnozina {
   TmajetkyMN() : TLesniMnozina(Tmajetky::StaticClass(), "MAJ") {}
 };
 
+// Rows of the PHS planner's tables.
+class THospSoubPhs : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(THospSoubPhs)
+};
+class TLesTypPhs : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TLesTypPhs)
+};
+class TDrKtgPhs : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TDrKtgPhs)
+};
+class TSpecPodHSPhs : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TSpecPodHSPhs)
+};
+class TProbirkaPhs : public TKodovyPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TProbirkaPhs)
+};
+class THospSoubPhsMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(THospSoubPhsMN)
+  THospSoubPhsMN() : TLesniMnozina(THospSoubPhs::StaticClass(), "HSPHS") {}
+};
+class TLesTypPhsMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TLesTypPhsMN)
+  TLesTypPhsMN() : TLesniMnozina(TLesTypPhs::StaticClass(), "LTPHS") {}
+};
+class TDrKtgPhsMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TDrKtgPhsMN)
+  TDrKtgPhsMN() : TLesniMnozina(TDrKtgPhs::StaticClass(), "DRKTG") {}
+};
+class TSpecPodHSPhsMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TSpecPodHSPhsMN)
+  TSpecPodHSPhsMN() : TLesniMnozina(TSpecPodHSPhs::StaticClass(), "SPEC") {}
+};
+class TProbirkaPhsMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TProbirkaPhsMN)
+  TProbirkaPhsMN() : TLesniMnozina(TProbirkaPhs::StaticClass(), "PROB") {}
+};
+
 class TKodPopisMN : public TLesniMnozina {
  public:
   TARNIK_ELEMENT_CLASS(TKodPopisMN)

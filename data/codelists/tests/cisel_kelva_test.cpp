@@ -51,6 +51,12 @@ TEST_F(CiselKelva, PlanWideTablesFillTheEmptyListsOnce) {
   EXPECT_EQ(kelva.OrgUrMN(4), nullptr);
   EXPECT_EQ(kelva.FindElementByName("OrgUr1MN"), kelva.OrgUrMN(1));
 
+  framework::TElement* hs = kelva.HospSoubPhsMN()->AktualniPrvekVzdy();
+  hs->SetPropertyText("SlHospSoub20", "x");
+  EXPECT_EQ(hs->GetPropertyText("SlHospSoub20"), "x");
+  EXPECT_TRUE(hs->HasProperty("CisRad1"));
+  EXPECT_TRUE(TProbirkaPhs::StaticClass().Find("ProcTV19") != nullptr);
+
   kelva.NaplnZPlanu(phs);  // filled lists stay as they are
   EXPECT_EQ(kelva.OLHMN()->PocetPrvku(), 2);
   EXPECT_EQ(kelva.CisHsMN()->PocetPrvku(), 8);
