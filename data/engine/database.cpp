@@ -211,9 +211,9 @@ int64_t Database::Execute(const std::string& sql, const std::vector<Value>& para
   return ExecuteStatement(state_->db, sql, params);
 }
 
-void Database::StartTransaction() {
+void Database::StartTransaction(bool immediate) {
   if (InTransaction()) throw EngineError("Transakce již probíhá.");
-  Execute("BEGIN");
+  Execute(immediate ? "BEGIN IMMEDIATE" : "BEGIN");
 }
 void Database::Commit() {
   if (!InTransaction()) throw EngineError("Žádná transakce neprobíhá.");
@@ -225,9 +225,9 @@ void Database::Rollback() {
 }
 bool Database::InTransaction() const { return sqlite3_get_autocommit(state_->db) == 0; }
 
-Transaction::Transaction(Database& db) : db_(db) {
+Transaction::Transaction(Database& db, bool immediate) : db_(db) {
   if (!db_.InTransaction()) {
-    db_.StartTransaction();
+    db_.StartTransaction(immediate);
     owner_ = true;
   }
 }

@@ -77,7 +77,9 @@ class Database {
   // Runs one statement with bound parameters; answers the changed row count.
   int64_t Execute(const std::string& sql, const std::vector<Value>& params = {});
 
-  void StartTransaction();
+  // An immediate transaction takes the write lock at once, so a read-then-write inside it never
+  // races another program.
+  void StartTransaction(bool immediate = false);
   void Commit();
   void Rollback();
   bool InTransaction() const;
@@ -97,7 +99,7 @@ class Database {
 // transaction was already running on entry (the outer owner decides).
 class Transaction {
  public:
-  explicit Transaction(Database& db);
+  explicit Transaction(Database& db, bool immediate = false);
   ~Transaction();
   Transaction(const Transaction&) = delete;
   Transaction& operator=(const Transaction&) = delete;

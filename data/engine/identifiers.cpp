@@ -8,7 +8,7 @@
 namespace tarnik::engine {
 
 int64_t NewIdentifier(Database& plan, const std::string& table_key) {
-  Transaction tx(plan);
+  Transaction tx(plan, /*immediate=*/true);
   Table ids(plan, "ID");
   Value key = ValueForField(ids.FieldByName("Tabulka"), Value(table_key));
   std::string actual = ids.name();

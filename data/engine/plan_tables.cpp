@@ -1,8 +1,11 @@
 #include "data/engine/plan_tables.h"
 
+#include <fmt/format.h>
+
 #include "data/engine/engine_error.h"
 #include "data/engine/identifiers.h"
 #include "platform/text.h"
+#include "platform/ui.h"
 
 namespace tarnik::engine {
 
@@ -120,6 +123,18 @@ void PlanTables::EmptyProposalView(Table& view) {
 int64_t PlanTables::NewIdentifier(const std::string& table_key) {
   int64_t id = engine::NewIdentifier(plan_, table_key);
   if (Table* ids = Get("TB_ID")) ids->Refresh();
+  return id;
+}
+
+int64_t PlanTables::PostWithNewIdentifier(Table& table, const std::string& table_key) {
+  if (table.state() != TableState::kInsert)
+    throw EngineError(fmt::format("Tabulka \"{}\" nepřidává řádek.", table.name()));
+  int64_t id = NewIdentifier(table_key);
+  table.SetInteger("ID", id);
+  table.Post();
+  if (table.IsEmpty())
+    platform::ui().ShowMessage(
+        fmt::format("Po přidání ID nejsou v tabulce \"{}\" žádné řádky.", table.name()));
   return id;
 }
 

@@ -47,6 +47,11 @@ class PlanTables {
   void EmptyProposalView(Table& view);
   // A new identifier for a table key from ID (the ID table is flushed at once).
   int64_t NewIdentifier(const std::string& table_key);
+  // Stores the row being appended to `table` (its VAZBA already set by the master link or the
+  // caller) with a new identifier for `table_key` and answers the identifier. When the table
+  // shows no rows afterwards the user is told "Po přidání ID nejsou v tabulce "<name>" žádné
+  // řádky.". POSKOZ rows get no identifier: use Post for them.
+  int64_t PostWithNewIdentifier(Table& table, const std::string& table_key);
 
   void Close();
 

@@ -67,6 +67,12 @@ TEST(AliasesTest, ProbeLeavesNothingBehindAndKeepsLockFiles) {
   EXPECT_TRUE(platform::FileExists(tmp.File("cand/Paradox.lck")));
   EXPECT_TRUE(platform::FileExists(tmp.File("cand/Pdoxusrs.lck")));
   EXPECT_THROW(OpenProbe(tmp.path()), EngineError);  // no database there
+
+  // Media that cannot be written are read as unchanging files: nothing is written beside them.
+  Database media = Database::Open(tmp.File("cand"), OpenMode::kReadOnlyMedia);
+  EXPECT_TRUE(media.read_only());
+  EXPECT_TRUE(media.TableExists("LHC"));
+  EXPECT_THROW(media.Execute("DELETE FROM LHC"), EngineError);
 }
 
 TEST(PhsSwitchesTest, DefaultsTrimmingAndTheStatusListSwitch) {

@@ -5,6 +5,7 @@
 #include "data/engine/engine_error.h"
 #include "data/engine/local_sql.h"
 #include "data/engine/tests/engine_test_util.h"
+#include "platform/recording_ui.h"
 
 namespace tarnik::engine {
 namespace {
@@ -120,14 +121,31 @@ TEST_F(PlanTablesTest, NewRowsGetIdentifiersAndViewsEmpty) {
   tezob.Append();
   tezob.SetValue("Vazba", layer);
   tezob.SetInteger("N_Druh_vykonu", 10);
-  tezob.SetInteger("ID", p.NewIdentifier("NAVRH"));
-  tezob.Post();
-  EXPECT_EQ(tezob.AsInteger("ID"), 110);  // the sample issued 109
+  EXPECT_EQ(p.PostWithNewIdentifier(tezob, "NAVRH"), 110);  // the sample issued 109
+  EXPECT_EQ(tezob.AsInteger("ID"), 110);
+  EXPECT_EQ(p.NewIdentifier("NAVRH"), 111);
   p.EmptyProposalView(tezob);
   EXPECT_TRUE(tezob.IsEmpty());
   EXPECT_EQ(Count("NAVRH"), others);
   p.Close();
   EXPECT_EQ(p.Get("TB_ODD"), nullptr);
+}
+
+TEST_F(PlanTablesTest, RowOutsideTheViewIsReported) {
+  platform::RecordingUi ui;
+  platform::ScopedUi scoped(&ui);
+  PlanTables p(*db_);
+  Table& dl = *p.Get("TB_DL");
+  dl.ClearMaster();
+  dl.SetIndexFieldNames("ID");
+  dl.SetRange({Value(1000)}, {Value(2000)});  // shows nothing the new row could fall into
+  dl.Append();
+  dl.SetInteger("VAZBA", 1);
+  dl.SetString("DIL", "Z");
+  EXPECT_EQ(p.PostWithNewIdentifier(dl, "DILEC"), 8);
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"Po přidání ID nejsou v tabulce \"DILEC\" žádné řádky."});
+  EXPECT_THROW(p.PostWithNewIdentifier(dl, "DILEC"), EngineError);  // not appending
 }
 
 TEST_F(PlanTablesTest, MissingTablesAreAbsent) {
