@@ -1,0 +1,38 @@
+#include "forest/layers/layer_classes.h"
+
+#include "forest/layers/afforestation.h"
+#include "forest/layers/damage.h"
+#include "forest/layers/layer.h"
+#include "forest/layers/multi_value.h"
+#include "forest/layers/statuses.h"
+#include "forest/layers/tree_species.h"
+#include "framework/class_register.h"
+
+namespace tarnik::plan {
+
+void RegisterLayerClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  using framework::RegisterElementClass;
+  RegisterElementClass<TEtaz>();
+  RegisterElementClass<TEtazMN>();
+  RegisterElementClass<TDrevina>();
+  RegisterElementClass<TDrevinaMN>();
+  RegisterElementClass<TZalesneni>();
+  RegisterElementClass<TZalesneniMN>();
+  RegisterElementClass<TPoskozeni>();
+  RegisterElementClass<TPoskozeniMN>();
+  RegisterElementClass<TKategorie1>();
+  RegisterElementClass<TKategorie1MN>();
+  RegisterElementClass<TZvlSt>();
+  RegisterElementClass<TZvlStMN>();
+  RegisterElementClass<TOrg_Uroven>();
+  RegisterElementClass<TOrg_UrovenMN>();
+  RegisterElementClass<TNasobny_LongInt>();
+  RegisterElementClass<TNasobny_LongIntMN>();
+  RegisterElementClass<TNasobny_Vlastnik>();
+  RegisterElementClass<TNasobny_VlastnikMN>();
+}
+
+}  // namespace tarnik::plan
