@@ -59,6 +59,9 @@ struct TPropInfo {
   std::string type_name;                  // "Integer", "String", "Boolean", "TType", ...
   std::vector<std::string> enum_ids;      // tkEnumeration: identifiers in ordinal order
   const TClassInfo* ref_class = nullptr;  // tkClass: class of the referenced object
+  // tkClass, for a class that names itself (its description is not built yet while its table
+  // is): the class, asked for when first needed.
+  const TClassInfo& (*ref_class_fn)() = nullptr;
 
   std::function<int64_t(TElement&)> get_ord;  // tkInteger, tkChar, tkEnumeration, tkSet, tkInt64
   std::function<void(TElement&, int64_t)> set_ord;
@@ -75,6 +78,9 @@ struct TPropInfo {
   std::function<bool(TElement&)> stored_test;
   std::optional<int64_t> default_value;
 
+  const TClassInfo* RefClass() const {
+    return ref_class ? ref_class : (ref_class_fn ? &ref_class_fn() : nullptr);
+  }
   bool HasReader() const;
   bool HasWriter() const;
   bool IsOrdinal() const;
@@ -214,6 +220,17 @@ class TPropDefs {
   TPropInfo& Object(const char* name, const TClassInfo& ref, G get, S set) {
     TPropInfo& p = Add(name, TTypeKind::tkClass, ref.Name());
     p.ref_class = &ref;
+    p.get_obj = ObjGetter(get);
+    p.set_obj = ObjSetter(set);
+    return Finish(p);
+  }
+  // The same with the class given by its StaticClass function, for a class that references its
+  // own kind: TPropDefs<C>::Object("Next", &C::StaticClass, ...).
+  template <class G, class S>
+  TPropInfo& Object(const char* name, const TClassInfo& (*ref)(), const char* ref_name, G get,
+                    S set) {
+    TPropInfo& p = Add(name, TTypeKind::tkClass, ref_name);
+    p.ref_class_fn = ref;
     p.get_obj = ObjGetter(get);
     p.set_obj = ObjSetter(set);
     return Finish(p);

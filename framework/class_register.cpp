@@ -74,7 +74,7 @@ bool TKelvaClass::IsReadOrWriteOnly(int i) const {
 
 const TClassInfo* TKelvaClass::PropertyClass(int i) const {
   const TPropInfo* p = PropAt(i);
-  return p && p->kind == TTypeKind::tkClass ? p->ref_class : nullptr;
+  return p && p->kind == TTypeKind::tkClass ? p->RefClass() : nullptr;
 }
 
 int TKelvaClass::IndexOfProperty(std::string_view name) const {

@@ -98,7 +98,7 @@ void WriteText(TElement& element, const TPropInfo& prop, const std::string& text
       }
       TElement* obj = FindElementByHandle(handle);
       if (!obj) return;  // a dead or unknown handle leaves the property as it is
-      if (prop.ref_class && !obj->InheritsFrom(*prop.ref_class)) return;
+      if (prop.RefClass() && !obj->InheritsFrom(*prop.RefClass())) return;
       prop.set_obj(element, obj);
       break;
     }

@@ -49,6 +49,9 @@ void DefineSample(std::vector<TPropInfo>& out) {
   d.Object(
       "Link", TEntity::StaticClass(), [](TSample& s) { return s.link.Get(); },
       [](TSample& s, TElement* e) { s.link = e; });
+  d.Object(
+      "Self", &TSample::StaticClass, "TSample", [](TSample& s) { return s.link.Get(); },
+      [](TSample& s, TElement* e) { s.link = e; });
   d.Integer(
       "ReadOnly", [](TSample& s) { return s.ro; }, nullptr);
   d.Char(
@@ -154,6 +157,14 @@ TEST_F(PropertyTextTest, ObjectPropertiesTravelAsHandles) {
   EXPECT_EQ(s_.link.Get(), other);
   s_.SetPropertyText("Link", "0");
   EXPECT_EQ(s_.link.Get(), nullptr);
+  // A property typed with its own class takes only elements of that class.
+  TSample other_sample;
+  s_.SetPropertyText("Self", std::to_string(other->Handle()));
+  EXPECT_EQ(s_.link.Get(), nullptr);
+  s_.SetPropertyText("Self", std::to_string(other_sample.Handle()));
+  EXPECT_EQ(s_.link.Get(), &other_sample);
+  EXPECT_EQ(TSample::StaticClass().Find("Self")->RefClass(), &TSample::StaticClass());
+  s_.link = nullptr;
   EXPECT_TRUE(SetPropertyObject(&s_, "Link", other));
   EXPECT_FALSE(SetPropertyObject(&s_, "Count", other));
   delete other;
