@@ -298,7 +298,8 @@ TElement* TObecnyLesniPrvek::VlastnikTridy(const TClassInfo& c) {
 int64_t TObecnyLesniPrvek::SoucetPropertyVeStromu(const std::string& name) {
   TSumaPodleProperty sum;
   sum.SetPropertaStr(name);
-  sum.Secti(this);
+  sum.SetInput(this);
+  sum.Execute();
   return static_cast<int64_t>(std::nearbyint(sum.Suma()));
 }
 

@@ -1,13 +1,10 @@
 #include "forest/property_sum.h"
 
-#include <algorithm>
-
 #include "framework/int_text.h"
 
 namespace tarnik::plan {
 namespace {
 
-using framework::TElement;
 using framework::TPropDefs;
 using framework::TPropInfo;
 
@@ -19,28 +16,11 @@ void DefineSuma(std::vector<TPropInfo>& out) {
 
 }  // namespace
 
-TARNIK_DEFINE_CLASS(TSumaPodleProperty, framework::TOwnerEntity, DefineSuma)
+TARNIK_DEFINE_CLASS(TSumaPodleProperty, framework::TRecursor, DefineSuma)
 
-void TSumaPodleProperty::Secti(TElement* input) {
-  if (!input) return;
-  std::vector<TElement*> path;
-  Visit(input, path);
-}
-
-void TSumaPodleProperty::Visit(TElement* element, std::vector<TElement*>& path) {
-  if (element->HasProperty(property_)) {
-    sum_ += framework::ReadDecimalText(element->GetPropertyText(property_)).value_or(0.0);
-  }
-  auto* entity = dynamic_cast<framework::TEntity*>(element);
-  if (!entity) return;
-  path.push_back(element);
-  const size_t count = entity->Children().size();
-  for (size_t i = 0; i < count && i < entity->Children().size(); ++i) {
-    TElement* child = entity->Children()[i];
-    if (!child || std::find(path.begin(), path.end(), child) != path.end()) continue;
-    Visit(child, path);
-  }
-  path.pop_back();
+void TSumaPodleProperty::Process(framework::TElement* element) {
+  if (!element->HasProperty(property_)) return;
+  sum_ += framework::ReadDecimalText(element->GetPropertyText(property_)).value_or(0.0);
 }
 
 }  // namespace tarnik::plan

@@ -1,17 +1,16 @@
-// TSumaPodleProperty: sums one numeric property over an element and everything below it,
-// parents before children. Every element on the walk that publishes the property adds its text
-// read as a decimal number (unreadable texts add 0). A child that is already on the path from
-// the input (a cycle) is not entered again. The walker keeps no references between runs.
+// TSumaPodleProperty: a recursor that sums one numeric property over its Input and everything
+// below it, parents before children. Every element on the walk that publishes the property adds
+// its text read as a decimal number (unreadable texts add 0); the sum keeps running across runs
+// until Suma is written. Cycles end as every recursor walk does.
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "framework/entity.h"
+#include "framework/tools/recursor.h"
 
 namespace tarnik::plan {
 
-class TSumaPodleProperty : public framework::TOwnerEntity {
+class TSumaPodleProperty : public framework::TRecursor {
  public:
   TARNIK_ELEMENT_CLASS(TSumaPodleProperty)
   const std::string& PropertaStr() const { return property_; }
@@ -19,11 +18,10 @@ class TSumaPodleProperty : public framework::TOwnerEntity {
   double Suma() const { return sum_; }
   void SetSuma(double sum) { sum_ = sum; }
 
-  // Adds the property over `input` and its subtree to the running sum.
-  void Secti(framework::TElement* input);
+  bool QProcessBefore(framework::TElement* /*element*/) override { return true; }
+  void Process(framework::TElement* element) override;
 
  private:
-  void Visit(framework::TElement* element, std::vector<framework::TElement*>& path);
   std::string property_;
   double sum_ = 0;
 };
