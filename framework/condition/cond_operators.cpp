@@ -2,6 +2,7 @@
 
 #include "framework/class_register.h"
 #include "framework/condition/element_context.h"
+#include "framework/values/typed_values.h"
 
 namespace tarnik::framework {
 
@@ -179,6 +180,14 @@ bool TCondition::Evaluate() {
 void TCondition::Execute() {
   TTool::Execute();
   result_ = Evaluate();
+  // The answer as a value element, kept as a child until the next run.
+  if (TElement* previous = answer_.Get(); previous && IndexOf(previous) >= 0) {
+    FreeElement(previous);
+  }
+  auto* answer = new TBooleanElement(result_);
+  answer_ = answer;
+  AddElement(answer);
+  SetOutput(answer);
 }
 
 namespace {

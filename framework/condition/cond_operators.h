@@ -235,12 +235,14 @@ class TCondition : public TOnePtrOperator {
   TARNIK_ELEMENT_CLASS(TCondition)
   // Evaluates against the element in context entry 0; no operand gives false.
   bool Evaluate();
-  // Evaluates and keeps the answer in Result().
+  // Evaluates; the answer is Result() and, as a new TBooleanElement (a child of the condition
+  // until the next run), the Output.
   void Execute() override;
   bool Result() const { return result_; }
 
  private:
   bool result_ = false;
+  TElementRef answer_;
 };
 
 // A new operator tree for a compiled expression (not yet given a context list).

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "framework/class_register.h"
+#include "framework/models/element_model.h"
 
 namespace tarnik::framework {
 namespace {
@@ -15,7 +16,7 @@ void DefineTechnology(std::vector<TPropInfo>& out) {
        [](TTechnology& t, TElement* e) { t.SetActiveTool(e); })
       .NotStored();
   d.Object("ToolToAdd", TElement::StaticClass(), nullptr, &TTechnology::AddToolElement);
-  d.Object("NewToolByModel", TOwnerEntity::StaticClass(), nullptr,
+  d.Object("NewToolByModel", TToolModel::StaticClass(), nullptr,
            [](TTechnology& t, TElement* model) { t.NewToolByModel(model); });
   d.Object("ToolToFree", TElement::StaticClass(), nullptr, &TTechnology::FreeTool);
   d.Object("ToolToRemove", TElement::StaticClass(), nullptr, &TTechnology::RemoveTool);

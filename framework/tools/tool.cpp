@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "framework/models/element_model.h"
 #include "platform/ui.h"
 
 namespace tarnik::framework {
@@ -16,7 +17,7 @@ void DefineTool(std::vector<TPropInfo>& out) {
   d.Boolean("InProgress", &TTool::InProgress, &TTool::SetInProgress).NotStored();
   d.Boolean("BreakWork", &TTool::BreakWork, &TTool::SetBreakWork).NotStored();
   d.Boolean("DynamicTool", &TTool::DynamicTool, &TTool::SetDynamicTool);
-  d.Object("SelfModel", TOwnerEntity::StaticClass(), &TTool::SelfModel, &TTool::SetSelfModel)
+  d.Object("SelfModel", TToolModel::StaticClass(), &TTool::SelfModel, &TTool::SetSelfModel)
       .NotStored();
   d.Integer("Error", &TTool::Error, &TTool::SetError).NotStored();
   d.Object("NextParameter", TElement::StaticClass(), nullptr, [](TTool& t, TElement* e) {
@@ -63,13 +64,7 @@ TARNIK_DEFINE_CLASS(TResultTool, TTool, DefineResultTool)
 TARNIK_DEFINE_CLASS(TBooleanTool, TTool, DefineBooleanTool)
 TARNIK_DEFINE_CLASS(TProgressMessage, TKelvaMessage, DefineProgressMessage)
 
-bool IsToolModel(const TElement* element) {
-  if (!element) return false;
-  for (const TClassInfo* c = &element->ClassType(); c; c = c->Parent()) {
-    if (c->Name() == "TToolModel") return true;
-  }
-  return false;
-}
+bool IsToolModel(const TElement* element) { return element && element->Is<TToolModel>(); }
 
 TTool::~TTool() {
   if (InProgress()) EndProgress();
@@ -120,6 +115,7 @@ TEntity* TTool::SelfModel() const {
 }
 
 void TTool::SetSelfModel(TElement* model) {
+  if (model && !IsToolModel(model)) return;
   TEntity* present = SelfModel();
   if (present == model) return;
   if (present) FreeElement(present);

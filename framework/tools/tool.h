@@ -35,7 +35,7 @@ class TToolProperties : public TOwnerElement {
 // Text message code of the framework's reports to the main tool.
 inline constexpr int32_t kReportMessage = 8;
 
-// True when the element's class or one of its ancestors is named TToolModel.
+// True for tool models (TToolModel and its descendants).
 bool IsToolModel(const TElement* element);
 
 class TTool : public TOwnerEntity {
@@ -98,7 +98,8 @@ class TTool : public TOwnerEntity {
 
   // The first child of a tool-model class; nil when none.
   TEntity* SelfModel() const;
-  // Frees the present self model from the tool and adds `model` (nil only frees).
+  // Frees the present self model from the tool and adds `model` (nil only frees; elements
+  // that are not tool models change nothing).
   void SetSelfModel(TElement* model);
 
   // Progress reports (framework messages): 10 begin, 11 value, 13 text, 12 end.

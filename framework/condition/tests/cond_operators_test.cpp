@@ -6,6 +6,7 @@
 #include "framework/condition/cond_creator.h"
 #include "framework/framework_classes.h"
 #include "framework/tools/tool_classes.h"
+#include "framework/values/typed_values.h"
 
 namespace tarnik::framework {
 namespace {
@@ -135,6 +136,16 @@ TEST_F(CondOperatorsTest, ConditionsAreTrueOnlyForBooleanTrue) {
   empty->SetContext(0, &sample_);
   empty->Execute();
   EXPECT_FALSE(empty->Result());
+
+  std::unique_ptr<TCondition> druh(CompileCondition("DRUH=3"));
+  druh->SetContext(0, &sample_);
+  druh->Execute();
+  auto* answer = dynamic_cast<TBooleanElement*>(druh->Output());
+  ASSERT_NE(answer, nullptr);
+  EXPECT_TRUE(answer->GetAsBoolean());
+  TElementRef first(answer);
+  druh->Execute();  // the previous answer is replaced, not leaked
+  EXPECT_FALSE(first);
 }
 
 TEST_F(CondOperatorsTest, SyntaxErrorsLeaveNoOutputAndFreeNothingTwice) {

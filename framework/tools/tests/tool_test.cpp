@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/models/element_model.h"
 #include "framework/tools/technology.h"
 #include "framework/tools/tests/tool_fixture.h"
 
@@ -36,51 +37,14 @@ void DefineStepTool(std::vector<TPropInfo>& out) {
 }
 TARNIK_DEFINE_CLASS(TTestStepTool, TTool, DefineStepTool)
 
-// Stand-in for the tool model: reached by the tools only through its published properties.
-class TToolModel : public TOwnerEntity {
- public:
-  TARNIK_ELEMENT_CLASS(TToolModel)
-  std::string class_name, attach;
-  bool dynamic = false;
-};
-void DefineToolModel(std::vector<TPropInfo>& out) {
-  TPropDefs<TToolModel> d(out);
-  d.String(
-      "ElementClassName", [](TToolModel& m) { return m.class_name; },
-      [](TToolModel& m, const std::string& v) { m.class_name = v; });
-  d.String(
-      "AttachToPropertyName", [](TToolModel& m) { return m.attach; },
-      [](TToolModel& m, const std::string& v) { m.attach = v; });
-  d.Boolean(
-      "DynamicTool", [](TToolModel& m) { return m.dynamic; },
-      [](TToolModel& m, bool v) { m.dynamic = v; });
-}
-TARNIK_DEFINE_CLASS(TToolModel, TOwnerEntity, DefineToolModel)
-
-class TPropertyModel : public TOwnerElement {
- public:
-  TARNIK_ELEMENT_CLASS(TPropertyModel)
-  std::string value;
-};
-void DefinePropertyModel(std::vector<TPropInfo>& out) {
-  TPropDefs<TPropertyModel> d(out);
-  d.String(
-      "Value", [](TPropertyModel& m) { return m.value; },
-      [](TPropertyModel& m, const std::string& v) { m.value = v; });
-}
-TARNIK_DEFINE_CLASS(TPropertyModel, TOwnerElement, DefinePropertyModel)
-
 TToolModel* NewModel(const std::string& name, const std::string& class_name,
                      std::vector<std::pair<std::string, std::string>> properties = {}) {
   auto* model = new TToolModel();
   model->SetName(name);
-  model->class_name = class_name;
-  auto* list = model->FindOrCreate<TOwnerEntity>("PROPERTIES");
+  model->SetElementClassName(class_name);
   for (const auto& [prop, value] : properties) {
-    auto* p = new TPropertyModel();
-    p->SetName(prop);
-    p->value = value;
-    list->AddElement(p);
+    model->NewPropertyName(prop);
+    static_cast<TPropertyModel*>(model->LastPropertyModel())->SetValue(value);
   }
   return model;
 }
@@ -132,7 +96,7 @@ TEST_F(ToolsTest, ApplyModelWithoutModelReportsAndWithModelSetsProperties) {
   EXPECT_EQ(Reports(), std::vector<std::string>{"Tool: Krok class: TTestStepTool Has no model!"});
 
   TToolModel* model = NewModel("Krok", "TTestStepTool", {{"Count", "12"}});
-  model->dynamic = true;
+  model->SetDynamicTool(true);
   SetPropertyObject(&tool, "SelfModel", model);
   EXPECT_EQ(tool.SelfModel(), model);
   tool.ApplyModel();
@@ -235,7 +199,7 @@ TEST_F(ToolsTest, NewToolByModelReportsBadClassesAndBuildsTools) {
                                                  "Class: TOwnerEntity is not a Tool"}));
 
   TToolModel* model = NewModel("Prvni", "TTestStepTool", {{"Count", "7"}});
-  model->attach = "ActiveTool";
+  model->SetAttachToPropertyName("ActiveTool");
   TOwnerEntity holder;
   holder.AddElement(model);
   TTool* tool = technology.NewToolByModel(model);
@@ -249,9 +213,8 @@ TEST_F(ToolsTest, NewToolByModelReportsBadClassesAndBuildsTools) {
 
 TEST_F(ToolsTest, TechnologyCreatesSubToolsFromItsModel) {
   TToolModel* model = NewModel("Seq", "TSeqTechnology");
-  auto* tools = model->FindOrCreate<TOwnerEntity>("TOOLS");
-  tools->AddElement(NewModel("A", "TTestStepTool"));
-  tools->AddElement(NewModel("B", "TTestStepTool"));
+  model->ModelTools()->AddElement(NewModel("A", "TTestStepTool"));
+  model->ModelTools()->AddElement(NewModel("B", "TTestStepTool"));
   TSeqTechnology seq;
   seq.SetSelfModel(model);
   seq.ApplyModel();
