@@ -153,7 +153,7 @@ void TScriptEngine::RunLines() {
     std::string statement = line_;
     bool ok = ExecuteGuarded(statement);
     platform::ui().ProcessPendingEvents();
-    if (!ok) break;
+    if (!ok || abort_) break;
   }
   line_number_ = 0;
   line_.clear();
@@ -167,7 +167,7 @@ bool TScriptEngine::Step() {
   if (line_number_ >= static_cast<int>(lines_.size())) return false;
   line_ = lines_[static_cast<size_t>(line_number_)];
   std::string statement = line_;
-  if (ExecuteGuarded(statement)) {
+  if (ExecuteGuarded(statement) && !abort_) {
     ++line_number_;
   } else {
     line_number_ = static_cast<int>(lines_.size());

@@ -70,6 +70,12 @@ class TScriptEngine {
   int CallDepth() const { return call_depth_; }
   void SetCallDepth(int depth) { call_depth_ = depth; }
 
+  // A request to stop the run after the current statement (set when CALL nesting overflows,
+  // passed up the chain of calls); cleared by ClearAbort.
+  void RequestAbort() { abort_ = true; }
+  bool AbortRequested() const { return abort_; }
+  void ClearAbort() { abort_ = false; }
+
   // Loads the lines of ActualDirectory + FileName; false (after reporting code 1) when missing.
   bool LoadScript();
   // Executes one statement; exceptions propagate.
@@ -126,7 +132,7 @@ class TScriptEngine {
   TElementRef actual_var_;
   std::vector<TElementRef> created_;
   std::function<void(const std::string&)> listener_;
-  bool emitting_query_ = false;
+  bool abort_ = false;
 };
 
 // "T" put in front of a class name whose first letter, upper-cased, is not "T".
