@@ -1,0 +1,113 @@
+// The stand's sets of another model part, exercised through stand-in classes registered under
+// the names the hierarchy creates them by.
+#include <gtest/gtest.h>
+
+#include "forest/hierarchy/prop_fields.h"
+#include "forest/hierarchy/tests/hierarchy_fixture.h"
+#include "framework/class_register.h"
+
+namespace tarnik::plan {
+namespace stand_in {
+
+class TZvlSt : public TLesniPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TZvlSt)
+  std::string code;
+  static void Define(std::vector<framework::TPropInfo>& out) {
+    framework::TPropDefs<TZvlSt> d(out);
+    StoredString(d, "ZVL_STATUT", &TZvlSt::code);
+  }
+};
+TARNIK_DEFINE_CLASS(TZvlSt, TLesniPrvek, &TZvlSt::Define)
+
+class TZvlStMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TZvlStMN)
+  TZvlStMN() : TLesniMnozina(TZvlSt::StaticClass(), "ZVLST") {}
+};
+TARNIK_DEFINE_CLASS(TZvlStMN, TLesniMnozina, nullptr)
+
+class TOrg_Uroven : public TLesniPrvek {
+ public:
+  TARNIK_ELEMENT_CLASS(TOrg_Uroven)
+  int32_t level = 0;
+  static void Define(std::vector<framework::TPropInfo>& out) {
+    framework::TPropDefs<TOrg_Uroven> d(out);
+    StoredInteger(d, "ORG_UROVEN", &TOrg_Uroven::level);
+  }
+};
+TARNIK_DEFINE_CLASS(TOrg_Uroven, TLesniPrvek, &TOrg_Uroven::Define)
+
+class TOrg_UrovenMN : public TLesniMnozina {
+ public:
+  TARNIK_ELEMENT_CLASS(TOrg_UrovenMN)
+  TOrg_UrovenMN() : TLesniMnozina(TOrg_Uroven::StaticClass(), "ORGU") {}
+};
+TARNIK_DEFINE_CLASS(TOrg_UrovenMN, TLesniMnozina, nullptr)
+
+}  // namespace stand_in
+
+namespace {
+
+class StandSetsTest : public HierarchyTest {
+ protected:
+  StandSetsTest() {
+    static bool registered = false;
+    if (!registered) {
+      registered = true;
+      framework::RegisterElementClass<stand_in::TZvlStMN>();
+      framework::RegisterElementClass<stand_in::TOrg_UrovenMN>();
+    }
+  }
+};
+
+TEST_F(StandSetsTest, SpecialStatusesFillFromTheFirst) {
+  TPorost* stand = SampleStand();
+  stand->SetPropertyText("ZVL_STATUT", " ");  // blank on an empty set: nothing
+  EXPECT_EQ(stand->ZvlStMN()->PocetPrvku(), 0);
+  stand->SetPropertyText("ZVL_STATUT2", "17");
+  EXPECT_EQ(stand->ZvlStMN()->PocetPrvku(), 2);
+  EXPECT_EQ(stand->GetPropertyText("ZVL_STATUT"), "0");
+  EXPECT_EQ(stand->GetPropertyText("ZVL_STATUT2"), "17");
+  EXPECT_EQ(stand->GetPropertyText("ZVL_STATUT3"), "");
+  stand->SetPropertyText("ZVL_STATUT3", "");  // blank when two exist: nothing
+  EXPECT_EQ(stand->ZvlStMN()->PocetPrvku(), 2);
+  stand->SetPropertyText("ZVL_STATUT", "5");  // the first is overwritten
+  EXPECT_EQ(stand->GetPropertyText("ZVL_STATUT"), "5");
+  EXPECT_EQ(stand->ZvlStMN()->PocetPrvku(), 2);
+
+  TPorost* other = Stand(stand->VlastnikTridy<TDilec>(), "2");
+  other->SetPropertyText("ZVL_STATUT3", "30");
+  EXPECT_EQ(other->ZvlStMN()->PocetPrvku(), 3);
+  EXPECT_EQ(other->GetPropertyText("ZVL_STATUT2"), "0");
+  EXPECT_EQ(other->GetPropertyText("ZVL_STATUT3"), "30");
+}
+
+TEST_F(StandSetsTest, DeletedStatusesAndOrganisationalIdentifier) {
+  TPorost* stand = SampleStand();
+  stand->SetPropertyText("ZVL_STATUT", "12");
+  framework::TElement* status = stand->ZvlStMN()->Prvky().front();
+  stand->SetPuvodni_oznaceni("");  // a stored stand keeps what is deleted from it
+  EXPECT_FALSE(stand->MaSmazany());
+  stand->SmazZvlSt(status);
+  EXPECT_EQ(stand->ZvlStMN()->PocetPrvku(), 0);
+  EXPECT_TRUE(stand->MaSmazany());
+  TDilec* dilec = stand->VlastnikTridy<TDilec>();
+  EXPECT_FALSE(dilec->MaSmazanyRekurz());  // a new sub-compartment has nothing deleted
+  dilec->SetPuvodni_oznaceni("");
+  EXPECT_TRUE(dilec->MaSmazanyRekurz());
+
+  TOddeleni* odd = stand->VlastnikTridy<TOddeleni>();
+  EXPECT_EQ(odd->Id_z_Orgur(), 0);  // no levels
+  TLesniMnozina* levels = stand->Org_UrovenMN();
+  for (const char* number : {"3", "25", "7"}) {
+    levels->SetNovyPrvek(number);
+    levels->AktualniPrvek()->SetPropertyText("ORG_UROVEN", number);
+  }
+  EXPECT_EQ(odd->Id_z_Orgur(), 3025007);
+  lhc_->SetPUVOD_DAT("LHP 160");
+  EXPECT_EQ(odd->Id_z_Orgur(), 3);
+}
+
+}  // namespace
+}  // namespace tarnik::plan
