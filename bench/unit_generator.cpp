@@ -234,7 +234,7 @@ class PlanWriter {
     management_sets_.insert(ManagementSet(lt));
 
     // The main layer carries the group's age; lower layers are younger, each of its own degree.
-    int wanted = static_cast<int>(rng_.Weighted({30, 45, 25})) + 1;
+    int wanted = static_cast<int>(rng_.Weighted({20, 45, 35})) + 1;
     std::vector<int64_t> ages = {age};
     std::set<int64_t> degrees = {age / 10 + 1};
     for (int l = 1; l < wanted; ++l) {
@@ -274,7 +274,7 @@ class PlanWriter {
                    5 * rng_.Between(0, 8), std::string("V"),
                    age >= 100 ? rng_.Between(0, 90) : int64_t{0}});
 
-    int count = std::min(static_cast<int>(rng_.Weighted({55, 45})) + 2,
+    int count = std::min(static_cast<int>(rng_.Weighted({50, 50})) + 2,
                          static_cast<int>(pools_.species.codes.size()));
     std::vector<int64_t> shares = Shares(rng_, count);
     std::vector<std::string> codes;
@@ -465,6 +465,9 @@ UnitCounts GenerateUnit(const UnitOptions& options) {
   try {
     Database plan = Database::Open(data_dir.string());
     Database phs = Database::Open(phs_dir.string());
+    // The whole unit is one transaction: a page cache large enough for it keeps SQLite from
+    // spilling into the journal halfway through.
+    plan.Execute("PRAGMA cache_size = -262144");
     engine::Transaction plan_tx(plan);
     engine::Transaction phs_tx(phs);
     CreateTables(plan, engine::TableSet::kPlan);

@@ -102,6 +102,11 @@ TEST_F(MakeUnitTest, LinksCountsAndIdentifiersAgree) {
                    "SELECT COUNT(*) FROM PS WHERE ABS(PSK_P - (SELECT SUM(ETAZ_PP) FROM "
                    "ETAZ WHERE ETAZ.VAZBA = PS.ID)) > 0.011"),
             0);
+  // The unit's allowable cut is the sum of the species' felling volumes in the proposals.
+  EXPECT_EQ(Number(plan, "SELECT ETAT_TV FROM LHC"),
+            Number(plan, "SELECT COALESCE(SUM(N_Objem), 0) FROM NAVRH WHERE N_Druh_vykonu = 11"));
+  EXPECT_EQ(Number(plan, "SELECT ETAT_TO FROM LHC"),
+            Number(plan, "SELECT COALESCE(SUM(N_Objem), 0) FROM NAVRH WHERE N_Druh_vykonu = 10"));
   // Every stand has its main category in the PHS, and every management set used is described.
   EXPECT_EQ(Number(phs, "SELECT COUNT(*) FROM PorKtg"), counts["POROST"]);
   EXPECT_EQ(Number(plan, "SELECT COUNT(DISTINCT HS) FROM ETAZ"),
