@@ -12,6 +12,7 @@
 #include "forest/hierarchy/office_code.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/hierarchy/prop_fields.h"
+#include "forest/layers/areal_properties.h"
 #include "framework/int_text.h"
 #include "platform/text.h"
 
@@ -112,6 +113,8 @@ void TLesniPlosnyPrvek::DefineProperties(std::vector<TPropInfo>& out) {
   d.Object(
       "NPR_KODmn", TLesniMnozina::StaticClass(), [](P& e) { return SetObject(e.NPR_KODmn()); },
       nullptr);
+  // The multi-valued codes' text forms and the composite protection text.
+  DefineArealCodeProperties(out);
 }
 
 TARNIK_DEFINE_CLASS(TLesniPlosnyPrvek, TLesniPrvek, &TLesniPlosnyPrvek::DefineProperties)

@@ -11,6 +11,7 @@
 #include "forest/hierarchy/key_rules.h"
 #include "forest/hierarchy/porostni_skupina.h"
 #include "forest/hierarchy/prop_fields.h"
+#include "forest/layers/areal_properties.h"
 #include "framework/int_text.h"
 #include "platform/text.h"
 #include "platform/ui.h"
@@ -166,6 +167,8 @@ void TPorost::DefineProperties(std::vector<TPropInfo>& out) {
   d.Object(
       "PorostniSkupina", TPorostniSkupina::StaticClass(),
       [](P& e) -> TElement* { return e.PorostniSkupina(); }, nullptr);
+  // The special-status, category and organisational-level texts of the stand.
+  DefineStandListProperties(out);
 }
 
 TARNIK_DEFINE_CLASS(TPorost, TLesniSlozenyPrvek, &TPorost::DefineProperties)

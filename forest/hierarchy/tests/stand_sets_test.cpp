@@ -1,64 +1,15 @@
-// The stand's sets of another model part, exercised through stand-in classes registered under
-// the names the hierarchy creates them by.
+// The stand's sets of the layer part's classes, created by the names the hierarchy knows them by.
 #include <gtest/gtest.h>
 
-#include "forest/hierarchy/prop_fields.h"
 #include "forest/hierarchy/tests/hierarchy_fixture.h"
-#include "framework/class_register.h"
+#include "forest/layers/layer_classes.h"
 
 namespace tarnik::plan {
-namespace stand_in {
-
-class TZvlSt : public TLesniPrvek {
- public:
-  TARNIK_ELEMENT_CLASS(TZvlSt)
-  std::string code;
-  static void Define(std::vector<framework::TPropInfo>& out) {
-    framework::TPropDefs<TZvlSt> d(out);
-    StoredString(d, "ZVL_STATUT", &TZvlSt::code);
-  }
-};
-TARNIK_DEFINE_CLASS(TZvlSt, TLesniPrvek, &TZvlSt::Define)
-
-class TZvlStMN : public TLesniMnozina {
- public:
-  TARNIK_ELEMENT_CLASS(TZvlStMN)
-  TZvlStMN() : TLesniMnozina(TZvlSt::StaticClass(), "ZVLST") {}
-};
-TARNIK_DEFINE_CLASS(TZvlStMN, TLesniMnozina, nullptr)
-
-class TOrg_Uroven : public TLesniPrvek {
- public:
-  TARNIK_ELEMENT_CLASS(TOrg_Uroven)
-  int32_t level = 0;
-  static void Define(std::vector<framework::TPropInfo>& out) {
-    framework::TPropDefs<TOrg_Uroven> d(out);
-    StoredInteger(d, "ORG_UROVEN", &TOrg_Uroven::level);
-  }
-};
-TARNIK_DEFINE_CLASS(TOrg_Uroven, TLesniPrvek, &TOrg_Uroven::Define)
-
-class TOrg_UrovenMN : public TLesniMnozina {
- public:
-  TARNIK_ELEMENT_CLASS(TOrg_UrovenMN)
-  TOrg_UrovenMN() : TLesniMnozina(TOrg_Uroven::StaticClass(), "ORGU") {}
-};
-TARNIK_DEFINE_CLASS(TOrg_UrovenMN, TLesniMnozina, nullptr)
-
-}  // namespace stand_in
-
 namespace {
 
 class StandSetsTest : public HierarchyTest {
  protected:
-  StandSetsTest() {
-    static bool registered = false;
-    if (!registered) {
-      registered = true;
-      framework::RegisterElementClass<stand_in::TZvlStMN>();
-      framework::RegisterElementClass<stand_in::TOrg_UrovenMN>();
-    }
-  }
+  StandSetsTest() { RegisterLayerClasses(); }
 };
 
 TEST_F(StandSetsTest, SpecialStatusesFillFromTheFirst) {
@@ -75,6 +26,10 @@ TEST_F(StandSetsTest, SpecialStatusesFillFromTheFirst) {
   stand->SetPropertyText("ZVL_STATUT", "5");  // the first is overwritten
   EXPECT_EQ(stand->GetPropertyText("ZVL_STATUT"), "5");
   EXPECT_EQ(stand->ZvlStMN()->PocetPrvku(), 2);
+
+  // The list texts of the stand read the same set.
+  EXPECT_EQ(stand->GetPropertyText("HlavniZVL_STATUT"), "5");
+  EXPECT_EQ(stand->GetPropertyText("ZVL_STATUTLom"), "5/17");
 
   TPorost* other = Stand(stand->VlastnikTridy<TDilec>(), "2");
   other->SetPropertyText("ZVL_STATUT3", "30");
