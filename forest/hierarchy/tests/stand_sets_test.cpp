@@ -64,5 +64,21 @@ TEST_F(StandSetsTest, DeletedStatusesAndOrganisationalIdentifier) {
   EXPECT_EQ(odd->Id_z_Orgur(), 3);
 }
 
+TEST_F(StandSetsTest, ZeroProtectionCodesAreDropped) {
+  TPorost* stand = SampleStand();
+  TPorostniSkupina* group = Group(stand, "1");
+  TLesniMnozina* codes = group->EVL_KODmn();
+  ASSERT_NE(codes, nullptr);
+  for (const char* value : {"0", "5", "0"}) {
+    codes->SetNovyPrvekVzdy(value);
+    codes->AktualniPrvek()->SetPropertyText("CISLO_LongInt", value);
+  }
+  group->NPR_KODmn()->SetNovyPrvekVzdy("0");
+  stand->VlastnikTridy<TOddeleni>()->VycistiNulyOchrany();
+  ASSERT_EQ(codes->PocetPrvku(), 1);
+  EXPECT_EQ(codes->Prvky().front()->GetPropertyText("CISLO_LongInt"), "5");
+  EXPECT_EQ(group->NPR_KODmn()->PocetPrvku(), 0);
+}
+
 }  // namespace
 }  // namespace tarnik::plan
