@@ -55,6 +55,12 @@ class TCiselKelva : public TObecnyLesniPrvek {
   // Names every cadastral area of katastryMN from the program's KatasCel ("Není v seznamu."
   // when missing).
   void PojmenujKatastry(CodeLists& lists);
+  // Replaces the management sets, forest types, species categories, special sub-sets and the
+  // management-set list by the sets saved in `dir` ("HsPhs.KLV", "LTPhs.KLV", "DrKtgPhs.KLV",
+  // "SpecPPhs.KLV", "CisHsPhs.KLV"); the previous set is freed once its file has loaded. A set
+  // whose file is missing, unreadable or holds another class stays as it was. Answers how many
+  // sets were replaced.
+  int NactiPhsZKlv(const std::string& dir);
 
  private:
   template <class T>

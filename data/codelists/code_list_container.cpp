@@ -1,5 +1,6 @@
 #include "data/codelists/code_list_container.h"
 
+#include <utility>
 #include <vector>
 
 #include "data/codelists/database_class.h"
@@ -40,6 +41,48 @@ TDatabaseClass* tciselnik::DatabaseClass(const std::string& property) {
   AddElement(created);
   slot = created;
   return created;
+}
+
+std::string tciselnik::KategorieVcetnePrekryvu(const std::string& odd, const std::string& dil,
+                                               const std::string& por) {
+  return CategoriesIncludingOverlay(lists_.StandCategories(odd, dil, por));
+}
+
+std::string tciselnik::ZvlStVcetnePrekryvu(const std::string& odd, const std::string& dil,
+                                           const std::string& por) {
+  return SpecialStatusesIncludingOverlay(lists_.StandCategories(odd, dil, por));
+}
+
+std::string tciselnik::TextyZKategPor(const std::string& odd, const std::string& dil,
+                                      const std::string& por) {
+  return RemarksOfStand(lists_.StandCategories(odd, dil, por));
+}
+
+GrowthValues tciselnik::RustovaTabulka(const std::string& species, int vek, int obmyti, int bon_a,
+                                       bool under_bark) {
+  return lists_.Growth(species, vek, obmyti, bon_a, under_bark);
+}
+
+void tciselnik::SetLcrSource(std::unique_ptr<LcrCodeSource> source, std::string lhc_id) {
+  lcr_source_ = std::move(source);
+  lcr_id_ = std::move(lhc_id);
+}
+
+std::string tciselnik::LcrJmenoOLH(const std::string& code) {
+  return LcrManagerName(lcr_source_.get(), lcr_id_, code);
+}
+
+std::string tciselnik::LcrJmenoVlastnika(const std::string& owner_code,
+                                         const std::string& owner_kind) {
+  return LcrOwnerName(lcr_source_.get(), lcr_id_, owner_code, owner_kind);
+}
+
+std::string tciselnik::LcrOrgUroven(const std::string& code, int level) {
+  return LcrOrgLevelName(lcr_source_.get(), lcr_id_, code, level);
+}
+
+std::string tciselnik::LcrKatastr(const std::string& code) {
+  return LcrCadastreName(lcr_source_.get(), code);
 }
 
 }  // namespace tarnik::plan
