@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/codelists/code_lists.h"
+#include "data/codelists/species.h"
 #include "data/engine/database.h"
 #include "data/engine/table.h"
 #include "platform/fs.h"
@@ -96,6 +97,33 @@ TEST(SampleCodeLists, EveryCodeOfTheDemoUnitHasItsDescription) {
     checked += codes;
   }
   EXPECT_GT(checked, 500);
+}
+
+TEST(SampleCodeLists, TheGrowthTableHasTheSiteClassOfEverySpeciesOfTheDemoUnit) {
+  testing::ScopedProgramDir program;
+  testing::TempDir tmp;
+  const std::string unit = testing::CopySample("demo", tmp);
+  engine::Database data = engine::Database::Open(platform::JoinPath(unit, "DATA"));
+  engine::Table species(data, "DREVINA");
+  CodeLists lists;
+  engine::Table* growth = lists.tables().Get("Tb_RustTab");
+  ASSERT_NE(growth, nullptr);
+  growth->SetIndexFieldNames("DREVINA;BONITA;VEK1;VEK2");
+  int checked = 0;
+  for (species.First(); !species.Eof(); species.Next()) {
+    const std::string code = species.AsString("DR_ZKR");
+    const std::string table_species = GrowthClassSpecies(GrowthClassOf(code));
+    const int64_t bon_a = species.AsInteger("BON_A");
+    if (table_species == "XXX" || bon_a == 0) continue;
+    SCOPED_TRACE(code + " " + std::to_string(bon_a));
+    // Without its own rows the nearest search would land on another site class.
+    growth->FindNearest(
+        {engine::Value(table_species), engine::Value(bon_a), engine::Value(10), engine::Value(15)});
+    EXPECT_EQ(growth->AsString("DREVINA"), table_species);
+    EXPECT_EQ(growth->AsInteger("BONITA"), bon_a);
+    ++checked;
+  }
+  EXPECT_GT(checked, 50);
 }
 
 }  // namespace
