@@ -11,12 +11,14 @@
 
 #include "forest/forest_element.h"
 #include "forest/forest_set.h"
+#include "forest/hierarchy/lesni_prvek.h"
 #include "framework/handles.h"
 
 namespace tarnik::plan {
 
-// The base of the layer-level classes that the model places under TLesniPrvek.
-using TLayerElementBase = TObecnyLesniPrvek;
+// The base of the layer-level classes (layers, species, rows, damages, categories, statuses,
+// levels).
+using TLayerElementBase = TLesniPrvek;
 
 // Static accessors of a data member, usable as getter and setter in TPropDefs.
 template <auto M>

@@ -2,8 +2,11 @@
 
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"
+#include "forest/layers/land.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/multi_value.h"
+#include "forest/layers/owner_transformation.h"
+#include "forest/layers/parcel_part.h"
 #include "forest/layers/statuses.h"
 #include "forest/layers/tree_species.h"
 #include "framework/class_register.h"
@@ -33,6 +36,17 @@ void RegisterLayerClasses() {
   RegisterElementClass<TNasobny_LongIntMN>();
   RegisterElementClass<TNasobny_Vlastnik>();
   RegisterElementClass<TNasobny_VlastnikMN>();
+  RegisterElementClass<TLesniPlosnyNeporostniPrvek>();
+  RegisterElementClass<TBezlesi>();
+  RegisterElementClass<TBezlesiMN>();
+  RegisterElementClass<TJinyPozemek>();
+  RegisterElementClass<TJinyPozemekMN>();
+  RegisterElementClass<TOstatni>();
+  RegisterElementClass<TOstatniMN>();
+  RegisterElementClass<TCastParcely>();
+  RegisterElementClass<TCastParcelyMN>();
+  RegisterElementClass<TTransforDleMajitele>();
+  RegisterElementClass<TTransforDleMajiteleMN>();
 }
 
 }  // namespace tarnik::plan

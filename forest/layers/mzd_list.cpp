@@ -1,0 +1,75 @@
+#include "forest/layers/mzd_list.h"
+
+#include <exception>
+
+#include "data/codelists/cisel_kelva.h"
+#include "data/codelists/kelva_codes.h"
+#include "forest/layers/mzd_table.h"
+#include "platform/text.h"
+#include "platform/ui.h"
+
+namespace tarnik::plan {
+namespace {
+
+std::string KeyOf(const TMZDHospSoub& record) {
+  return platform::Trim(MzdListKey(record.Number("CISLO_HS"), record.Text("LT_SLT")));
+}
+
+TMZDHospSoub* NewRecord(int32_t cislo_hs, const std::string& lt) {
+  auto* record = new TMZDHospSoub();
+  record->SetNumber("CISLO_HS", cislo_hs);
+  record->SetText("LT_SLT", lt);
+  return record;
+}
+
+}  // namespace
+
+void PridejKlicMZD(TMZDHospSoubMN& list, int32_t cislo_hs, const std::string& lt) {
+  const std::vector<framework::TElement*> records = list.Prvky();
+  if (records.empty()) {
+    list.AddElement(NewRecord(cislo_hs, lt));
+    return;
+  }
+  const std::string key = platform::Trim(MzdListKey(cislo_hs, lt));
+  size_t found = 0;  // the last record whose key is not greater, the first when all are
+  for (size_t i = 0; i < records.size(); ++i)
+    if (KeyOf(*static_cast<TMZDHospSoub*>(records[i])) <= key) found = i;
+  const std::string found_key = KeyOf(*static_cast<TMZDHospSoub*>(records[found]));
+  if (found_key == key) return;
+  framework::TElement* after =
+      key < KeyOf(*static_cast<TMZDHospSoub*>(records.front())) ? nullptr : records[found];
+  TMZDHospSoub* record = NewRecord(cislo_hs, lt);
+  list.AddElement(record);  // names and registers the record; then moved to its place
+  list.RemoveElement(record);
+  const int index = after ? list.IndexOf(after) + 1 : list.IndexOf(records.front());
+  list.InsertElement(index, record);
+}
+
+void RozvinMZDHospSoub(TCiselKelva& codes) {
+  TMZDHospSoubMN* old_list = codes.MZDHospSoubMN();
+  std::vector<MzdKey> keys;
+  for (framework::TElement* element : old_list->Prvky()) {
+    auto* record = static_cast<TMZDHospSoub*>(element);
+    keys.push_back({record->Number("CISLO_HS"), record->Text("LT_SLT")});
+  }
+  auto* expanded = new TMZDHospSoubMN();
+  for (const MzdKey& key : keys) {
+    for (const MzdRecord& r : RozvinMZDKlic(key)) {
+      try {
+        auto* record = NewRecord(r.cislo_hs, r.lt_slt);
+        record->SetNumber("MZD", r.mzd);
+        record->SetText("DR_ZKR", r.dr_zkr);
+        expanded->AddElement(record);
+      } catch (const std::exception&) {
+        platform::ui().ShowMessage("chyba v RozvinMZDHospSoub ss_DR=" + r.dr_zkr);
+      }
+    }
+  }
+  const std::string name = old_list->GetName();
+  old_list->FreeAll();
+  codes.FreeElement(old_list);
+  expanded->SetName(name);
+  codes.AddElement(expanded);
+}
+
+}  // namespace tarnik::plan
