@@ -5,6 +5,8 @@ namespace tarnik::cli {
 void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterInfoCommand(root, commands);
   RegisterConvertParadoxCommand(root, commands);
+  RegisterScriptCommand(root, commands);
+  RegisterApplicationToolStart(root, commands);
 }
 
 }  // namespace tarnik::cli

@@ -7,5 +7,8 @@ namespace tarnik::cli {
 
 void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands);
+// Must stay last: wraps the commands registered before it.
+void RegisterApplicationToolStart(CLI::App& root, std::vector<Command>& commands);
 
 }  // namespace tarnik::cli
