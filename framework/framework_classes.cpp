@@ -4,6 +4,8 @@
 #include "framework/entity.h"
 #include "framework/message.h"
 #include "framework/models/model_classes.h"
+#include "framework/script/script_classes.h"
+#include "framework/tools/tool_classes.h"
 #include "framework/values/value_classes.h"
 
 namespace tarnik::framework {
@@ -26,6 +28,9 @@ void RegisterFrameworkClasses() {
   RegisterElementClass<TKelvaClass>();
   RegisterElementClass<TKelvaClassProperty>();
   RegisterModelClasses();
+  // Tools, conditions, the model stream and the script interpreter.
+  RegisterToolClasses();
+  RegisterScriptClasses();
 }
 
 }  // namespace tarnik::framework

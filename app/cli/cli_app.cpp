@@ -4,6 +4,7 @@
 
 #include <ostream>
 
+#include "app/cli/class_registration.h"
 #include "platform/console_ui.h"
 #include "platform/fs.h"
 #include "platform/paths.h"
@@ -70,6 +71,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   app.add_flag("-y,--yes", global.yes, "Na otázky programu odpovídá Ano");
   app.add_flag("-q,--quiet", global.quiet, "Nevypisuje průběh");
 
+  RegisterProgramClasses();
   std::vector<Command> commands;
   RegisterCommands(app, commands);
   for (Command& c : commands) {

@@ -58,8 +58,14 @@ class TMZDHospSoub : public TKodovyPrvek {
   // The unit's LHC_KOD (from the LHC above), read-only.
   int32_t LhcKod() { return LHC_KODOwnEnt(); }
   // CISLO_HS + "-" + LT_SLT: the key of a management set and a site.
+  // The sort key of the MZD list: CISLO_HS padded on the left with "0" to five characters,
+  // then LT_SLT padded on the right with blanks to three.
   std::string CISLOHS_LTSLT() const {
-    return std::to_string(Number("CISLO_HS")) + "-" + Text("LT_SLT");
+    std::string hs = std::to_string(Number("CISLO_HS"));
+    if (hs.size() < 5) hs.insert(0, 5 - hs.size(), '0');
+    std::string lt = Text("LT_SLT");
+    if (lt.size() < 3) lt.append(3 - lt.size(), ' ');
+    return hs + lt;
   }
 };
 

@@ -43,7 +43,7 @@ TEST_F(CiselKelva, PlanWideTablesFillTheEmptyListsOnce) {
   framework::TElement* mzd = kelva.MZDHospSoubMN()->PrvekPodleKlice("1 - 30");
   ASSERT_NE(mzd, nullptr);
   EXPECT_EQ(mzd->GetPropertyText("DR_ZKR"), "BK&JD&KL&JB");
-  EXPECT_EQ(mzd->GetPropertyText("CISLOHS_LTSLT"), "1-5Y$6Y");
+  EXPECT_EQ(mzd->GetPropertyText("CISLOHS_LTSLT"), "000015Y$6Y");
   EXPECT_NE(kelva.CisSCHUMN()->PrvekPodleKlice("0 - Není SCHU"), nullptr);
   EXPECT_EQ(
       kelva.OrgUrMN(1)->PrvekPodleKlice("128 - LS Nové Město na Moravě")->GetPropertyText("Kod"),

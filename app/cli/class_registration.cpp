@@ -1,0 +1,25 @@
+#include "app/cli/class_registration.h"
+
+#include "app/tool/data_sources.h"
+#include "forest/forest_classes.h"
+#include "forest/hierarchy/hierarchy_classes.h"
+#include "forest/layers/layer_classes.h"
+#include "framework/class_register.h"
+#include "framework/framework_classes.h"
+#include "islh/xml_export.h"
+
+namespace tarnik::cli {
+
+void RegisterProgramClasses() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  framework::RegisterFrameworkClasses();
+  apptool::RegisterAppToolClasses();
+  plan::RegisterForestClasses();
+  plan::RegisterHierarchyClasses();
+  plan::RegisterLayerClasses();
+  framework::RegisterElementClass<islh::TExportLHC_XML>();
+}
+
+}  // namespace tarnik::cli
