@@ -434,7 +434,7 @@ void CreateTables(Database& db, engine::TableSet set) {
       if (known != definition.fields.end())
         fields.push_back(*known);
       else if (table.IsOptional(column.name) && !table.IsNationalPark(column.name))
-        fields.push_back({column.name, column.spec});
+        fields.push_back({column.name, column.shape});
     }
     definition.fields = std::move(fields);
     db.CreateTable(definition);

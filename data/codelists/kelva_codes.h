@@ -137,7 +137,7 @@ class TDrKtgPhsMN : public TLesniMnozina {
 class TSpecPodHSPhsMN : public TLesniMnozina {
  public:
   TARNIK_ELEMENT_CLASS(TSpecPodHSPhsMN)
-  TSpecPodHSPhsMN() : TLesniMnozina(TSpecPodHSPhs::StaticClass(), "SPEC") {}
+  TSpecPodHSPhsMN() : TLesniMnozina(TSpecPodHSPhs::StaticClass(), "SPPHS") {}
 };
 class TProbirkaPhsMN : public TLesniMnozina {
  public:

@@ -111,7 +111,7 @@ std::vector<ColumnInfo> Database::Columns(const std::string& table) const {
     c.name = st.Column(0).text();
     Value t = st.Column(1);
     c.declared = t.is_text() ? t.text() : "";
-    c.spec = ParseDeclaredType(c.declared);
+    c.shape = ParseDeclaredType(c.declared);
     c.not_null = st.Column(2).is_integer() && st.Column(2).integer() != 0;
     c.primary_key_position =
         st.Column(3).is_integer() ? static_cast<int>(st.Column(3).integer()) : 0;
@@ -169,7 +169,7 @@ void Database::CreateTable(const TableDefinition& d) {
   std::string sql = "CREATE TABLE " + QuoteIdentifier(d.name) + " (";
   for (size_t i = 0; i < d.fields.size(); ++i) {
     if (i) sql += ", ";
-    sql += QuoteIdentifier(d.fields[i].name) + " " + DeclaredType(d.fields[i].spec);
+    sql += QuoteIdentifier(d.fields[i].name) + " " + DeclaredType(d.fields[i].shape);
     if (d.fields[i].required) sql += " NOT NULL";
   }
   if (!d.primary_key.empty()) {
@@ -199,7 +199,7 @@ void Database::CreateTable(const TableDefinition& d) {
 void Database::AddColumn(const std::string& table, const FieldDef& field) {
   std::string actual = RequireTable(*this, table);
   Execute("ALTER TABLE " + QuoteIdentifier(actual) + " ADD COLUMN " + QuoteIdentifier(field.name) +
-          " " + DeclaredType(field.spec));
+          " " + DeclaredType(field.shape));
 }
 
 void Database::DropTable(const std::string& table) {

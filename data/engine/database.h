@@ -25,14 +25,14 @@ enum class OpenMode { kReadWrite, kReadOnly, kReadOnlyMedia };
 struct ColumnInfo {
   std::string name;
   std::string declared;  // the declared type as stored
-  FieldSpec spec;
+  FieldShape shape;
   bool not_null = false;
   int primary_key_position = 0;  // 1-based position in the primary key, 0 when not a key field
 };
 
 struct FieldDef {
   std::string name;
-  FieldSpec spec;
+  FieldShape shape;
   bool required = false;
 };
 

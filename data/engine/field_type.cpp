@@ -7,7 +7,7 @@
 
 namespace tarnik::engine {
 
-FieldSpec ParseDeclaredType(std::string_view declared) {
+FieldShape ParseDeclaredType(std::string_view declared) {
   std::string t = platform::UpperAscii(platform::Trim(declared));
   std::string base = t;
   int size = 0;
@@ -44,10 +44,10 @@ FieldSpec ParseDeclaredType(std::string_view declared) {
   return {FieldType::kMemo, 0};
 }
 
-std::string DeclaredType(const FieldSpec& spec) {
-  switch (spec.type) {
+std::string DeclaredType(const FieldShape& shape) {
+  switch (shape.type) {
     case FieldType::kAlpha:
-      return fmt::format("VARCHAR({})", spec.size > 0 ? spec.size : 255);
+      return fmt::format("VARCHAR({})", shape.size > 0 ? shape.size : 255);
     case FieldType::kSmallInt:
       return "SMALLINT";
     case FieldType::kInteger:
@@ -71,7 +71,7 @@ std::string DeclaredType(const FieldSpec& spec) {
     case FieldType::kBlob:
       return "BLOB";
     case FieldType::kBytes:
-      return fmt::format("BLOB({})", spec.size);
+      return fmt::format("BLOB({})", shape.size);
   }
   return "TEXT";
 }

@@ -23,7 +23,7 @@ enum class FieldType {
   kBytes,      // BLOB(n)
 };
 
-struct FieldSpec {
+struct FieldShape {
   FieldType type = FieldType::kMemo;
   int size = 0;  // characters of an alpha field, bytes of a bytes field, otherwise 0
 };
@@ -31,9 +31,9 @@ struct FieldSpec {
 // Reads a declared column type. Besides the engine's own names it accepts the SQL spellings
 // the statements of older tools use (CHAR(n), FLOAT, NUMERIC, BOOLEAN, ...); anything unknown
 // is a memo (text without a width).
-FieldSpec ParseDeclaredType(std::string_view declared);
+FieldShape ParseDeclaredType(std::string_view declared);
 // The declared type written for a field ("VARCHAR(40)", "SMALLINT", ...).
-std::string DeclaredType(const FieldSpec& spec);
+std::string DeclaredType(const FieldShape& shape);
 
 bool IsTextType(FieldType type);     // alpha, memo, date, time, timestamp
 bool IsIntegerType(FieldType type);  // small int, integer, autoinc, logical

@@ -32,10 +32,10 @@ int64_t RoundToInteger(double x, const ColumnInfo& field) {
 
 int64_t CheckIntegerRange(int64_t v, const ColumnInfo& field) {
   int64_t lo = std::numeric_limits<int64_t>::min(), hi = std::numeric_limits<int64_t>::max();
-  if (field.spec.type == FieldType::kSmallInt) {
+  if (field.shape.type == FieldType::kSmallInt) {
     lo = -32768;
     hi = 32767;
-  } else if (field.spec.type == FieldType::kInteger || field.spec.type == FieldType::kAutoInc) {
+  } else if (field.shape.type == FieldType::kInteger || field.shape.type == FieldType::kAutoInc) {
     lo = std::numeric_limits<int32_t>::min();
     hi = std::numeric_limits<int32_t>::max();
   }
@@ -57,10 +57,10 @@ std::string IsoDate(const platform::Date& d) {
 
 Value ValueForField(const ColumnInfo& field, const Value& value) {
   if (value.is_null()) return Value();
-  if (value.is_text() && value.text().empty() && field.spec.type != FieldType::kBlob &&
-      field.spec.type != FieldType::kBytes)
+  if (value.is_text() && value.text().empty() && field.shape.type != FieldType::kBlob &&
+      field.shape.type != FieldType::kBytes)
     return Value();
-  FieldType type = field.spec.type;
+  FieldType type = field.shape.type;
   if (IsIntegerType(type)) {
     int64_t v;
     if (value.is_integer()) {
@@ -113,9 +113,9 @@ Value ValueForField(const ColumnInfo& field, const Value& value) {
     std::string bytes = value.is_bytes()  ? value.bytes().data
                         : value.is_text() ? value.text()
                                           : ValueAsString(field, value);
-    if (type == FieldType::kBytes && field.spec.size > 0 &&
-        bytes.size() > static_cast<size_t>(field.spec.size))
-      bytes.resize(field.spec.size);
+    if (type == FieldType::kBytes && field.shape.size > 0 &&
+        bytes.size() > static_cast<size_t>(field.shape.size))
+      bytes.resize(field.shape.size);
     return Value(Bytes{bytes});
   }
   // Texts: alpha, memo, time, timestamp.
@@ -129,21 +129,21 @@ Value ValueForField(const ColumnInfo& field, const Value& value) {
   } else {
     text = value.bytes().data;
   }
-  if (type == FieldType::kAlpha && field.spec.size > 0 &&
-      platform::Utf8Length(text) > static_cast<size_t>(field.spec.size))
-    text = platform::Utf8Prefix(text, field.spec.size);
+  if (type == FieldType::kAlpha && field.shape.size > 0 &&
+      platform::Utf8Length(text) > static_cast<size_t>(field.shape.size))
+    text = platform::Utf8Prefix(text, field.shape.size);
   if (text.empty()) return Value();
   return Value(text);
 }
 
 std::string ValueAsString(const ColumnInfo& field, const Value& v) {
   if (v.is_null()) return "";
-  if (field.spec.type == FieldType::kLogical && v.is_number())
+  if (field.shape.type == FieldType::kLogical && v.is_number())
     return v.number() != 0 ? "True" : "False";
   if (v.is_integer()) return std::to_string(v.integer());
   if (v.is_real()) return platform::FloatToText(v.real());
   if (v.is_bytes()) return v.bytes().data;
-  if (field.spec.type == FieldType::kDate) {
+  if (field.shape.type == FieldType::kDate) {
     if (auto d = ParseIsoDate(v.text())) return platform::DateToText(*d);
   }
   return v.text();
@@ -157,7 +157,7 @@ int64_t ValueAsInteger(const ColumnInfo& field, const Value& v) {
     if (platform::Trim(v.text()).empty()) return 0;
     if (auto i = platform::TextToInt64(v.text())) return *i;
     if (auto f = platform::TextToFloat(v.text())) return RoundToInteger(*f, field);
-    if (field.spec.type == FieldType::kLogical) return TextIsTrue(v.text()) ? 1 : 0;
+    if (field.shape.type == FieldType::kLogical) return TextIsTrue(v.text()) ? 1 : 0;
   }
   throw EngineError(fmt::format("Hodnota položky \"{}\" není celé číslo.", field.name));
 }

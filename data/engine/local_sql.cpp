@@ -56,7 +56,7 @@ std::vector<std::string> AlterTableAdd(Database& db, const std::string& table,
   Transaction tx(db);
   for (const auto& f : fields) {
     std::string sql =
-        SqlWithNames("ALTER TABLE {} ADD COLUMN {} ", {*actual, f.name}) + DeclaredType(f.spec);
+        SqlWithNames("ALTER TABLE {} ADD COLUMN {} ", {*actual, f.name}) + DeclaredType(f.shape);
     db.Execute(sql);
     statements.push_back(sql);
   }
@@ -94,7 +94,7 @@ void Query::Open() {
     c.name = st.ColumnName(i);
     const char* decl = sqlite3_column_decltype(st.get(), i);
     c.declared = decl ? decl : "";
-    c.spec = decl ? ParseDeclaredType(c.declared) : FieldSpec{FieldType::kMemo, 0};
+    c.shape = decl ? ParseDeclaredType(c.declared) : FieldShape{FieldType::kMemo, 0};
     columns_.push_back(std::move(c));
   }
   while (st.Step()) {

@@ -53,7 +53,7 @@ void WriteRows(Database& db, const TableDefinition& d, const ParadoxTable& px) {
   for (const auto& f : d.fields) {
     ColumnInfo c;
     c.name = f.name;
-    c.spec = f.spec;
+    c.shape = f.shape;
     columns.push_back(std::move(c));
   }
   for (size_t r = 0; r < px.rows.size(); ++r) {

@@ -42,7 +42,7 @@ std::string DecodeText(std::string_view bytes, int code_page) {
   return platform::Cp1250ToUtf8(bytes);
 }
 
-FieldSpec SpecOf(const pxfield_t& f) {
+FieldShape SpecOf(const pxfield_t& f) {
   switch (f.px_ftype) {
     case pxfAlpha:
       return {FieldType::kAlpha, f.px_flen};

@@ -82,7 +82,7 @@ TableDefinition DefinitionOf(const SchemaTable& table, SchemaOptions options) {
     if (table.IsOptional(name)) continue;
     if (table.IsNationalPark(name) && (!options.national_park || options.older_set)) continue;
     if (table.IsAdded(name) && options.older_set) continue;
-    d.fields.push_back(FieldDef{name, c.spec, InList(table.required, name)});
+    d.fields.push_back(FieldDef{name, c.shape, InList(table.required, name)});
   }
   d.primary_key = SplitFieldNames(table.primary_key);
   for (const auto& idx : table.indexes)

@@ -22,7 +22,7 @@ enum class TableSet {
 
 struct SchemaColumn {
   const char* name;
-  FieldSpec spec;
+  FieldShape shape;
 };
 
 struct SchemaIndex {

@@ -9,13 +9,13 @@
 
 namespace tarnik::engine::schema_internal {
 
-inline constexpr FieldSpec kF{FieldType::kFloat, 0};
-inline constexpr FieldSpec kI{FieldType::kInteger, 0};
-inline constexpr FieldSpec kS{FieldType::kSmallInt, 0};
-inline constexpr FieldSpec kD{FieldType::kDate, 0};
-inline constexpr FieldSpec kM{FieldType::kMemo, 0};
-inline constexpr FieldSpec kL{FieldType::kLogical, 0};
-constexpr FieldSpec A(int width) { return FieldSpec{FieldType::kAlpha, width}; }
+inline constexpr FieldShape kF{FieldType::kFloat, 0};
+inline constexpr FieldShape kI{FieldType::kInteger, 0};
+inline constexpr FieldShape kS{FieldType::kSmallInt, 0};
+inline constexpr FieldShape kD{FieldType::kDate, 0};
+inline constexpr FieldShape kM{FieldType::kMemo, 0};
+inline constexpr FieldShape kL{FieldType::kLogical, 0};
+constexpr FieldShape A(int width) { return FieldShape{FieldType::kAlpha, width}; }
 
 std::vector<SchemaTable> BuildPlanTables();
 std::vector<SchemaTable> BuildOlderPlanOnlyTables();

@@ -401,7 +401,7 @@ void Table::Post() {
   // Autoincrement fields left blank take the next number.
   if (state_ == TableState::kInsert) {
     for (size_t i = 0; i < columns_.size(); ++i) {
-      if (columns_[i].spec.type == FieldType::kAutoInc && buffer_[i].is_null()) {
+      if (columns_[i].shape.type == FieldType::kAutoInc && buffer_[i].is_null()) {
         Statement st(db_.handle(), "SELECT COALESCE(MAX(" + QuoteIdentifier(columns_[i].name) +
                                        "), 0) + 1 FROM " + QuoteIdentifier(name_));
         st.Step();

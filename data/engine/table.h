@@ -45,8 +45,8 @@ class Table {
   const ColumnInfo* FindField(const std::string& name) const;  // nullptr when absent
   bool HasField(const std::string& name) const { return FindField(name) != nullptr; }
   const ColumnInfo& FieldByName(const std::string& name) const;  // throws when absent
-  FieldType FieldTypeOf(const std::string& name) const { return FieldByName(name).spec.type; }
-  int FieldSize(const std::string& name) const { return FieldByName(name).spec.size; }
+  FieldType FieldTypeOf(const std::string& name) const { return FieldByName(name).shape.type; }
+  int FieldSize(const std::string& name) const { return FieldByName(name).shape.size; }
 
   // Index: the primary index ("" or "PRIMARY"), a named secondary index, or any list of fields
   // ("Vazba;N_Druh_vykonu;ID"). Rows tie-break by ID (when the table has one), then by row order.

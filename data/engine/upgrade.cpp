@@ -86,7 +86,7 @@ bool ApplyRule(Database& db, TableSet set, const Rule& rule, const std::string& 
     if (db.FindColumn(*actual, name)) continue;
     const SchemaColumn* c = schema ? schema->FindColumn(name) : nullptr;
     if (!c) throw EngineError(fmt::format("Položka \"{}\" chybí ve schématu.", name));
-    missing.push_back(FieldDef{name, c->spec, false});
+    missing.push_back(FieldDef{name, c->shape, false});
   }
   if (missing.empty()) return false;
   try {
@@ -127,10 +127,10 @@ UpgradeReport WidenTextColumn(Database& db, const std::string& table, const std:
   auto actual = db.FindTable(table);
   if (!actual) return report;
   auto info = db.FindColumn(*actual, column);
-  if (!info || info->spec.type != FieldType::kAlpha || info->spec.size >= width) return report;
+  if (!info || info->shape.type != FieldType::kAlpha || info->shape.size >= width) return report;
   const std::string col = info->name;
   const std::string aux = col + "_pom";
-  const std::string type = DeclaredType(FieldSpec{FieldType::kAlpha, width});
+  const std::string type = DeclaredType(FieldShape{FieldType::kAlpha, width});
   const std::vector<std::string> steps = {
       SqlWithNames("ALTER TABLE {} ADD COLUMN {} ", {*actual, aux}) + type,
       SqlWithNames("UPDATE {} SET {} = {}", {*actual, aux, col}),

@@ -42,12 +42,12 @@ TEST(ParadoxTest, ReaderDecodesCzechTextTypesAndBlanks) {
   EXPECT_FALSE(t.encrypted);
   ASSERT_EQ(t.fields.size(), 6u);
   EXPECT_EQ(t.fields[1].name, "POPIS_CS");
-  EXPECT_EQ(t.fields[1].spec.type, FieldType::kAlpha);
-  EXPECT_EQ(t.fields[1].spec.size, 30);
-  EXPECT_EQ(t.fields[2].spec.type, FieldType::kSmallInt);
-  EXPECT_EQ(t.fields[3].spec.type, FieldType::kFloat);
-  EXPECT_EQ(t.fields[4].spec.type, FieldType::kDate);
-  EXPECT_EQ(t.fields[5].spec.type, FieldType::kLogical);
+  EXPECT_EQ(t.fields[1].shape.type, FieldType::kAlpha);
+  EXPECT_EQ(t.fields[1].shape.size, 30);
+  EXPECT_EQ(t.fields[2].shape.type, FieldType::kSmallInt);
+  EXPECT_EQ(t.fields[3].shape.type, FieldType::kFloat);
+  EXPECT_EQ(t.fields[4].shape.type, FieldType::kDate);
+  EXPECT_EQ(t.fields[5].shape.type, FieldType::kLogical);
   ASSERT_EQ(t.rows.size(), 3u);
   EXPECT_EQ(t.rows[1][0], Value("BŘ"));
   EXPECT_EQ(t.rows[1][1], Value("bříza bradavičnatá"));

@@ -31,9 +31,9 @@ void ExpectSampleMatchesSchema(const std::string& source_dir, TableSet set) {
     std::vector<std::string> sample, schema;
     for (const auto& c : db.Columns(name)) {
       if (table->IsOptional(c.name)) continue;
-      sample.push_back(c.name + " " + DeclaredType(c.spec));
+      sample.push_back(c.name + " " + DeclaredType(c.shape));
     }
-    for (const auto& f : def.fields) schema.push_back(f.name + " " + DeclaredType(f.spec));
+    for (const auto& f : def.fields) schema.push_back(f.name + " " + DeclaredType(f.shape));
     EXPECT_EQ(sample, schema);
     EXPECT_EQ(db.PrimaryKey(name), def.primary_key);
     std::vector<std::string> sample_idx, schema_idx;
@@ -82,7 +82,7 @@ TEST(SchemaTest, OlderSetAndNationalParkChooseTheirColumns) {
   EXPECT_NE(FindSchemaTable(TableSet::kOlderPlan, "KLIC"), nullptr);
   EXPECT_EQ(FindSchemaTable(TableSet::kPlan, "KLIC"), nullptr);
   // Widened use text, required organisation-level columns.
-  EXPECT_EQ(FindSchemaTable(TableSet::kPlan, "BEZLESI")->FindColumn("bzl_vyuz")->spec.size, 70);
+  EXPECT_EQ(FindSchemaTable(TableSet::kPlan, "BEZLESI")->FindColumn("bzl_vyuz")->shape.size, 70);
   TableDefinition org = DefinitionOf(*FindSchemaTable(TableSet::kPhs, "ORGUR1"));
   EXPECT_TRUE(org.fields[0].required && org.fields[1].required);
   EXPECT_TRUE(IsColourColumn("LVS_BR"));

@@ -22,7 +22,7 @@ Database MakeOldPlan(const testing::TempDir& tmp) {
   for (const auto& t : SchemaTables(TableSet::kPlan)) {
     TableDefinition d = DefinitionOf(t, {.older_set = true});
     for (auto& f : d.fields) {
-      if (platform::EndsWithNoCase(f.name, "_VYUZ")) f.spec.size = 30;
+      if (platform::EndsWithNoCase(f.name, "_VYUZ")) f.shape.size = 30;
     }
     db.CreateTable(d);
   }
@@ -55,8 +55,8 @@ TEST(UpgradeTest, OldDirectoryGetsTheFullColumnSetOnceAndKeepsItsTexts) {
   EXPECT_FALSE(first.statements.empty());
   EXPECT_EQ(MissingColumns(db, {}), std::vector<std::string>{});
   EXPECT_FALSE(db.FindColumn("PS", "MNG_REZIM"));  // national park is off
-  EXPECT_EQ(db.FindColumn("BEZLESI", "BZL_VYUZ")->spec.size, 70);
-  EXPECT_EQ(db.FindColumn("JINE_POZ", "JP_VYUZ")->spec.size, 70);
+  EXPECT_EQ(db.FindColumn("BEZLESI", "BZL_VYUZ")->shape.size, 70);
+  EXPECT_EQ(db.FindColumn("JINE_POZ", "JP_VYUZ")->shape.size, 70);
   EXPECT_FALSE(db.FindColumn("BEZLESI", "BZL_VYUZ_pom"));
   EXPECT_EQ(ui.Messages(),
             (std::vector<std::string>{
@@ -125,7 +125,7 @@ TEST(UpgradeTest, FailedCopyLeavesTheNarrowColumnWithItsTexts) {
   EXPECT_TRUE(r.statements.empty());
   auto col = db.FindColumn("BEZLESI", "BZL_VYUZ");
   ASSERT_TRUE(col);
-  EXPECT_EQ(col->spec.size, 30);
+  EXPECT_EQ(col->shape.size, 30);
   EXPECT_FALSE(db.FindColumn("BEZLESI", "BZL_VYUZ_pom"));
   Table bzl(db, "BEZLESI");
   bzl.First();
