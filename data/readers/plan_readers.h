@@ -16,6 +16,7 @@ namespace tarnik::plan {
 class TCiselKelva;
 class TLHC;
 class TOddeleni;
+class tciselnik;
 
 struct PlanReadContext {
   engine::PlanTables* tables = nullptr;              // positioned on the current TB_ODD row
@@ -24,6 +25,9 @@ struct PlanReadContext {
   bool older_set = false;                            // the older table set
   bool national_park = false;                        // VerzeProPark1: the national-park columns
   std::function<void(const std::string&)> progress;  // progress line texts; may be empty
+  // The unit's code-list container: the forest office of a cadastral area (LES_URAD replaced
+  // from KU_KOD). May be null: LES_URAD then stays as stored.
+  tciselnik* code_lists = nullptr;
 };
 
 // Fills the header from the single row of TB_LHC (older set: its reduced column list).
