@@ -1,8 +1,10 @@
 #include "islh/xml_export.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <exception>
 #include <stdexcept>
+#include <string_view>
 
 #include "forest/option_flags.h"
 #include "framework/errors.h"
@@ -50,6 +52,11 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 
 }  // namespace
 
+bool ExportTuningDisabled() {
+  const char* v = std::getenv("TARNIK_EXPORT_UNTUNED");
+  return v && *v && std::string_view(v) != "0";
+}
+
 TARNIK_DEFINE_CLASS(TExportLHC_XML, framework::TElement, DefineExport)
 
 std::string EscapeAttributeString(const std::string& attribute, const std::string& value) {
@@ -77,15 +84,19 @@ TExportLHC_XML::~TExportLHC_XML() {
 
 void TExportLHC_XML::SetXMLFileName(const std::string& path) {
   out_.Open(path);
+  out_.SetBuffered(memoise_);
   xml_file_name_ = path;
 }
 
 const TExportLHC_XML::DtdEntry& TExportLHC_XML::LookUp(const std::string& name) {
   std::string key = platform::UpperAscii(name);
   auto it = dtd_cache_.find(key);
-  if (it != dtd_cache_.end()) return it->second;
+  if (it != dtd_cache_.end() && memoise_) return it->second;
   if (!dtd_) throw std::runtime_error("Soubor DTD není otevřen");
   dtd_->ReadElement(name);
+  // Unmemoised, the declaration is read again on every lookup; an entry already handed out stays
+  // as it is, since a caller up the stack may still hold it.
+  if (it != dtd_cache_.end()) return it->second;
   DtdEntry entry{dtd_->attributes(), dtd_->children()};
   return dtd_cache_.emplace(key, std::move(entry)).first->second;
 }
@@ -94,7 +105,7 @@ const TExportLHC_XML::TAttributeSource& TExportLHC_XML::Resolve(TElement& object
                                                                 const std::string& attribute) {
   auto& per_class = attribute_cache_[&object.ClassType()];
   auto it = per_class.find(attribute);
-  if (it != per_class.end()) return it->second;
+  if (it != per_class.end() && memoise_) return it->second;
   TAttributeSource source;
   const framework::TClassInfo& c = object.ClassType();
   std::string with_suffix = attribute + "_xml";
@@ -105,6 +116,7 @@ const TExportLHC_XML::TAttributeSource& TExportLHC_XML::Resolve(TElement& object
     source.prop = q;
     source.property_name = q->name;
   }
+  if (it != per_class.end()) return it->second = std::move(source);
   return per_class.emplace(attribute, std::move(source)).first->second;
 }
 

@@ -18,6 +18,10 @@
 
 namespace tarnik::islh {
 
+// Whether the environment variable TARNIK_EXPORT_UNTUNED is set to a non-empty value other than
+// "0".
+bool ExportTuningDisabled();
+
 class TExportLHC_XML : public framework::TElement {
  public:
   TARNIK_ELEMENT_CLASS(TExportLHC_XML)
@@ -97,6 +101,9 @@ class TExportLHC_XML : public framework::TElement {
   bool ran_ = false;
   bool mzd_expanded_ = false;
 
+  // Off when TARNIK_EXPORT_UNTUNED is set (for measurements): every DTD lookup and attribute
+  // resolution is done anew and every piece of output goes to the file at once.
+  bool memoise_ = !ExportTuningDisabled();
   TXmlOutput out_;
   TXmlOutput protocol_;
   std::unique_ptr<TDTDelement> dtd_;

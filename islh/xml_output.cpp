@@ -40,13 +40,13 @@ void TXmlOutput::WriteText(std::string_view utf8) {
   } else {
     buffer_ += platform::Utf8ToCp1250Xml(utf8);
   }
-  if (buffer_.size() >= kBufferSize) Flush();
+  if (buffer_.size() >= limit_) Flush();
 }
 
 void TXmlOutput::WriteLine(std::string_view utf8) {
   WriteText(utf8);
   buffer_ += "\r\n";
-  if (buffer_.size() >= kBufferSize) Flush();
+  if (buffer_.size() >= limit_) Flush();
 }
 
 void TXmlOutput::Flush() {

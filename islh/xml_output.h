@@ -29,6 +29,8 @@ class TXmlOutput {
   void Close();
   // Bytes written so far, buffered ones included.
   size_t Size() const { return written_ + buffer_.size(); }
+  // Unbuffered, every piece goes to the file at once (for measurements); buffered by default.
+  void SetBuffered(bool buffered) { limit_ = buffered ? kBufferSize : 0; }
   // True after a write to the file failed.
   bool Failed() const { return failed_; }
 
@@ -38,6 +40,7 @@ class TXmlOutput {
   std::FILE* file_ = nullptr;
   std::string path_;
   std::string buffer_;
+  size_t limit_ = kBufferSize;
   size_t written_ = 0;
   bool failed_ = false;
 };

@@ -136,6 +136,22 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
       params.push_back(*mv);
     }
   }
+  // A range whose first field is fixed is also given to SQLite, so that an index on that field
+  // serves it; the full range is still applied below. Only numeric keys are handed over: text
+  // keys compare by the Czech collation, which SQLite does not know.
+  if (range_ && !no_rows && !range_->low.empty() && !range_->high.empty() &&
+      !index_columns_.empty()) {
+    const Value& low = range_->low[0];
+    const Value& high = range_->high[0];
+    int c = CompareValues(low, high);
+    if (c > 0) {
+      no_rows = true;
+    } else if (c == 0 && low.is_number()) {
+      sql += params.empty() ? " WHERE " : " AND ";
+      sql += QuoteIdentifier(columns_[index_columns_[0]].name) + " = ?";
+      params.push_back(low);
+    }
+  }
   rows_.clear();
   if (!no_rows) {
     Statement st(db_.handle(), sql);

@@ -184,6 +184,30 @@ TEST_F(XmlExportTest, WritesTheHeaderTheWalkAndTheAttributeRules) {
   EXPECT_NE(raw_.find("ztepil\xFD"), std::string::npos);
 }
 
+TEST_F(XmlExportTest, UntunedRunWritesTheSameBytes) {
+  auto queue = [&] {
+    TXmlThing* lhc = Thing("7");
+    lhc->text = "smrk & jedle";
+    TXmlThing* odd = Thing("12");
+    odd->plocha = 0.25;
+    source_.queued["LHC"] = {lhc};
+    source_.queued["ODD"] = {odd, Thing("13")};
+    source_.queued["DRV"] = {Thing("SM"), Thing("BK")};
+  };
+  queue();
+  std::string tuned = Export();
+  std::string tuned_protocol = Protocol();
+  queue();
+  ::setenv("TARNIK_EXPORT_UNTUNED", "1", 1);
+  EXPECT_TRUE(ExportTuningDisabled());
+  std::string untuned = Export();
+  ::unsetenv("TARNIK_EXPORT_UNTUNED");
+  EXPECT_FALSE(ExportTuningDisabled());
+  EXPECT_EQ(untuned, tuned);
+  EXPECT_EQ(Protocol(), tuned_protocol);
+  EXPECT_NE(tuned.find("<DRV TEXT"), std::string::npos);
+}
+
 TEST_F(XmlExportTest, OutlineUnitsDatesAndCharactersOutsideTheCodePage) {
   source_.lhc.lho = "A";
   ku_datum_ = " 1.1.2001";

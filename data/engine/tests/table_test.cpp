@@ -105,6 +105,24 @@ TEST_F(TableTest, RangeOnCompositeIndexYieldsOneLayersKind) {
   EXPECT_EQ(t.index_fields(), (std::vector<std::string>{"Vazba", "N_Druh_vykonu", "ID"}));
 }
 
+TEST_F(TableTest, RangesOverTextAndInvertedOrFloatKeys) {
+  Table t(*db_, "NAVRH");
+  t.SetIndexFieldNames("Vazba;N_Druh_vykonu;ID");
+  t.SetRange({Value(100.0), Value(11), Value(0)}, {Value(100.0), Value(12), Value(900000)});
+  EXPECT_EQ(Column(t, "ID"), (std::vector<std::string>{"1000", "1005"}));
+  t.SetRange({Value(101)}, {Value(100)});  // low above high
+  EXPECT_TRUE(t.IsEmpty());
+  t.SetRange({Value(100)}, {Value(101)});  // an open first field is filtered in memory
+  EXPECT_EQ(t.RecordCount(), 7);
+  // Text keys follow the Czech collation (CH after H), whatever SQLite would make of them.
+  Table j(*db_, "JMENA");
+  j.SetIndexName("NAZEV");
+  j.SetRange({Value("h")}, {Value("ch")});
+  EXPECT_EQ(Column(j, "NAZEV"), (std::vector<std::string>{"h", "ch"}));
+  j.SetRange({Value("ch")}, {Value("ch")});
+  EXPECT_EQ(Column(j, "ID"), (std::vector<std::string>{"2"}));
+}
+
 TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
   Table odd(*db_, "ODDELENI");
   Table dil(*db_, "DILEC");
