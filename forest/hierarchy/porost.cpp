@@ -12,6 +12,7 @@
 #include "forest/hierarchy/porostni_skupina.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/areal_properties.h"
+#include "forest/layers/owner_names.h"
 #include "framework/int_text.h"
 #include "platform/text.h"
 #include "platform/ui.h"
@@ -169,6 +170,7 @@ void TPorost::DefineProperties(std::vector<TPropInfo>& out) {
       [](P& e) -> TElement* { return e.PorostniSkupina(); }, nullptr);
   // The special-status, category and organisational-level texts of the stand.
   DefineStandListProperties(out);
+  DefineStandOwnerProperties(out);
 }
 
 TARNIK_DEFINE_CLASS(TPorost, TLesniSlozenyPrvek, &TPorost::DefineProperties)

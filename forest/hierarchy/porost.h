@@ -36,6 +36,11 @@ class TPorost : public TLesniSlozenyPrvek {
   void SetMAJ_KOD(int32_t v) { maj_kod_ = v; }
   int32_t MAJ_DRUH() const { return maj_druh_; }
   void SetMAJ_DRUH(int32_t v) { maj_druh_ = v; }
+  // The stored forest-manager code and the manager's licence as read with the stand.
+  const std::string& OLH_98n() const { return olh_98n_; }
+  void SetOLH_98n(const std::string& code) { olh_98n_ = code; }
+  const std::string& OLH_LIC() const { return olh_lic_; }
+  void SetOLH_LIC(const std::string& licence) { olh_lic_ = licence; }
   // Owner kind followed by the owner code zero-padded to 5 digits; write: a 6-character text.
   std::string VLASTNIK() const;
   void SetVLASTNIK(const std::string& text);
@@ -79,7 +84,7 @@ class TPorost : public TLesniSlozenyPrvek {
   static void DefineProperties(std::vector<framework::TPropInfo>& out);
   double AreaSum(bool acreage);
 
-  std::string por_, pas_ohr_, les_obl_, les_podobl_, sdr_por_, druh_poz_;
+  std::string por_, pas_ohr_, les_obl_, les_podobl_, sdr_por_, druh_poz_, olh_98n_, olh_lic_;
   int32_t kat_spec_ = 0, cil_hs_ = 0, maj_kod_ = 0, maj_druh_ = 0;
   std::vector<std::string> por_text_;
   std::string hist_rozd_, hist_lhpod_, kateg_st_, ter_sk_por_st_, zonace_;

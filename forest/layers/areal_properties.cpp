@@ -2,6 +2,7 @@
 
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/multi_value.h"
+#include "forest/layers/owner_names.h"
 #include "forest/layers/protection_text.h"
 #include "forest/layers/statuses.h"
 #include "framework/property_text.h"
@@ -164,12 +165,11 @@ void DefineStandListProperties(std::vector<framework::TPropInfo>& out) {
         [k](E& e, const std::string& text) {
           if (TOrg_UrovenMN* set = Levels(e)) set->SetUroven(k, text);
         });
-    const std::string list = "Tb_OrgUr" + std::to_string(k);
     d.String((name + "_nazev").c_str(),
-             [k, list](E& e) {
+             [k](E& e) {
                TOrg_UrovenMN* set = Levels(e);
                const std::string code = set ? set->Uroven(k) : std::string();
-               return CodeListName(e, list, code, "POPIS", "Kod");
+               return JmenoOrgUrovne(e, k, code);
              },
              nullptr);
   }

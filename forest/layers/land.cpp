@@ -3,6 +3,7 @@
 #include "forest/hierarchy/dominant.h"
 #include "forest/layers/areal_properties.h"
 #include "forest/layers/layer_rules.h"
+#include "forest/layers/owner_names.h"
 #include "forest/layers/parcel_part.h"
 #include "framework/class_register.h"
 #include "platform/numtext.h"
@@ -35,8 +36,7 @@ int32_t TLesniPlosnyNeporostniPrvek::MAJ_KOD() { return IntProperty(Porost(), "M
 int32_t TLesniPlosnyNeporostniPrvek::MAJ_DRUH() { return IntProperty(Porost(), "MAJ_DRUH"); }
 
 std::string TLesniPlosnyNeporostniPrvek::MAJ_NAZ() {
-  if (!Ciselnik()) return "Jak muze byt tady nil???";
-  return CodeListName(*this, "tb_Majetky", std::to_string(MAJ_KOD()), "MAJ_NAZ", "MAJ_KOD");
+  return JmenoVlastnika(*this, MAJ_DRUH(), MAJ_KOD());
 }
 
 void TLesniPlosnyNeporostniPrvek::SetVLASTNIK(const std::string& text) {

@@ -308,6 +308,18 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
   d.Float("ZAL_P", &P::ZAL_P, &P::SetZAL_P).NotStored();
   d.Float("ZAL_P_ETAZ", &P::ZAL_P, &P::SetZAL_P).NotStored();
   d.Float("ZAL_P_MERK", &P::ZAL_P_MERK, &P::SetZAL_P_MERK);
+  // The XML forms: an empty kind for "-", an empty area for 0. The area read from a file is the
+  // layer's own afforestation area, which the rows read after it are completed from.
+  d.String(
+      "ZAL_DRUH_xml",
+      [](P& p) {
+        const std::string kind = p.ZAL_DRUH();
+        return kind == "-" ? std::string() : kind;
+      },
+      &P::SetZAL_DRUH);
+  d.String(
+      "ZAL_P_xml", [](P& p) { return AfforestationAreaXml(p.ZAL_P()); },
+      [](P& p, const std::string& text) { p.SetZAL_P_MERK(DecimalFromText(text)); });
   d.Integer("ZP_TEZ_ST", TARNIK_FIELD(&P::zp_tez_st_));
   d.Integer("TER_TYP_ST", TARNIK_FIELD(&P::ter_typ_st_));
   d.Integer("NALEH_ST", TARNIK_FIELD(&P::naleh_st_));

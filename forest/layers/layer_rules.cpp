@@ -64,6 +64,14 @@ std::string Area6Display(double x) {
   return text;
 }
 
+std::string AfforestationAreaXml(double area) {
+  if (area == 0) return "";
+  std::string text = fmt::format("{:6.2f}", area);
+  for (char& c : text)
+    if (c == ',') c = '.';
+  return platform::Trim(text);
+}
+
 double DecimalFromText(std::string_view text) {
   return platform::DecimalTextToFloat(platform::RemoveBlanks(text));
 }

@@ -35,6 +35,9 @@ std::string Area2Xml(double x);
 std::string Fixed2Dot(double x);
 // Width 6, two decimals, the user's decimal separator ("  1,25").
 std::string Area6Display(double x);
+// A layer's afforestation area for the XML: empty for 0, else width 6 with two decimals, ','
+// turned into '.', without the surrounding blanks.
+std::string AfforestationAreaXml(double area);
 // The decimal-text rule after removing every blank; 0 when unreadable.
 double DecimalFromText(std::string_view text);
 // An integer from text (blanks around allowed); 0 when it is not one.

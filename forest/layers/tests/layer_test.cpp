@@ -215,6 +215,23 @@ TEST_F(LayerTest, AfforestationCompletionAfterLoading) {
   EXPECT_DOUBLE_EQ(b->ZAL_P(), 0.4);
 }
 
+TEST_F(LayerTest, AfforestationXmlTexts) {
+  EXPECT_EQ(layer_->GetPropertyText("ZAL_P_xml"), "");  // no area
+  layer_->SetPropertyText("ZAL_DRUH", "-");
+  EXPECT_EQ(layer_->GetPropertyText("ZAL_DRUH_xml"), "");
+  // Read from a file: the kind, and the area that the rows read next are completed from.
+  layer_->SetPropertyText("ZAL_DRUH_xml", "4");
+  layer_->SetPropertyText("ZAL_P_xml", " 1.2 ");
+  EXPECT_EQ(layer_->GetPropertyText("ZAL_DRUH_xml"), "4");
+  TZalesneni* a = AddRow("BK", 100);
+  a->DoplnPoNacteni();
+  EXPECT_DOUBLE_EQ(a->ZAL_P(), 1.2);
+  EXPECT_EQ(layer_->GetPropertyText("ZAL_P_xml"), "1.20");
+  platform::SetDecimalSeparator(',');  // the user's separator never reaches the XML
+  a->SetZAL_P(12.345678);
+  EXPECT_EQ(layer_->GetPropertyText("ZAL_P_xml"), "12.35");
+}
+
 TEST_F(LayerTest, SoilImprovingShareOfTheAfforestation) {
   EXPECT_EQ(layer_->MZDzeZales(), 100);  // no rows
   group_->lt = "1A";
