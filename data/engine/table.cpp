@@ -154,7 +154,12 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
   }
   rows_.clear();
   if (!no_rows) {
-    Statement st(db_.handle(), sql);
+    if (!reload_ || reload_sql_ != sql) {
+      reload_ = std::make_unique<Statement>(db_.handle(), sql);
+      reload_sql_ = sql;
+    }
+    Statement& st = *reload_;
+    st.Reset();
     st.BindAll(params);
     size_t width = index_columns_.size() + (id_tiebreak ? 1 : 0);
     while (st.Step()) {
@@ -164,6 +169,7 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
       for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
       rows_.push_back(std::move(r));
     }
+    st.Reset();
   }
   std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
     for (size_t i = 0; i < a.key.size(); ++i) {
@@ -212,12 +218,20 @@ void Table::LoadCurrent() {
   current_.clear();
   current_loaded_ = false;
   if (rows_.empty()) return;
-  Statement st(db_.handle(), "SELECT * FROM " + QuoteIdentifier(name_) + " WHERE rowid = ?");
+  if (!load_current_) {
+    load_current_ = std::make_unique<Statement>(
+        db_.handle(), "SELECT * FROM " + QuoteIdentifier(name_) + " WHERE rowid = ?");
+  }
+  Statement& st = *load_current_;
+  st.Reset();
   st.Bind(1, Value(rows_[pos_].rowid));
-  if (!st.Step())
+  if (!st.Step()) {
+    st.Reset();
     throw EngineError(fmt::format("Záznam tabulky \"{}\" byl mezitím smazán.", name_));
+  }
   current_.reserve(columns_.size());
   for (size_t i = 0; i < columns_.size(); ++i) current_.push_back(st.Column(static_cast<int>(i)));
+  st.Reset();  // no statement stays open between calls
   current_loaded_ = true;
 }
 

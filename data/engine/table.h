@@ -20,6 +20,8 @@
 
 namespace tarnik::engine {
 
+class Statement;
+
 enum class TableState { kBrowse, kEdit, kInsert };
 
 // "A;B;C" -> {"A","B","C"} (blanks around the names dropped).
@@ -176,6 +178,11 @@ class Table {
   TableState state_ = TableState::kBrowse;
   std::vector<Value> buffer_;
   std::vector<bool> changed_;
+  // Prepared once and reused (reset after every use, so no statement stays open); declared last
+  // so that they are finalised before the database handle goes.
+  std::string reload_sql_;
+  std::unique_ptr<Statement> reload_;
+  std::unique_ptr<Statement> load_current_;
 };
 
 }  // namespace tarnik::engine
