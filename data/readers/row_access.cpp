@@ -1,0 +1,123 @@
+#include "data/readers/row_access.h"
+
+#include <fmt/format.h>
+#include <cmath>
+
+#include "data/engine/field_type.h"
+#include "forest/colour.h"
+#include "forest/forest_element.h"
+#include "framework/element.h"
+#include "platform/numtext.h"
+#include "platform/text.h"
+
+namespace tarnik::plan::readers {
+
+namespace {
+
+MissingPropertyHook& Hook() {
+  static MissingPropertyHook hook;
+  return hook;
+}
+
+const framework::TPropInfo* Writable(framework::TElement& element, std::string_view property) {
+  const framework::TPropInfo* prop = element.ClassType().Find(property);
+  if (!prop || !prop->HasWriter()) {
+    if (Hook()) Hook()(element.ClassName(), std::string(property));
+    return nullptr;
+  }
+  return prop;
+}
+
+int64_t RoundEven(double x) {
+  if (!std::isfinite(x)) return 0;
+  return static_cast<int64_t>(std::nearbyint(x));  // the default mode rounds ties to even
+}
+
+std::string DotText(double x) { return fmt::format("{}", x); }
+
+}  // namespace
+
+double Round6(double x) {
+  if (!std::isfinite(x)) return x;
+  double scaled = x * 1000000.0;
+  if (std::fabs(scaled) >= 9.0e15) return x;  // beyond the precision of the scaled value
+  return std::nearbyint(scaled) / 1000000.0;
+}
+
+int64_t Row::IntOrZero(const std::string& column) const {
+  engine::Value v = table_.GetValue(column);
+  if (v.is_integer()) return v.integer();
+  if (v.is_real()) return RoundEven(v.real());
+  if (v.is_text()) return platform::TextToInt(platform::Trim(v.text())).value_or(0);
+  return 0;
+}
+
+MissingPropertyHook SetMissingPropertyHook(MissingPropertyHook hook) {
+  MissingPropertyHook previous = std::move(Hook());
+  Hook() = std::move(hook);
+  return previous;
+}
+
+void PutInt(framework::TElement& element, std::string_view property, int64_t value) {
+  const framework::TPropInfo* prop = Writable(element, property);
+  if (!prop) return;
+  if (prop->set_ord) {
+    prop->set_ord(element, value);
+  } else if (prop->set_float) {
+    prop->set_float(element, static_cast<double>(value));
+  } else if (prop->set_str) {
+    prop->set_str(element, std::to_string(value));
+  } else if (Hook()) {
+    Hook()(element.ClassName(), std::string(property));
+  }
+}
+
+void PutFloat(framework::TElement& element, std::string_view property, double value) {
+  const framework::TPropInfo* prop = Writable(element, property);
+  if (!prop) return;
+  if (prop->set_float) {
+    prop->set_float(element, value);
+  } else if (prop->set_ord) {
+    prop->set_ord(element, RoundEven(value));
+  } else if (prop->set_str) {
+    prop->set_str(element, DotText(value));
+  } else if (Hook()) {
+    Hook()(element.ClassName(), std::string(property));
+  }
+}
+
+void PutText(framework::TElement& element, std::string_view property, const std::string& value) {
+  const framework::TPropInfo* prop = Writable(element, property);
+  if (!prop) return;
+  if (prop->set_str) {
+    prop->set_str(element, value);
+  } else if (prop->set_ord) {
+    prop->set_ord(element, platform::TextToInt(platform::Trim(value)).value_or(0));
+  } else if (prop->set_float) {
+    prop->set_float(element, platform::TextToFloatDot(platform::Trim(value)).value_or(0.0));
+  } else if (Hook()) {
+    Hook()(element.ClassName(), std::string(property));
+  }
+}
+
+void PutBool(framework::TElement& element, std::string_view property, bool value) {
+  PutInt(element, property, value ? 1 : 0);
+}
+
+void CopyColumn(Row& row, framework::TElement& element, const std::string& column,
+                std::string_view property) {
+  engine::FieldType type = row.table().FieldByName(column).shape.type;
+  if (engine::IsIntegerType(type)) {
+    PutInt(element, property, row.Int(column));
+  } else if (engine::IsRealType(type)) {
+    PutFloat(element, property, row.Float(column));
+  } else {
+    PutText(element, property, row.Text(column));
+  }
+}
+
+void PutColour(TObecnyLesniPrvek& element, std::string_view key, int64_t code) {
+  element.NastavBarvuProperty(key, ColorFromCode(static_cast<int>(code)));
+}
+
+}  // namespace tarnik::plan::readers

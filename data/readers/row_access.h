@@ -1,0 +1,75 @@
+// The two layers under the plan readers: typed reads of the current row of a plan table (Row)
+// and typed writes of published properties of a model element (Put*, PutColour), so that the
+// readers state only which column goes to which property. Row reads throw EngineError for a
+// column the table lacks or a value of the wrong kind; property writes never throw for an
+// unknown property name (they tell the missing-property hook and do nothing).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "data/engine/table.h"
+
+namespace tarnik::framework {
+class TElement;
+}
+
+namespace tarnik::plan {
+class TObecnyLesniPrvek;
+}
+
+namespace tarnik::plan::readers {
+
+// round(x * 1 000 000) / 1 000 000 with ties to even.
+double Round6(double x);
+
+// The current row of a table.
+class Row {
+ public:
+  explicit Row(engine::Table& table) : table_(table) {}
+  engine::Table& table() { return table_; }
+
+  bool Has(const std::string& column) const { return table_.HasField(column); }
+  int64_t Int(const std::string& column) const { return table_.AsInteger(column); }
+  // Floating columns rounded to six decimals.
+  double Float(const std::string& column) const { return Round6(table_.AsFloat(column)); }
+  double RawFloat(const std::string& column) const { return table_.AsFloat(column); }
+  std::string Text(const std::string& column) const { return table_.AsString(column); }
+  // A whole number of a text or number column; 0 when it is not one.
+  int64_t IntOrZero(const std::string& column) const;
+  // The integer text of a number column (an integer value without decimals).
+  std::string IntText(const std::string& column) const { return std::to_string(Int(column)); }
+
+ private:
+  engine::Table& table_;
+};
+
+// Typed writes of published properties through their writers (the model's setters apply
+// their normalisation). A value of another kind than the property's is converted: integers and
+// floats to decimal text with ".", texts to numbers (0 when not a number), floats to integers
+// rounded with ties to even.
+void PutInt(framework::TElement& element, std::string_view property, int64_t value);
+void PutFloat(framework::TElement& element, std::string_view property, double value);
+void PutText(framework::TElement& element, std::string_view property, const std::string& value);
+void PutBool(framework::TElement& element, std::string_view property, bool value);
+
+// Called with the class and property name when a Put* names a property the element does not
+// publish, or one without a writer; nothing is called by default. Answers the previous hook.
+using MissingPropertyHook = std::function<void(const std::string&, const std::string&)>;
+MissingPropertyHook SetMissingPropertyHook(MissingPropertyHook hook);
+
+// Copies a column into a property by the column's declared type: integer columns as integers,
+// floating columns rounded to six decimals, everything else as text.
+void CopyColumn(Row& row, framework::TElement& element, const std::string& column,
+                std::string_view property);
+// The same with the property named like the column.
+inline void CopyColumn(Row& row, framework::TElement& element, const std::string& column) {
+  CopyColumn(row, element, column, column);
+}
+
+// The colour of a "_br" code on the property `key` of the element's metadata.
+void PutColour(TObecnyLesniPrvek& element, std::string_view key, int64_t code);
+
+}  // namespace tarnik::plan::readers
