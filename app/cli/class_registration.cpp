@@ -4,6 +4,7 @@
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/hierarchy_classes.h"
 #include "forest/layers/layer_classes.h"
+#include "forest/unit/unit_classes.h"
 #include "framework/class_register.h"
 #include "framework/framework_classes.h"
 #include "islh/xml_export.h"
@@ -19,6 +20,7 @@ void RegisterProgramClasses() {
   plan::RegisterForestClasses();
   plan::RegisterHierarchyClasses();
   plan::RegisterLayerClasses();
+  plan::RegisterUnitClasses();
   framework::RegisterElementClass<islh::TExportLHC_XML>();
 }
 

@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include "data/engine/database.h"
+#include "data/engine/tests/paradox_writer.h"
+#include "forest/hierarchy/lhc.h"
+#include "forest/unit/lesni_celek.h"
+#include "forest/unit/source_detection.h"
+#include "forest/unit/tests/unit_test_support.h"
+#include "platform/fs.h"
+#include "platform/ini.h"
+#include "platform/paths.h"
+
+namespace tarnik::plan {
+namespace {
+
+using test::WriteMerkDatabase;
+
+class SourceDetectionTest : public ::testing::Test, public test::UnitFixture {
+ protected:
+  // Locates the data of `dir` in a fresh unit and answers its kind.
+  int Locate(const std::string& dir, bool write_manager = false) {
+    unit_ = std::make_unique<TLesniCelek>();
+    unit_->NajdiDataLHP(false, dir, write_manager);
+    return unit_->TypZdroje();
+  }
+  void WriteStandardFiles(const std::string& dir, bool jp_has_por, const char* katalog) {
+    tarnik::testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+    tarnik::testing::WriteFile(dir + "/JP.FST", jp_has_por
+                                                    ? "|\r\n$\r\n3\r\nODD\r\nDIL\r\nPOR\r\n0\r\n"
+                                                    : "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
+    if (katalog) tarnik::testing::WriteFile(dir + "/KATALOG.FST", katalog);
+  }
+  std::unique_ptr<TLesniCelek> unit_;
+};
+
+TEST_F(SourceDetectionTest, PartFilesOfOneUnit) {
+  const std::string dir = Dir("lhp160");
+  tarnik::testing::WriteFile(dir + "/123.01V", "");
+  tarnik::testing::WriteFile(dir + "/123.02V", "");
+  tarnik::testing::WriteFile(dir + "/notes.V", "");  // not a part file
+  EXPECT_EQ(Locate(dir), kSourcePartFiles);
+  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 123);
+  EXPECT_TRUE(ui.Messages().empty());
+  EXPECT_EQ(unit_->adresarObecnychDatLHP(), dir);
+  EXPECT_EQ(Setting("DATA_OBECNE"), dir);
+  EXPECT_EQ(Setting("DATA"), "");  // only the databases are stored under DATA
+}
+
+TEST_F(SourceDetectionTest, PartFilesOfTwoUnitsLoadTheFirst) {
+  const std::string dir = Dir("two");
+  tarnik::testing::WriteFile(dir + "/123.01V", "");
+  tarnik::testing::WriteFile(dir + "/456.01V", "");
+  EXPECT_EQ(Locate(dir + "/"), kSourcePartFiles);  // a trailing separator is dropped
+  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 123);
+  EXPECT_EQ(ui.Messages(),
+            std::vector<std::string>{"V adresáři " + dir +
+                                     "jsou data lhc č.123 i lhc č.456. Načítám pouze lhc č.123 ."});
+}
+
+TEST_F(SourceDetectionTest, ExchangeFilesByTheirHeaderAndCatalogue) {
+  const std::string y2000 = Dir("fst2000");
+  WriteStandardFiles(y2000, true, " 2000 \r\nLHC\r\n");
+  EXPECT_EQ(Locate(y2000), kSourceStandard2000);
+  EXPECT_EQ(unit_->AdresarStandardu(), y2000);
+  EXPECT_EQ(unit_->AdresarIshulu(), y2000 + "/ISHUL");
+
+  const std::string y98 = Dir("fst98");
+  WriteStandardFiles(y98, true, "1998\r\n");
+  EXPECT_EQ(Locate(y98), kSourceStandard98);
+  const std::string no_catalogue = Dir("fst98b");
+  WriteStandardFiles(no_catalogue, true, nullptr);
+  EXPECT_EQ(Locate(no_catalogue), kSourceStandard98);
+
+  const std::string y97 = Dir("fst97");
+  WriteStandardFiles(y97, false, " 2000 ");
+  EXPECT_EQ(Locate(y97), kSourceStandard97);
+
+  // JP.FST alone without PP.FST is nothing.
+  const std::string jp_only = Dir("jp");
+  tarnik::testing::WriteFile(jp_only + "/JP.FST", "|\r\n$\r\n1\r\nPOR\r\n0\r\n");
+  EXPECT_EQ(Locate(jp_only), kSourceNone);
+}
+
+TEST_F(SourceDetectionTest, DatabaseOverridesThePartFilesAndIsStored) {
+  const std::string current = Dir("merk98");
+  tarnik::testing::WriteFile(current + "/123.01V", "");
+  WriteMerkDatabase(current, 615203, true);
+  EXPECT_EQ(Locate(current), kSourceMerk98);
+  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 615203);
+  EXPECT_EQ(Setting("DATA"), "PATH=" + current);
+  EXPECT_EQ(Setting("DATA_OBECNE"), current);
+  EXPECT_EQ(Setting("MANAGER"), "");
+  EXPECT_EQ(unit_->ZdrojNazev(), current);
+  EXPECT_EQ(unit_->AdresarTabulky_TBSepMaj(), current + "/TBSepMaj.DB");
+
+  const std::string older = Dir("merk97");
+  tarnik::testing::WriteFile(older + "/123.01V", "");
+  WriteMerkDatabase(older, 4711, false);
+  EXPECT_EQ(Locate(older, true), kSourceMerk97);
+  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 4711);
+  EXPECT_EQ(Setting("MANAGER"), "NE");
+  // The probe leaves nothing behind in the directory.
+  EXPECT_FALSE(platform::FileExists(older + "/testZapi.pok"));
+}
+
+TEST_F(SourceDetectionTest, TheProbeWorksWithAnApostropheInThePath) {
+  const std::string dir = Dir("O'Brienova data/LHP 'pokus'");
+  WriteMerkDatabase(dir, 321, true);
+  EXPECT_EQ(Locate(dir), kSourceMerk98);
+  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 321);
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(SourceDetectionTest, WithoutTheOtherLandTableThereIsNoDatabase) {
+  const std::string dir = Dir("lhc-only");
+  engine::Database db = engine::Database::Open(dir);
+  db.Execute("CREATE TABLE LHC (ID DOUBLE, LHC_KOD DOUBLE, LHC_PN_PRO INTEGER)");
+  EXPECT_EQ(Locate(dir), kSourceNone);
+  // A database with OST_POZ but no LHC table reports the failed probe and stays undetermined.
+  db.Execute("CREATE TABLE OST_POZ (ID DOUBLE)");
+  db.Execute("DROP TABLE LHC");
+  EXPECT_EQ(Locate(dir), kSourceNone);
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_NE(ui.Messages()[0].find("LHC.DB"), std::string::npos);
+}
+
+TEST_F(SourceDetectionTest, NothingRecognisedLeavesKindSevenAndTheSettings) {
+  EXPECT_EQ(Locate(Dir("empty")), kSourceNone);
+  EXPECT_EQ(Locate(tmp.File("missing")), kSourceNone);
+  EXPECT_EQ(Locate("NicSeNavybralo"), kSourceNone);
+  EXPECT_EQ(Setting("DATA_OBECNE"), "");
+  EXPECT_EQ(unit_->adresarObecnychDatLHP(), "");
+  EXPECT_EQ(Locate(" ALIAS "), kSourceAlias);
+  EXPECT_EQ(Locate("LCR-Oracle LHP"), kSourceLcrOracle);
+  EXPECT_EQ(Setting("DATA_OBECNE"), "LCR-Oracle LHP");
+}
+
+TEST_F(SourceDetectionTest, WithoutADirectoryTheUserChooses) {
+  const std::string start = Dir("start");
+  const std::string data = Dir("chosen");
+  WriteMerkDatabase(data, 77, true);
+  platform::IniFile(platform::ProgramFile("vekta.ini"))
+      .WriteString("DATABASE", "DATA_OBECNE", start);
+  ui.directories.push_back(data);
+  TLesniCelek unit;
+  unit.NajdiDataLHP(true, "", false);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].kind, "directory");
+  EXPECT_EQ(ui.shown[0].caption, "Obecné hledání");
+  EXPECT_EQ(ui.shown[0].text, start);
+  EXPECT_EQ(unit.TypZdroje(), kSourceMerk98);
+  EXPECT_EQ(Setting("DATA_OBECNE"), data);
+
+  // Cancelling is the sentinel, not a directory; a stored directory that is gone starts at home.
+  platform::IniFile(platform::ProgramFile("vekta.ini"))
+      .WriteString("DATABASE", "DATA_OBECNE", tmp.File("gone"));
+  ui.Clear();
+  TLesniCelek cancelled;
+  cancelled.NajdiDataLHP(true, "", false);
+  EXPECT_EQ(cancelled.TypZdroje(), kSourceNone);
+  ASSERT_EQ(ui.shown.size(), 1u);
+  EXPECT_EQ(ui.shown[0].text, platform::HomeDir());
+}
+
+TEST_F(SourceDetectionTest, ParadoxTablesAreConvertedWhenTheUserAgrees) {
+  const std::string dir = Dir("paradox");
+  using engine::test::PxColumn;
+  engine::test::WriteParadoxTable(
+      dir + "/LHC.DB",
+      {{"ID", pxfNumber, 0}, {"LHC_KOD", pxfNumber, 0}, {"LHC_PN_PRO", pxfLong, 0}}, 0,
+      {{1.0, 615203.0, 12L}});
+  engine::test::WriteParadoxTable(dir + "/OST_POZ.DB", {{"ID", pxfNumber, 0}}, 0, {});
+
+  ui.answers.push_back(platform::Button::kNo);
+  EXPECT_EQ(Locate(dir), kSourceNone);
+  ASSERT_EQ(ui.Messages().size(), 1u);
+  EXPECT_NE(ui.Messages()[0].find("tarnik convert-paradox " + dir), std::string::npos);
+  EXPECT_FALSE(platform::FileExists(dir + "/tables.sqlite"));
+
+  ui.Clear();
+  ui.answers.push_back(platform::Button::kYes);
+  EXPECT_EQ(Locate(dir), kSourceMerk98);
+  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 615203);
+  EXPECT_EQ(ui.Messages().size(), 1u);  // the question only
+  EXPECT_TRUE(platform::FileExists(dir + "/tables.sqlite"));
+}
+
+TEST_F(SourceDetectionTest, AnUnanswerableConversionQuestionStopsTheCaller) {
+  const std::string dir = Dir("paradox-cli");
+  engine::test::WriteParadoxTable(dir + "/OST_POZ.DB", {{"ID", pxfNumber, 0}}, 0, {});
+  struct Refusing : platform::RecordingUi {
+    platform::Button MessageBox(const std::string& text, const std::string&, platform::MsgType,
+                                const platform::Buttons&) override {
+      throw platform::QuestionUnanswered{text};
+    }
+  } refusing;
+  platform::ScopedUi scoped(&refusing);
+  TLesniCelek unit;
+  EXPECT_THROW(unit.NajdiDataLHP(false, dir, false), platform::QuestionUnanswered);
+}
+
+}  // namespace
+}  // namespace tarnik::plan

@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include "data/codelists/cisel_kelva.h"
+#include "data/codelists/code_list_container.h"
+#include "data/engine/database.h"
+#include "data/engine/tests/engine_test_util.h"
+#include "forest/hierarchy/dilec.h"
+#include "forest/hierarchy/lhc.h"
+#include "forest/hierarchy/oddeleni.h"
+#include "forest/hierarchy/porost.h"
+#include "forest/layers/owner_transformation.h"
+#include "forest/unit/lesni_celek.h"
+#include "forest/unit/source_detection.h"
+#include "forest/unit/tests/unit_test_support.h"
+#include "forest/unit/unit_session.h"
+#include "forest/unit/unit_summary.h"
+#include "framework/handles.h"
+#include "framework/models/world.h"
+#include "platform/fs.h"
+
+namespace tarnik::plan {
+namespace {
+
+class UnitLoadingTest : public ::testing::Test, public test::UnitFixture {
+ protected:
+  // The demo unit built from its SQL text, with its PHS sibling.
+  std::string DemoUnit() {
+    const std::string data = tmp.File("demo/DATA");
+    engine::test::BuildSqlDirectory("samples/demo/DATA", data);
+    engine::test::BuildSqlDirectory("samples/demo/PHS", tmp.File("demo/PHS"));
+    return data;
+  }
+  // The number of rows a query over the demo's plan tables answers.
+  int64_t Count(const std::string& data, const std::string& sql, int64_t odd) {
+    engine::Database db = engine::Database::Open(data, engine::OpenMode::kReadOnly);
+    sqlite3_stmt* st = nullptr;
+    sqlite3_prepare_v2(db.handle(), sql.c_str(), -1, &st, nullptr);
+    sqlite3_bind_int64(st, 1, odd);
+    int64_t n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int64(st, 0) : -1;
+    sqlite3_finalize(st);
+    return n;
+  }
+};
+
+TEST_F(UnitLoadingTest, DeliversTheDemoUnitOneCompartmentAtATime) {
+  const std::string data = DemoUnit();
+  std::vector<std::string> log;
+  TLesniCelek unit;
+  unit.SetLogLine([&log](const std::string& text) { log.push_back(text); });
+  unit.NajdiDataLHP(false, data, false);
+  ASSERT_EQ(unit.TypZdroje(), kSourceMerk98);
+  unit.ZnovuNacti();
+  EXPECT_EQ(unit.SeznamOddeleni(), (std::vector<std::string>{" 11", " 12", " 13"}));
+  EXPECT_EQ(unit.JakBylNacten(), "Merk98-Paradox");
+  EXPECT_EQ(unit.LHC()->LHC_NAZ(), "Sněžné - Žďárské vrchy");
+  EXPECT_EQ(unit.AdresarStandardu(), unit.ZdrojNazev());
+  EXPECT_EQ(unit.PHSNazev(), tmp.File("demo/PHS"));
+  EXPECT_EQ(ui.Statuses(), std::vector<std::string>{"Načítám  seznam oddělení z merku98"});
+  EXPECT_EQ(log, std::vector<std::string>{"Z merku 98 načteno oddělení 11"});
+
+  TOddeleni* first = unit.LHC()->Oddeleni();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(first->ODD(), 11);
+  framework::TElementRef first_ref(first);
+  ASSERT_FALSE(unit.JeKonec());
+  ASSERT_TRUE(unit.NactiDalsiOddeleni(false));
+  // The previous compartment is gone: the unit holds one at a time.
+  EXPECT_FALSE(first_ref);
+  EXPECT_EQ(unit.LHC()->OddeleniMN()->PocetPrvku(), 1);
+  EXPECT_EQ(unit.LHC()->Oddeleni()->ODD(), 12);
+  EXPECT_EQ(unit.stareOddeleni(), 11);
+  ASSERT_TRUE(unit.NactiDalsiOddeleni(true));
+  EXPECT_EQ(unit.LHC()->Oddeleni()->ODD(), 13);
+  EXPECT_TRUE(unit.JeKonec());
+  EXPECT_FALSE(unit.NactiDalsiOddeleni(false));
+  EXPECT_EQ(unit.LHC()->Oddeleni()->ODD(), 13);
+  EXPECT_EQ(log.back(), "Z merku 98 načteno oddělení 13");
+
+  // Reloading starts again at the first compartment.
+  unit.ZnovuNacti();
+  EXPECT_EQ(unit.LHC()->Oddeleni()->ODD(), 11);
+  EXPECT_FALSE(unit.JeKonec());
+}
+
+TEST_F(UnitLoadingTest, CountsOfEveryCompartmentMatchTheTables) {
+  const std::string data = DemoUnit();
+  TLesniCelek unit;
+  unit.NajdiDataLHP(false, data, false);
+  unit.ZnovuNacti();
+  const UnitSummary summary = SummariseUnit(unit);
+  EXPECT_EQ(summary.source_kind, 2);
+  EXPECT_EQ(summary.read_as, "Merk98-Paradox");
+  EXPECT_EQ(summary.lhc_kod, 615203);
+  ASSERT_EQ(summary.compartments.size(), 3u);
+  const std::string joins =
+      " FROM ODDELENI o JOIN DILEC d ON d.VAZBA = o.ID JOIN POROST p ON p.VAZBA = d.ID"
+      " JOIN PS s ON s.VAZBA = p.ID JOIN ETAZ e ON e.VAZBA = s.ID";
+  for (const CompartmentCounts& c : summary.compartments) {
+    SCOPED_TRACE(c.odd);
+    EXPECT_EQ(c.sub_compartments,
+              Count(data,
+                    "SELECT COUNT(*) FROM ODDELENI o JOIN DILEC d ON d.VAZBA = o.ID "
+                    "WHERE o.ODD = ?",
+                    c.odd));
+    EXPECT_EQ(c.stands, Count(data,
+                              "SELECT COUNT(*) FROM ODDELENI o JOIN DILEC d ON d.VAZBA = "
+                              "o.ID JOIN POROST p ON p.VAZBA = d.ID WHERE o.ODD = ?",
+                              c.odd));
+    EXPECT_EQ(c.stand_groups,
+              Count(data,
+                    "SELECT COUNT(*) FROM ODDELENI o JOIN DILEC d ON d.VAZBA = o.ID JOIN "
+                    "POROST p ON p.VAZBA = d.ID JOIN PS s ON s.VAZBA = p.ID WHERE o.ODD = ?",
+                    c.odd));
+    EXPECT_EQ(c.layers, Count(data, "SELECT COUNT(*)" + joins + " WHERE o.ODD = ?", c.odd));
+    EXPECT_EQ(
+        c.species,
+        Count(data, "SELECT COUNT(*)" + joins + " JOIN DREVINA r ON r.VAZBA = e.ID WHERE o.ODD = ?",
+              c.odd));
+  }
+}
+
+TEST_F(UnitLoadingTest, TheOwnerTransformationIsAppliedToEveryLoadedCompartment) {
+  const std::string data = DemoUnit();
+  TLesniCelek unit;
+  unit.NajdiDataLHP(false, data, false);
+  auto* row = new TTransforDleMajitele();
+  row->odd = 12;
+  row->dil = "B";
+  row->por = "1";
+  row->maj_kod = 104;
+  row->maj_druh = 2;
+  unit.TransforDleMajiteleMN()->AddElement(row);
+  auto* missing = new TTransforDleMajitele();
+  missing->odd = 13;
+  missing->dil = "Z";
+  unit.TransforDleMajiteleMN()->AddElement(missing);
+  unit.ZnovuNacti();
+  ASSERT_TRUE(unit.NactiDalsiOddeleni(false));
+  TDilec* dilec = unit.LHC()->Oddeleni()->DilecJmenem("B");
+  ASSERT_NE(dilec, nullptr);
+  TPorost* stand = dilec->PorostJmenem("1");
+  ASSERT_NE(stand, nullptr);
+  EXPECT_EQ(stand->GetPropertyInteger("MAJ_KOD"), 104);
+  EXPECT_EQ(stand->GetPropertyInteger("MAJ_DRUH"), 2);
+  EXPECT_TRUE(ui.Messages().empty());
+  ASSERT_TRUE(unit.NactiDalsiOddeleni(false));
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"V oddělení 13neexistuje dílec \"Z\""});
+}
+
+TEST_F(UnitLoadingTest, TheOlderTableSetIsReadAsMerk97) {
+  const std::string data = DemoUnit();
+  engine::Database::Open(data).Execute("ALTER TABLE LHC DROP COLUMN LHC_PN_PRO");
+  std::vector<std::string> log;
+  TLesniCelek unit;
+  unit.SetLogLine([&log](const std::string& text) { log.push_back(text); });
+  unit.NajdiDataLHP(false, data, false);
+  ASSERT_EQ(unit.TypZdroje(), kSourceMerk97);
+  unit.ZnovuNacti();
+  EXPECT_EQ(unit.JakBylNacten(), "Merk97-Paradox");
+  EXPECT_EQ(ui.Statuses().front(), "Načítám  seznam oddělení z merku97");
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log.back(), "Z merku 97 načteno oddělení 11");
+  const UnitSummary summary = SummariseUnit(unit);
+  ASSERT_EQ(summary.compartments.size(), 3u);
+  EXPECT_EQ(summary.compartments.back().odd, 13);
+  EXPECT_EQ(summary.lhc_naz, "Sněžné - Žďárské vrchy");
+}
+
+TEST_F(UnitLoadingTest, RecognisedSourcesWithoutAReaderLoadNothing) {
+  const std::string dir = Dir("lhp160");
+  tarnik::testing::WriteFile(dir + "/123.01V", "");
+  TLesniCelek unit;
+  unit.NajdiDataLHP(false, dir, false);
+  ASSERT_EQ(unit.TypZdroje(), kSourcePartFiles);
+  unit.ZnovuNacti();
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Neumím načíst seznam oddělení."});
+  EXPECT_TRUE(unit.SeznamOddeleni().empty());
+  EXPECT_EQ(unit.LHC()->Oddeleni(), nullptr);
+  EXPECT_TRUE(unit.JeKonec());
+  EXPECT_FALSE(unit.NactiDalsiOddeleni(false));
+  EXPECT_FALSE(unit.NactiPrvniOddeleni());
+  EXPECT_EQ(ui.Messages().size(), 2u);
+  EXPECT_EQ(unit.JakBylNacten(), "");
+  // The alias and the Oracle database end their data at once.
+  TLesniCelek alias;
+  alias.NajdiDataLHP(false, "ALIAS", false);
+  EXPECT_TRUE(alias.JeKonec());
+}
+
+TEST_F(UnitLoadingTest, ASessionLocatesLoadsAndFillsTheCodeLists) {
+  const std::string data = DemoUnit();
+  UnitSession session = OpenUnitSession(data);
+  ASSERT_TRUE(session.ok()) << session.failure;
+  TLesniCelek* unit = session.unit;
+  EXPECT_GE(framework::World().ObjectModel()->IndexOf(unit), 0);
+  EXPECT_EQ(unit->LHC()->Oddeleni()->ODD(), 11);
+  // The plan-wide tables are lent to the code lists and the second set is filled from them.
+  EXPECT_NE(unit->Ciselnik()->Lists().tables().Get("Tb_HS"), nullptr);
+  EXPECT_NE(unit->Ciselnik()->Lists().tables().Get("tb_Majetky"), nullptr);
+  EXPECT_EQ(unit->CiselKelva()->OLHMN()->PocetPrvku(),
+            Count(tmp.File("demo/PHS"), "SELECT COUNT(*) FROM OLH WHERE ?1 = ?1", 0));
+  framework::TElementRef ref(unit);
+  CloseUnitSession(session);
+  EXPECT_FALSE(ref);
+  EXPECT_EQ(session.unit, nullptr);
+
+  UnitSession none = OpenUnitSession(Dir("nothing"));
+  EXPECT_FALSE(none.ok());
+  EXPECT_EQ(none.failure, "V adresáři \"\" nejsou data LHP");
+}
+
+}  // namespace
+}  // namespace tarnik::plan
