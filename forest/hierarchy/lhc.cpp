@@ -83,6 +83,7 @@ void TLHC::DefineProperties(std::vector<TPropInfo>& out) {
   d.Object(
       "Oddeleni", TOddeleni::StaticClass(), [](L& e) -> TElement* { return e.Oddeleni(); },
       nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TARNIK_DEFINE_CLASS(TLHC, TLesniSlozenyPrvek, &TLHC::DefineProperties)

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <exception>
 
+#include "data/codelists/cisel_kelva.h"
 #include "data/codelists/code_list_container.h"
 #include "forest/hierarchy/child_sets.h"
 #include "forest/hierarchy/code_names.h"
@@ -62,7 +63,9 @@ void TLesniPlosnyPrvek::DefineProperties(std::vector<TPropInfo>& out) {
   d.String("SLT", &P::SLT, &P::SetSLT);
   StoredString(d, "PLT", &P::plt_);
   d.String(
-      "PLT_XML", [](P& e) { return e.plt_ == "***" ? std::string() : e.plt_; }, nullptr);
+       "PLT_XML", [](P& e) { return e.plt_ == "***" ? std::string() : e.plt_; },
+       [](P& e, const std::string& v) { e.plt_ = v; })
+      .NotStored();
   d.String(
       "PLT_nazev", [](P& e) { return NazevZCiselniku(e, "tb_PLT", e.plt_); }, nullptr);
   StoredInteger(d, "PO_KOD", &P::po_kod_);
@@ -79,7 +82,7 @@ void TLesniPlosnyPrvek::DefineProperties(std::vector<TPropInfo>& out) {
   d.String(
       "SCHU_KOD_XML", [](P& e) { return std::to_string(e.schu_kod_); },
       [](P& e, const std::string& v) { e.schu_kod_ = framework::ReadIntegerPrefix(v); });
-  d.Integer("LVS_XML", &P::LVS_XML, nullptr);
+  d.Integer("LVS_XML", &P::LVS_XML, [](P& e, int32_t v) { e.lvs_ = v; }).NotStored();
   StoredBoolean(d, "PouzivatPlochuJakoVymeru", &P::pouzivat_plochu_jako_vymeru_);
   d.String(
       "KVAL_P_nazev", [](P& e) { return e.NazevKodu("tb_Kval_P", e.kval_p_); }, nullptr);
@@ -115,6 +118,7 @@ void TLesniPlosnyPrvek::DefineProperties(std::vector<TPropInfo>& out) {
       nullptr);
   // The multi-valued codes' text forms and the composite protection text.
   DefineArealCodeProperties(out);
+  DerivedFormsNotStored(out);
 }
 
 TARNIK_DEFINE_CLASS(TLesniPlosnyPrvek, TLesniPrvek, &TLesniPlosnyPrvek::DefineProperties)
@@ -133,13 +137,12 @@ std::string TLesniPlosnyPrvek::KU_KOD_xml() const {
 }
 
 void TLesniPlosnyPrvek::SetKU_KOD_xml(const std::string& text) {
-  if (TElement* kelva = ciselKelvaOwnEnt()) {
-    auto* cadastres = dynamic_cast<TLesniMnozina*>(
-        static_cast<framework::TEntity*>(kelva)->FindElementByName("katastryMN"));
-    if (cadastres) {
-      cadastres->SetNovyPrvek(text);
-      if (TElement* created = cadastres->AktualniPrvek()) created->SetPropertyText("Kod", text);
-    }
+  // The cadastre list of CiselKelva is created on first access, so the first area registers.
+  auto* kelva = dynamic_cast<TCiselKelva*>(ciselKelvaOwnEnt());
+  if (kelva && !platform::Trim(text).empty()) {
+    TKodPopisMN* cadastres = kelva->katastryMN();
+    cadastres->SetNovyPrvek(text);
+    if (TElement* created = cadastres->AktualniPrvek()) created->SetPropertyText("Kod", text);
   }
   ku_kod_ = framework::ReadIntegerPrefix(platform::Trim(text));
 }

@@ -73,18 +73,22 @@ void TPorost::DefineProperties(std::vector<TPropInfo>& out) {
   d.String("CeleOznaceniKratce", &P::CeleOznaceniKratce, nullptr);
   d.String("PAS_OHR", &P::PAS_OHR, [](P& e, const std::string& v) { e.pas_ohr_ = v; });
   d.String(
-      "PAS_OHR_XML",
-      [](P& e) {
-        const std::string v = e.PAS_OHR();
-        return v.empty() || v == "-" ? std::string("D") : v;
-      },
-      nullptr);
+       "PAS_OHR_XML",
+       [](P& e) {
+         const std::string v = e.PAS_OHR();
+         return v.empty() || v == "-" ? std::string("D") : v;
+       },
+       [](P& e, const std::string& v) { e.pas_ohr_ = v; })
+      .NotStored();
   d.String("LES_OBL", &P::LES_OBL, &P::SetLES_OBL);
   d.String("LES_PODOBL", &P::LES_PODOBL, &P::SetLES_PODOBL);
   d.String(
-      "LES_OBL_XML", [](P& e) { return platform::RemoveBlanks(e.les_obl_); }, nullptr);
+       "LES_OBL_XML", [](P& e) { return platform::RemoveBlanks(e.les_obl_); }, &P::SetLES_OBL)
+      .NotStored();
   d.String(
-      "LES_PODOBL_XML", [](P& e) { return platform::RemoveBlanks(e.les_podobl_); }, nullptr);
+       "LES_PODOBL_XML", [](P& e) { return platform::RemoveBlanks(e.les_podobl_); },
+       &P::SetLES_PODOBL)
+      .NotStored();
   StoredInteger(d, "KAT_SPEC", &P::kat_spec_);
   StoredInteger(d, "Cil_HS", &P::cil_hs_);
   StoredInteger(d, "MAJ_KOD", &P::maj_kod_);
@@ -171,6 +175,7 @@ void TPorost::DefineProperties(std::vector<TPropInfo>& out) {
   // The special-status, category and organisational-level texts of the stand.
   DefineStandListProperties(out);
   DefineStandOwnerProperties(out);
+  DerivedFormsNotStored(out);
 }
 
 TARNIK_DEFINE_CLASS(TPorost, TLesniSlozenyPrvek, &TPorost::DefineProperties)

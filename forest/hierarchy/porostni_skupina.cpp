@@ -198,6 +198,7 @@ void TPorostniSkupina::DefineProperties(std::vector<TPropInfo>& out) {
   d.Object(
       "CastParcelyMN", TLesniMnozina::StaticClass(),
       [](G& e) -> TElement* { return e.CastParcelyMN(); }, nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TARNIK_DEFINE_CLASS(TPorostniSkupina, TLesniPlosnyPrvek, &TPorostniSkupina::DefineProperties)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/class_info.h"
 
@@ -36,5 +37,11 @@ framework::TPropInfo& StoredBoolean(framework::TPropDefs<C>& d, const char* name
   return d.Boolean(
       name, [field](C& c) { return c.*field; }, [field](C& c, bool v) { c.*field = v; });
 }
+
+// Marks the derived text forms among a class's own properties as not stored: the XML forms
+// (names ending in "_XML", any case) and the display texts (ending in "_st"). They read a
+// rounded, mapped or looked-up value of a stored field, so storing or copying them next to the
+// field would write that value back over it.
+void DerivedFormsNotStored(std::vector<framework::TPropInfo>& own);
 
 }  // namespace tarnik::plan

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/codelists/species.h"
+#include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/mzd_table.h"
@@ -80,6 +81,7 @@ void TZalesneni::Define(std::vector<framework::TPropInfo>& out) {
       },
       nullptr);
   d.String("CeleOznaceni", &P::CeleOznaceni, nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TZalesneniMN::TZalesneniMN() : TLesniMnozina(TZalesneni::StaticClass(), "ZAL") {}

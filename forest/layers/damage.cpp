@@ -1,6 +1,7 @@
 #include "forest/layers/damage.h"
 
 #include "data/codelists/species.h"
+#include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/tree_species.h"
 
@@ -48,6 +49,7 @@ void TPoskozeni::Define(std::vector<framework::TPropInfo>& out) {
   d.String("POSKOZ_Slovne", TARNIK_FIELD(&P::slovne_));
   d.String("POSKOZ_ciselne", TARNIK_FIELD(&P::ciselne_));
   d.String("CeleOznaceni", &P::CeleOznaceni, nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TPoskozeniMN::TPoskozeniMN() : TLesniMnozina(TPoskozeni::StaticClass(), "POSK") {}

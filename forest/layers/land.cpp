@@ -1,6 +1,7 @@
 #include "forest/layers/land.h"
 
 #include "forest/hierarchy/dominant.h"
+#include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/areal_properties.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/owner_names.h"
@@ -172,6 +173,7 @@ void TBezlesi::Define(std::vector<framework::TPropInfo>& out) {
   d.String("SLT_BZL", &P::SLT_XML, &P::SetSLT);
   d.String("SLT_XML", &P::SLT_XML, &P::SetSLT);
   d.Integer("LVS_BZL", TARNIK_FIELD(&P::lvs_));
+  DerivedFormsNotStored(out);
 }
 
 void TJinyPozemek::Define(std::vector<framework::TPropInfo>& out) {
@@ -186,6 +188,7 @@ void TJinyPozemek::Define(std::vector<framework::TPropInfo>& out) {
       "DRUH_POZ_nazev", [](P& p) { return CodeListName(p, "tb_Druh_poz", p.druh_poz_); }, nullptr);
   d.String("SLT_XML", &P::SLT_XML, &P::SetSLT);
   d.Integer("LVS_JP", TARNIK_FIELD(&P::lvs_));
+  DerivedFormsNotStored(out);
 }
 
 void TOstatni::Define(std::vector<framework::TPropInfo>& out) {
@@ -207,6 +210,7 @@ void TOstatni::Define(std::vector<framework::TPropInfo>& out) {
   d.String("OP_VYUZ", TARNIK_FIELD(&P::vyuziti_)).NotStored();
   d.String("DRUH_POZ", TARNIK_FIELD(&P::druh_poz_));
   d.String("DRUH_POZ_OST", TARNIK_FIELD(&P::druh_poz_)).NotStored();
+  DerivedFormsNotStored(out);
 }
 
 TBezlesiMN::TBezlesiMN() : TLesniMnozina(TBezlesi::StaticClass(), "BZL") {}

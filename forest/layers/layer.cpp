@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "data/codelists/species.h"
+#include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/layer_rules.h"
@@ -220,12 +221,13 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
       "VekovyStupen", [](P& p) { return (p.vek_ + 9) / 10; }, nullptr);
   d.Integer("ZAKM", TARNIK_FIELD(&P::zakm_));
   d.Integer(
-      "ZAKM_XML",
-      [](P& p) {
-        if (p.zakm_ == 0 && p.vek_ == 0 && p.DrevinaMN()->PocetPrvku() == 0) return 10;
-        return p.zakm_;
-      },
-      nullptr);
+       "ZAKM_XML",
+       [](P& p) {
+         if (p.zakm_ == 0 && p.vek_ == 0 && p.DrevinaMN()->PocetPrvku() == 0) return 10;
+         return p.zakm_;
+       },
+       [](P& p, int32_t v) { p.zakm_ = v; })
+      .NotStored();
   d.Integer("KVAL_HS", TARNIK_FIELD(&P::kval_hs_));
   d.Integer("M_Z_ZASOBY", TARNIK_FIELD(&P::m_z_zasoby_));
   d.String(
@@ -243,12 +245,15 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
         p.mzd_ = platform::Trim(text).empty() ? -1 : IntFromText(text);
       });
   d.String(
-      "MZD_xml",
-      [](P& p) {
-        if (!p.MusiBytMZD()) return std::string();
-        return p.mzd_ == -1 ? std::string("0") : std::to_string(p.mzd_);
-      },
-      nullptr);
+       "MZD_xml",
+       [](P& p) {
+         if (!p.MusiBytMZD()) return std::string();
+         return p.mzd_ == -1 ? std::string("0") : std::to_string(p.mzd_);
+       },
+       [](P& p, const std::string& text) {
+         p.mzd_ = platform::Trim(text).empty() ? -1 : IntFromText(text);
+       })
+      .NotStored();
   d.String("HOSP_TV", TARNIK_FIELD(&P::hosp_tv_));
   d.String(
       "HOSP_TV_nazev", [](P& p) { return CodeListName(p, "tb_tvar", p.hosp_tv_); }, nullptr);
@@ -385,6 +390,7 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
   d.Object(
       "Zalesneni", TZalesneni::StaticClass(), [](P& p) { return p.ZalesneniMN()->AktualniPrvek(); },
       nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TEtazMN::TEtazMN() : TLesniMnozina(TEtaz::StaticClass(), "ETAZ") {}

@@ -1,6 +1,7 @@
 #include "forest/layers/parcel_part.h"
 
 #include "data/codelists/species.h"
+#include "forest/hierarchy/prop_fields.h"
 
 namespace tarnik::plan {
 
@@ -29,6 +30,7 @@ void TCastParcely::Define(std::vector<framework::TPropInfo>& out) {
       "PAR_P0", [](P& p) { return SquareMetres(p.Plocha0()); }, nullptr);
   d.Integer(
       "PAR_V", [](P& p) { return SquareMetres(p.Vymera()); }, nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TCastParcelyMN::TCastParcelyMN() : TLesniMnozina(TCastParcely::StaticClass(), "CParc") {}

@@ -1,6 +1,7 @@
 #include "forest/layers/statuses.h"
 
 #include "data/codelists/category.h"
+#include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
 #include "platform/text.h"
 
@@ -133,7 +134,7 @@ void TZvlSt::Define(std::vector<framework::TPropInfo>& out) {
       "ZVL_STATUT_nazevZkr", [](P& p) { return CodeListName(p, "tb_ZVL_StatZkr", p.zvl_statut_); },
       nullptr);
   d.String("ZVL_STATUT_P", &P::ZVL_STATUT_P, nullptr);
-  d.String("ZVL_STATUT_XML", &P::ZVL_STATUT_XML, nullptr);
+  d.String("ZVL_STATUT_XML", &P::ZVL_STATUT_XML, &P::SetZVL_STATUT).NotStored();
   d.Integer("CisloZvlStInduktDopredu", &P::CisloZvlStInduktDopredu, nullptr);
   d.String(
       "CeleOznaceni",
@@ -143,6 +144,7 @@ void TZvlSt::Define(std::vector<framework::TPropInfo>& out) {
         return StandDesignation(stand) + " zvl.st.: " + p.zvl_statut_;
       },
       nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TZvlStMN::TZvlStMN() : TLesniMnozina(TZvlSt::StaticClass(), "ZVLST") {}

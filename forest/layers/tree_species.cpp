@@ -2,6 +2,7 @@
 
 #include "data/codelists/species.h"
 #include "forest/colour.h"
+#include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_rules.h"
@@ -190,7 +191,10 @@ void TDrevina::Define(std::vector<framework::TPropInfo>& out) {
   d.Float("VYCETNI_ZAKLADNA", TARNIK_FIELD(&P::vycetni_zakladna_));
   d.Float("HMOT", &P::HMOT, nullptr);
   d.String(
-      "HMOT_XML", [](P& p) { return Fixed2Dot(p.HMOT()); }, nullptr);
+       "HMOT_XML", [](P& p) { return Fixed2Dot(p.HMOT()); },
+       // The volume follows from the diameter and the height; a value read with them is dropped.
+       [](P&, const std::string&) {})
+      .NotStored();
   d.String("GEN_KLAS", TARNIK_FIELD(&P::gen_klas_));
   d.String(
       "GEN_KLAS_nazev", [](P& p) { return CodeListName(p, "tb_genKl", p.gen_klas_); }, nullptr);
@@ -248,6 +252,7 @@ void TDrevina::Define(std::vector<framework::TPropInfo>& out) {
       "Poskozeni", TPoskozeni::StaticClass(), [](P& p) { return p.PoskozeniMN()->AktualniPrvek(); },
       nullptr);
   d.String("CeleOznaceni", &P::CeleOznaceni, nullptr);
+  DerivedFormsNotStored(out);
 }
 
 TDrevinaMN::TDrevinaMN() : TLesniMnozina(TDrevina::StaticClass(), "DREV") {}

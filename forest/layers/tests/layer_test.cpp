@@ -232,6 +232,19 @@ TEST_F(LayerTest, AfforestationXmlTexts) {
   EXPECT_EQ(layer_->GetPropertyText("ZAL_P_xml"), "12.35");
 }
 
+TEST_F(LayerTest, XmlFormsReadFromAFileReachTheirFields) {
+  layer_->SetPropertyText("ZAKM_XML", "7");
+  EXPECT_EQ(layer_->GetPropertyText("ZAKM"), "7");
+  layer_->SetPropertyText("MZD_xml", "");
+  EXPECT_EQ(layer_->GetPropertyText("MZD"), "-1");
+  layer_->SetPropertyText("MZD_xml", "20");
+  EXPECT_EQ(layer_->GetPropertyText("MZD"), "20");
+  TDrevina* spruce = AddSpecies("SM", 100);
+  spruce->SetPropertyText("HMOT_XML", "9.99");  // follows from diameter and height
+  EXPECT_EQ(spruce->GetPropertyText("HMOT_XML"), "0.00");
+  EXPECT_TRUE(ui_.Messages().empty());
+}
+
 TEST_F(LayerTest, SoilImprovingShareOfTheAfforestation) {
   EXPECT_EQ(layer_->MZDzeZales(), 100);  // no rows
   group_->lt = "1A";
