@@ -13,6 +13,7 @@
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/areal_properties.h"
 #include "forest/layers/owner_names.h"
+#include "forest/layers/stand_table_texts.h"
 #include "framework/int_text.h"
 #include "platform/text.h"
 #include "platform/ui.h"
@@ -175,6 +176,7 @@ void TPorost::DefineProperties(std::vector<TPropInfo>& out) {
   // The special-status, category and organisational-level texts of the stand.
   DefineStandListProperties(out);
   DefineStandOwnerProperties(out);
+  DefineStandTableProperties(out);
   DerivedFormsNotStored(out);
 }
 

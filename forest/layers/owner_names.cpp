@@ -29,15 +29,6 @@ TOLHMN* Managers(TObecnyLesniPrvek& element) {
   return kelva ? kelva->OLHMN() : nullptr;
 }
 
-StandRef StandRefOf(TPorost& stand) {
-  StandRef ref;
-  if (auto* compartment = stand.VlastnikTridy<TOddeleni>())
-    ref.odd = std::to_string(compartment->ODD());
-  if (auto* dilec = stand.VlastnikTridy<TDilec>()) ref.dil = dilec->DIL();
-  ref.por = stand.POR();
-  return ref;
-}
-
 std::string Olh98(TPorost& stand) {
   const std::optional<std::string> assigned = OLHDleVlastnika(stand);
   if (assigned && !platform::Trim(*assigned).empty()) return *assigned;
@@ -88,6 +79,15 @@ void SetMajNazXml(TPorost& stand, const std::string& name) {
 }
 
 }  // namespace
+
+StandRef StandRefOf(TPorost& stand) {
+  StandRef ref;
+  if (auto* compartment = stand.VlastnikTridy<TOddeleni>())
+    ref.odd = std::to_string(compartment->ODD());
+  if (auto* dilec = stand.VlastnikTridy<TDilec>()) ref.dil = dilec->DIL();
+  ref.por = stand.POR();
+  return ref;
+}
 
 TCiselKelva* CiselKelvaOf(TObecnyLesniPrvek& element) {
   return dynamic_cast<TCiselKelva*>(element.ciselKelvaOwnEnt());

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "data/codelists/owner_manager.h"
 #include "framework/class_info.h"
 
 namespace tarnik::plan {
@@ -35,6 +36,9 @@ std::string JmenoOLHZeSeznamu(TObecnyLesniPrvek& element, const std::string& cod
 // overrides included); blank when the list is empty or names no manager (code 0); nullopt when the
 // stand reaches no CiselKelva.
 std::optional<std::string> OLHDleVlastnika(TPorost& stand);
+
+// The stand's compartment number, DIL and POR (empty parts without the holders).
+StandRef StandRefOf(TPorost& stand);
 
 // The stand's owner and manager properties: MAJ_NAZ, MAJ_NAZ_xml, OlH_DleTb_Majetky, OLH_98,
 // OLH_98n, OLH, OLH_XML, OLH_99, OLH_LIC, OLH_nazev.
