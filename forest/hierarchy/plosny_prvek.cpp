@@ -14,6 +14,7 @@
 #include "forest/hierarchy/porost.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/areal_properties.h"
+#include "forest/layers/protection_names.h"
 #include "framework/int_text.h"
 #include "platform/text.h"
 
@@ -101,7 +102,7 @@ void TLesniPlosnyPrvek::DefineProperties(std::vector<TPropInfo>& out) {
   d.String(
       "CHKO_Z_Nazev", [](P& e) { return e.NazevKodu("tb_ZONA", e.chko_z_kod_); }, nullptr);
   d.String(
-      "SCHU_Nazev", [](P& e) { return e.NazevKodu("tb_SCHU", e.schu_kod_); }, nullptr);
+      "SCHU_Nazev", [](P& e) { return NazevSCHU(e, e.schu_kod_); }, nullptr);
   d.String(
       "LVS_Nazev", [](P& e) { return e.NazevKodu("tb_LVS", e.lvs_); }, nullptr);
   d.Object(

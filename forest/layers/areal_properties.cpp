@@ -3,6 +3,7 @@
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/multi_value.h"
 #include "forest/layers/owner_names.h"
+#include "forest/layers/protection_names.h"
 #include "forest/layers/protection_text.h"
 #include "forest/layers/statuses.h"
 #include "framework/property_text.h"
@@ -81,6 +82,12 @@ void DefineArealCodeProperties(std::vector<framework::TPropInfo>& out) {
   d.String(
       "OCHR_PRIR", [](E& e) { return OchranaPrirodyText(e); },
       [](E& e, const std::string& text) { SetOchranaPrirodyText(e, text); });
+  d.String(
+      "OCHR_PRIR_Nazvy", [](E& e) { return OchranaPrirodyNazvy(e); }, nullptr);
+  d.Integer(
+      "OCHR_PRIR_pocet_RadkuProTisk", [](E& e) { return OchranaPrirodyPocetRadku(e); }, nullptr);
+  d.String(
+      "ChybaVOchrPrir", [](E& e) { return ChybaVOchranePrirody(e); }, nullptr);
 }
 
 void DefinePlotCodeProperties(std::vector<framework::TPropInfo>& out, const std::string& suffix) {

@@ -15,7 +15,7 @@
 namespace tarnik::plan {
 
 // EVL_KOD, EVL_KOD_XML, EVL_KODLom and the NPP and NPR twins; CISLO_TEL_XML, CISLO_TEL_Lom,
-// PridejCislo_TEL; OCHR_PRIR.
+// PridejCislo_TEL; OCHR_PRIR, OCHR_PRIR_Nazvy, OCHR_PRIR_pocet_RadkuProTisk, ChybaVOchrPrir.
 void DefineArealCodeProperties(std::vector<framework::TPropInfo>& out);
 // The twins of a plot kind: CISLO_TEL_<suffix> ("/" form) and OCHR_PRIR_<suffix>.
 void DefinePlotCodeProperties(std::vector<framework::TPropInfo>& out, const std::string& suffix);
