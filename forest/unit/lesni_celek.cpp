@@ -358,19 +358,42 @@ bool TLesniCelek::NactiPrvniOddeleni() {
     adresar_standardu_ = ZdrojNazev();
     engine::Table* odd = source->Compartments();
     if (!odd) return false;
+    exhausted_ = false;
     odd->First();
-    TOddeleni* compartment = NactiOddeleni(ctx);
-    if (!compartment) return false;
-    TakeCompartment(compartment);
-    return true;
   } catch (const std::exception& e) {
     platform::ui().ShowMessage(e.what());
     return false;
   }
+  TOddeleni* compartment = ReadCompartment(*source);
+  if (!compartment) return false;
+  TakeCompartment(compartment);
+  return true;
+}
+
+TOddeleni* TLesniCelek::ReadCompartment(MerkSource& source) {
+  engine::Table* odd = source.Compartments();
+  if (!odd || odd->Eof()) return nullptr;
+  const int64_t row = odd->RecNo();
+  TOddeleni* compartment = nullptr;
+  try {
+    PlanReadContext ctx = ReadContext(source);
+    compartment = NactiOddeleni(ctx);
+  } catch (const std::exception& e) {
+    platform::ui().ShowMessage(e.what());
+  }
+  if (!compartment) {
+    try {
+      if (!odd->Eof() && odd->RecNo() == row) odd->Next();
+    } catch (const std::exception& e) {
+      platform::ui().ShowMessage(e.what());
+    }
+    if (!odd->Eof() && odd->RecNo() == row) exhausted_ = true;
+  }
+  return compartment;
 }
 
 bool TLesniCelek::JeKonec() {
-  if (!UmiNacistOddeleni() || !merk_) return true;
+  if (!UmiNacistOddeleni() || !merk_ || exhausted_) return true;
   engine::Table* odd = merk_->Compartments();
   return !odd || odd->Eof();
 }
@@ -378,17 +401,11 @@ bool TLesniCelek::JeKonec() {
 bool TLesniCelek::NactiDalsiOddeleni(bool show_progress) {
   (void)show_progress;  // only the exchange files show a progress window
   if (JeKonec()) return false;
-  try {
-    PlanReadContext ctx = ReadContext(*merk_);
-    TOddeleni* compartment = NactiOddeleni(ctx);
-    if (!compartment) return false;
-    TakeCompartment(compartment);
-    compartment->NastavAktualniNaPrvni();
-    return true;
-  } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
-    return false;
-  }
+  TOddeleni* compartment = ReadCompartment(*merk_);
+  if (!compartment) return false;
+  TakeCompartment(compartment);
+  compartment->NastavAktualniNaPrvni();
+  return true;
 }
 
 }  // namespace tarnik::plan

@@ -96,6 +96,9 @@ class TLesniCelek : public TObecnyLesniPrvek {
   MerkSource* OpenPlanSource();
   bool BuildCompartmentList();
   PlanReadContext ReadContext(MerkSource& source);
+  // Reads the compartment at the compartment table's current row; a failed row is reported and
+  // passed over, and a table that cannot move on ends the data, so walking always ends.
+  TOddeleni* ReadCompartment(MerkSource& source);
   // Adds a freshly read compartment to the LHC and applies the owner transformation.
   void TakeCompartment(TOddeleni* compartment);
   TLesniStringListElement* ListFromSection(const std::string& name, const std::string& file,
@@ -105,6 +108,7 @@ class TLesniCelek : public TObecnyLesniPrvek {
   framework::TElementRef lhc_, ciselnik_, cisel_kelva_, transformace_;
   CompartmentList compartments_;
   bool compartments_built_ = false;
+  bool exhausted_ = false;  // the compartment table could not move past a failed row
   std::unique_ptr<MerkSource> merk_;
   std::function<void(const std::string&)> log_;
 };

@@ -49,8 +49,10 @@ UnitSummary SummariseUnit(TLesniCelek& unit) {
   summary.source_kind = unit.TypZdroje();
   TLHC* lhc = unit.LHC();
   if (TOddeleni* first = lhc->Oddeleni()) summary.compartments.push_back(CountCompartment(*first));
+  // A compartment that fails to read is reported by the unit and passed over; the walk still
+  // ends because the unit moves past it.
   while (!unit.JeKonec()) {
-    if (!unit.NactiDalsiOddeleni(false)) break;
+    if (!unit.NactiDalsiOddeleni(false)) continue;
     if (TOddeleni* next = lhc->Oddeleni()) summary.compartments.push_back(CountCompartment(*next));
   }
   summary.read_as = unit.JakBylNacten();

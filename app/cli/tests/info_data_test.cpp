@@ -125,7 +125,6 @@ TEST_F(InfoDataTest, ADirectoryWithoutPlanDataFails) {
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_EQ(r.out, "");
   EXPECT_EQ(r.err, "V adresáři \"\" nejsou data LHP\n");
-  EXPECT_EQ(RunTarnik({"info", "--json", "--data", tmp_.File("neni")}).code, kExitFailure);
 }
 
 TEST_F(InfoDataTest, ASourceWithoutAReaderIsShownButFails) {

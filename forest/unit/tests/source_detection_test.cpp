@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/database.h"
-#include "data/engine/tests/paradox_writer.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/unit/lesni_celek.h"
 #include "forest/unit/source_detection.h"
@@ -67,18 +66,10 @@ TEST_F(SourceDetectionTest, ExchangeFilesByTheirHeaderAndCatalogue) {
   const std::string y98 = Dir("fst98");
   WriteStandardFiles(y98, true, "1998\r\n");
   EXPECT_EQ(Locate(y98), kSourceStandard98);
-  const std::string no_catalogue = Dir("fst98b");
-  WriteStandardFiles(no_catalogue, true, nullptr);
-  EXPECT_EQ(Locate(no_catalogue), kSourceStandard98);
 
   const std::string y97 = Dir("fst97");
   WriteStandardFiles(y97, false, " 2000 ");
   EXPECT_EQ(Locate(y97), kSourceStandard97);
-
-  // JP.FST alone without PP.FST is nothing.
-  const std::string jp_only = Dir("jp");
-  tarnik::testing::WriteFile(jp_only + "/JP.FST", "|\r\n$\r\n1\r\nPOR\r\n0\r\n");
-  EXPECT_EQ(Locate(jp_only), kSourceNone);
 }
 
 TEST_F(SourceDetectionTest, DatabaseOverridesThePartFilesAndIsStored) {
@@ -160,43 +151,6 @@ TEST_F(SourceDetectionTest, WithoutADirectoryTheUserChooses) {
   EXPECT_EQ(cancelled.TypZdroje(), kSourceNone);
   ASSERT_EQ(ui.shown.size(), 1u);
   EXPECT_EQ(ui.shown[0].text, platform::HomeDir());
-}
-
-TEST_F(SourceDetectionTest, ParadoxTablesAreConvertedWhenTheUserAgrees) {
-  const std::string dir = Dir("paradox");
-  using engine::test::PxColumn;
-  engine::test::WriteParadoxTable(
-      dir + "/LHC.DB",
-      {{"ID", pxfNumber, 0}, {"LHC_KOD", pxfNumber, 0}, {"LHC_PN_PRO", pxfLong, 0}}, 0,
-      {{1.0, 615203.0, 12L}});
-  engine::test::WriteParadoxTable(dir + "/OST_POZ.DB", {{"ID", pxfNumber, 0}}, 0, {});
-
-  ui.answers.push_back(platform::Button::kNo);
-  EXPECT_EQ(Locate(dir), kSourceNone);
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_NE(ui.Messages()[0].find("tarnik convert-paradox " + dir), std::string::npos);
-  EXPECT_FALSE(platform::FileExists(dir + "/tables.sqlite"));
-
-  ui.Clear();
-  ui.answers.push_back(platform::Button::kYes);
-  EXPECT_EQ(Locate(dir), kSourceMerk98);
-  EXPECT_EQ(unit_->LHC()->LHC_KOD(), 615203);
-  EXPECT_EQ(ui.Messages().size(), 1u);  // the question only
-  EXPECT_TRUE(platform::FileExists(dir + "/tables.sqlite"));
-}
-
-TEST_F(SourceDetectionTest, AnUnanswerableConversionQuestionStopsTheCaller) {
-  const std::string dir = Dir("paradox-cli");
-  engine::test::WriteParadoxTable(dir + "/OST_POZ.DB", {{"ID", pxfNumber, 0}}, 0, {});
-  struct Refusing : platform::RecordingUi {
-    platform::Button MessageBox(const std::string& text, const std::string&, platform::MsgType,
-                                const platform::Buttons&) override {
-      throw platform::QuestionUnanswered{text};
-    }
-  } refusing;
-  platform::ScopedUi scoped(&refusing);
-  TLesniCelek unit;
-  EXPECT_THROW(unit.NajdiDataLHP(false, dir, false), platform::QuestionUnanswered);
 }
 
 }  // namespace

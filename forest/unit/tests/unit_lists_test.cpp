@@ -44,7 +44,6 @@ TEST_F(UnitListsTest, ChildrenAreCreatedOnceAndFoundThroughTheLookups) {
   EXPECT_EQ(unit_.LHCOwnEnt(), lhc);
   EXPECT_EQ(framework::GetPropertyObject(&unit_, "LHC"), lhc);
   tciselnik* container = unit_.Ciselnik();
-  EXPECT_EQ(unit_.Ciselnik(), container);
   TCiselKelva* kelva = unit_.CiselKelva();
   EXPECT_EQ(kelva->GetName(), "CiselKelva");
   EXPECT_EQ(unit_.ciselKelvaOwnEnt(), kelva);
@@ -56,19 +55,7 @@ TEST_F(UnitListsTest, ChildrenAreCreatedOnceAndFoundThroughTheLookups) {
   ASSERT_NE(lhc->Oddeleni(), nullptr);
   EXPECT_EQ(lhc->Oddeleni()->Ciselnik(), container);
   EXPECT_EQ(lhc->Oddeleni()->ciselKelvaOwnEnt(), kelva);
-  EXPECT_EQ(unit_.TransforDleMajiteleMN(), unit_.TransforDleMajiteleMN());
-  EXPECT_EQ(unit_.TransforDleMajiteleMN()->PocetPrvku(), 0);
   EXPECT_TRUE(ui.Messages().empty());
-}
-
-TEST_F(UnitListsTest, PreviousCompartmentNumber) {
-  EXPECT_EQ(unit_.stareOddeleni(), -1);  // no LHC yet
-  EXPECT_EQ(unit_.GetPropertyInteger("stareOddeleni"), -1);
-  TOddeleniMN* set = unit_.LHC()->OddeleniMN();
-  set->SetNovyPrvek("12");
-  EXPECT_EQ(unit_.stareOddeleni(), -1);  // the previous key is "PrvekNeni"
-  set->SetNovyPrvek("7");
-  EXPECT_EQ(unit_.stareOddeleni(), 12);
 }
 
 TEST_F(UnitListsTest, OtherSourcesHaveNoItemLists) {
