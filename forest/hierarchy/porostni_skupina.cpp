@@ -9,6 +9,7 @@
 #include "forest/hierarchy/key_rules.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/hierarchy/prop_fields.h"
+#include "forest/layers/layer_edits.h"
 #include "framework/int_text.h"
 #include "platform/text.h"
 #include "platform/ui.h"
@@ -125,11 +126,17 @@ void TPorostniSkupina::DefineProperties(std::vector<TPropInfo>& out) {
   d.String("PSKzEtazi3", &G::PSKzEtazi3, nullptr);
   d.String("PSKzEtaziProKont1", &G::PSKzEtaziProKont1, nullptr);
   d.Float(
-      "Skup_TO_P", [](G& e) { return e.SumOverLayers("TO_P"); }, nullptr);
+       "Skup_TO_P", [](G& e) { return e.SumOverLayers("TO_P"); },
+       [](G& e, double v) { RozdelPlochuZasahu(e, "TO", v); })
+      .NotStored();
   d.Float(
-      "Skup_TV_P", [](G& e) { return e.SumOverLayers("TV_P"); }, nullptr);
+       "Skup_TV_P", [](G& e) { return e.SumOverLayers("TV_P"); },
+       [](G& e, double v) { RozdelPlochuZasahu(e, "TV", v); })
+      .NotStored();
   d.Float(
-      "Skup_PRO_P", [](G& e) { return e.SumOverLayers("PRO_P"); }, nullptr);
+       "Skup_PRO_P", [](G& e) { return e.SumOverLayers("PRO_P"); },
+       [](G& e, double v) { RozdelPlochuZasahu(e, "PRO", v); })
+      .NotStored();
   d.Float(
       "Skup_TV_PRO_P", [](G& e) { return e.SumOverLayers("TV_P") + e.SumOverLayers("PRO_P"); },
       nullptr);

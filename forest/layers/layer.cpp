@@ -7,6 +7,7 @@
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"
+#include "forest/layers/layer_edits.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/mzd_table.h"
 #include "forest/layers/tree_species.h"
@@ -390,6 +391,7 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
   d.Object(
       "Zalesneni", TZalesneni::StaticClass(), [](P& p) { return p.ZalesneniMN()->AktualniPrvek(); },
       nullptr);
+  DefineLayerEditProperties(out);
   DerivedFormsNotStored(out);
 }
 

@@ -4,6 +4,7 @@
 #include "forest/layers/damage.h"
 #include "forest/layers/land.h"
 #include "forest/layers/layer.h"
+#include "forest/layers/layer_edits.h"
 #include "forest/layers/multi_value.h"
 #include "forest/layers/owner_transformation.h"
 #include "forest/layers/parcel_part.h"
@@ -17,6 +18,7 @@ void RegisterLayerClasses() {
   static bool done = false;
   if (done) return;
   done = true;
+  InstallLayerRecompute();
   using framework::RegisterElementClass;
   RegisterElementClass<TEtaz>();
   RegisterElementClass<TEtazMN>();

@@ -5,6 +5,7 @@
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
+#include "forest/layers/layer_edits.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/option_flags.h"
 #include "platform/numtext.h"
@@ -252,6 +253,7 @@ void TDrevina::Define(std::vector<framework::TPropInfo>& out) {
       "Poskozeni", TPoskozeni::StaticClass(), [](P& p) { return p.PoskozeniMN()->AktualniPrvek(); },
       nullptr);
   d.String("CeleOznaceni", &P::CeleOznaceni, nullptr);
+  DefineSpeciesEditProperties(out);
   DerivedFormsNotStored(out);
 }
 
