@@ -526,6 +526,13 @@ Value Table::GetValue(const std::string& field) const {
   return CurrentValues()[i];
 }
 
+const Value& Table::GetValueAt(int position) const {
+  const std::vector<Value>& values = CurrentValues();
+  if (position < 0 || static_cast<size_t>(position) >= values.size())
+    throw EngineError(fmt::format("Tabulka \"{}\" nemá položku číslo {}.", name_, position));
+  return values[position];
+}
+
 bool Table::IsNull(const std::string& field) const {
   Value v = GetValue(field);
   return v.is_null() || (v.is_text() && v.text().empty());

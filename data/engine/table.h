@@ -114,6 +114,10 @@ class Table {
   // Field values of the current record (or the edit buffer). Reading a blank field answers the
   // empty text, 0, 0.0 or false; reading past the end throws.
   Value GetValue(const std::string& field) const;
+  // The same by position in fields() (FieldPosition), for readers that resolve their field names
+  // once; throws outside fields().
+  int FieldPosition(const std::string& field) const { return FieldIndex(field); }
+  const Value& GetValueAt(int position) const;
   bool IsNull(const std::string& field) const;
   std::string AsString(const std::string& field) const;
   int64_t AsInteger(const std::string& field) const;
