@@ -111,7 +111,7 @@ void ReadBezlesi(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("Tb_BZL");
   TLesniMnozina* set = stand.BezlesiMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     if (row.Int("BZL") == 0) {
       state.Message(Designation(stand) + " vyskytuje se chybné označení bezlesi.");
@@ -129,7 +129,7 @@ void ReadAlways(ReaderState& state, TLesniMnozina* set, const char* table_name,
                 const PlotKind& kind) {
   engine::Table* table = state.Get(table_name);
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     set->SetNovyPrvekVzdy(row.IntText(kind.key));
     ReadCurrentPlot(state, row, *set, kind);
@@ -172,7 +172,7 @@ void ReadSpecialAreaColumns(ReaderState& state, Row& row, TLesniPlosnyPrvek& ele
 void ReadStandGroup(ReaderState& state, TPorostniSkupina& group) {
   engine::Table* table = state.Get("TB_SK");
   if (!table) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   state.PrepareColours(group);
   group.SetRId(static_cast<int32_t>(row.Int("ID")));
   group.SetVazba(static_cast<int32_t>(row.Int("VAZBA")));
@@ -215,7 +215,7 @@ void ReadStandGroup(ReaderState& state, TPorostniSkupina& group) {
   }
   if (row.Has("PocCasti")) PutInt(group, "PocetCasti", row.Int("PocCasti"));
   if (engine::Table* remarks = state.Get("TB_PS_POZN"); remarks && !remarks->Eof()) {
-    Row remark(*remarks);
+    Row remark = state.RowOf(*remarks);
     PutText(group, "PSK_TEXT", remark.Text("POZNAMKA"));
     state.Colour(remark, group, "POZNAMKA_br", "PSK_TEXT");
   }

@@ -24,7 +24,7 @@ void ReadStandGroups(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("TB_SK");
   TPorostniSkupinaMN* set = stand.PorostniSkupinaMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string psk = row.Text("PSK");
     set->SetNovyPrvek(psk);
@@ -44,7 +44,7 @@ void ReadStands(ReaderState& state, TDilec& dilec) {
   engine::Table* table = state.Get("TB_Porost");
   TPorostMN* set = dilec.PorostMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string por = row.Text("POR");
     set->SetNovyPrvek(por);
@@ -67,7 +67,7 @@ void ReadSubCompartments(ReaderState& state, TOddeleni& compartment) {
   engine::Table* table = state.Get("TB_DL");
   TDilecMN* set = compartment.DilecMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string dil = row.Text("DIL");
     set->SetNovyPrvekVzdy(dil);
@@ -108,7 +108,7 @@ TOddeleni* NactiOddeleni(PlanReadContext& ctx) {
   if (ctx.older_set) return readers::ReadOlderCompartment(ctx);
   readers::ReaderState state(ctx);
   auto compartment = std::make_unique<TOddeleni>();
-  readers::Row row(*table);
+  readers::Row row = state.RowOf(*table);
   try {
     readers::ReadCompartmentRow(state, row, *compartment);
     readers::ReadSubCompartments(state, *compartment);

@@ -74,7 +74,7 @@ void NactiHlavickuLHC(TLHC& lhc, PlanReadContext& ctx) {
     if (table) {
       table->First();
       if (!table->Eof()) {
-        Row row(*table);
+        Row row = state.RowOf(*table);
         if (ctx.older_set)
           ReadOlderHeader(row, lhc);
         else

@@ -37,10 +37,10 @@ struct ShareRow {
   std::optional<int64_t> objem_br, procento_br, objem_ha_br;
 };
 
-std::vector<ShareRow> ReadShareRows(engine::Table* view) {
+std::vector<ShareRow> ReadShareRows(ReaderState& state, engine::Table* view) {
   std::vector<ShareRow> rows;
   if (!view) return rows;
-  Row row(*view);
+  Row row = state.RowOf(*view);
   for (view->First(); !view->Eof(); view->Next()) {
     ShareRow r;
     r.code = NormalizeSpeciesCode(row.Text("N_Zkratka_dreviny"));
@@ -93,7 +93,7 @@ void ReadLayerProposal(ReaderState& state, TEtaz& layer, const char* view_name, 
     return;
   }
   view->First();
-  Row row(*view);
+  Row row = state.RowOf(*view);
   PutFloat(layer, area, row.Float("N_Plocha"));
   PutText(layer, urgency, row.Text("N_Nalehavost"));
   if (reason)
@@ -151,7 +151,7 @@ void ReadAfforestation(ReaderState& state, TEtaz& layer) {
   engine::Table* view = state.Get("TB_ZAL");
   TZalesneniMN* set = layer.ZalesneniMN();
   if (!view || !set) return;
-  Row row(*view);
+  Row row = state.RowOf(*view);
   for (view->First(); !view->Eof(); view->Next()) {
     const std::string species = row.Text("N_Zkratka_dreviny");
     set->SetNovyPrvek(species);
@@ -310,7 +310,7 @@ void ReadDamages(ReaderState& state, TDrevina& species) {
   engine::Table* table = state.Get("Tb_Poskoz");
   TPoskozeniMN* set = species.PoskozeniMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const int64_t kind = row.Int("Druh_poskozeni");
     const int64_t degree = row.Int("Stupen_poskozeni");
@@ -365,10 +365,10 @@ void ReadSpecies(ReaderState& state, TEtaz& layer) {
   engine::Table* table = state.Get("TB_DR");
   TDrevinaMN* set = layer.DrevinaMN();
   if (!table || !set) return;
-  const std::vector<ShareRow> thinning = ReadShareRows(state.Get("TB_NAVRH"));
-  const std::vector<ShareRow> felling = ReadShareRows(state.Get("TB_TEZOB"));
+  const std::vector<ShareRow> thinning = ReadShareRows(state, state.Get("TB_NAVRH"));
+  const std::vector<ShareRow> felling = ReadShareRows(state, state.Get("TB_TEZOB"));
   std::vector<std::string> seen;  // the codes of the rows read so far
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string code = platform::Trim(row.Text("DR_ZKR"));
     const std::string normalized = NormalizeSpeciesCode(code);
@@ -412,7 +412,7 @@ void ReadLayers(ReaderState& state, TPorostniSkupina& group) {
   engine::Table* table = state.Get("TB_ETAZ");
   TLesniMnozina* set = group.EtazMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string etaz = row.Text("ETAZ");
     set->SetNovyPrvek(etaz);

@@ -46,7 +46,7 @@ void ReadOlderProposal(ReaderState& state, TEtaz& layer, const char* view_name, 
     return;
   }
   view->First();
-  Row row(*view);
+  Row row = state.RowOf(*view);
   PutFloat(layer, area, row.Float("N_Plocha"));
   PutText(layer, urgency, row.Text("N_Nalehavost"));
   if (reason)
@@ -70,7 +70,7 @@ void ReadOlderLayers(ReaderState& state, TPorostniSkupina& group) {
   engine::Table* table = state.Get("TB_ETAZ");
   TLesniMnozina* set = group.EtazMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     set->SetNovyPrvek(row.Text("ETAZ"));
     auto* layer = dynamic_cast<TEtaz*>(set->AktualniPrvek());
@@ -94,7 +94,7 @@ void ReadOlderGroupRow(ReaderState& state, Row& row, TPorostniSkupina& group) {
   }
   if (engine::Table* remarks = state.Get("TB_PS_POZN"); remarks && !remarks->IsEmpty()) {
     remarks->First();
-    Row remark(*remarks);
+    Row remark = state.RowOf(*remarks);
     PutText(group, "PSK_TEXT", remark.Text("Poznamka"));
   }
 }
@@ -103,7 +103,7 @@ void ReadOlderGroups(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("TB_SK");
   TPorostniSkupinaMN* set = stand.PorostniSkupinaMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     set->SetNovyPrvek(row.Text("PSK"));
     auto* group = dynamic_cast<TPorostniSkupina*>(set->AktualniPrvek());
@@ -135,7 +135,7 @@ void ReadPlotsOf(ReaderState& state, TLesniMnozina* set, const char* table_name,
                  bool always, const char* error, const char* before, const char* after) {
   engine::Table* table = state.Get(table_name);
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     if (before) state.Progress(before);
     const std::string number = row.IntText(key);
@@ -179,14 +179,14 @@ void ReadOlderStandRow(ReaderState& state, Row& row, TPorost& stand) {
 
 void ReadOlderStandDetails(ReaderState& state, TPorost& stand) {
   if (engine::Table* remarks = state.Get("TB_POR_POZN")) {
-    Row row(*remarks);
+    Row row = state.RowOf(*remarks);
     for (remarks->First(); !remarks->Eof(); remarks->Next())
       stand.PorText().push_back(row.Text("POZNAMKA"));
   }
   engine::Table* overlay = state.Get("TB_PREKRYV1");
   TLesniMnozina* categories = stand.Kategorie1MN();
   if (overlay && categories) {
-    Row row(*overlay);
+    Row row = state.RowOf(*overlay);
     for (overlay->First(); !overlay->Eof(); overlay->Next()) {
       const std::string code = row.Text("Ktg_str");
       categories->SetNovyPrvek(code);
@@ -208,7 +208,7 @@ void ReadOlderStands(ReaderState& state, TDilec& dilec) {
   engine::Table* table = state.Get("TB_Porost");
   TPorostMN* set = dilec.PorostMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     set->SetNovyPrvek(row.Text("POR"));
     auto* stand = dynamic_cast<TPorost*>(set->AktualniPrvek());
@@ -227,7 +227,7 @@ void ReadOlderSubCompartments(ReaderState& state, TOddeleni& compartment) {
   engine::Table* table = state.Get("TB_DL");
   TDilecMN* set = compartment.DilecMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     set->SetNovyPrvek(row.Text("DIL"));
     auto* dilec = dynamic_cast<TDilec*>(set->AktualniPrvek());
@@ -262,7 +262,7 @@ TOddeleni* ReadOlderCompartment(PlanReadContext& ctx) {
   ReaderState state(ctx);
   engine::Table* table = ctx.tables->Get("TB_ODD");
   auto compartment = std::make_unique<TOddeleni>();
-  Row row(*table);
+  Row row = state.RowOf(*table);
   state.Progress("V NactiOddeleni_db ");
   try {
     compartment->SetRId(static_cast<int32_t>(row.Int("ID")));

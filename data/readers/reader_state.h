@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unordered_map>
 
 #include "data/engine/plan_tables.h"
 #include "data/readers/plan_readers.h"
@@ -30,6 +31,8 @@ class ReaderState {
 
   // A table by its container name; nullptr when the plan lacks it.
   engine::Table* Get(const char* name) { return ctx_.tables->Get(name); }
+  // The current row of a table with the table's field names resolved once per state.
+  Row RowOf(engine::Table& table) { return Row(table, &columns_[&table]); }
 
   // The modal message and the progress line.
   void Message(const std::string& text);
@@ -50,6 +53,7 @@ class ReaderState {
 
  private:
   PlanReadContext& ctx_;
+  std::unordered_map<const engine::Table*, ColumnMap> columns_;
 };
 
 // The element's full designation (its published CeleOznaceni).

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "data/engine/field_type.h"
+#include "data/engine/field_value.h"
 #include "forest/colour.h"
 #include "forest/forest_element.h"
 #include "framework/element.h"
@@ -44,8 +45,46 @@ double Round6(double x) {
   return std::nearbyint(scaled) / 1000000.0;
 }
 
+int Row::Position(const std::string& column) const {
+  if (!columns_) return table_.FieldPosition(column);
+  auto found = columns_->find(column);
+  if (found != columns_->end()) return found->second;
+  const int position = table_.FieldPosition(column);
+  columns_->emplace(column, position);
+  return position;
+}
+
+int Row::Required(const std::string& column) const {
+  const int position = Position(column);
+  if (position < 0) table_.FieldByName(column);  // throws the engine's error for the name
+  return position;
+}
+
+engine::FieldType Row::Type(const std::string& column) const {
+  return table_.fields()[Required(column)].shape.type;
+}
+
+const engine::Value& Row::Value(const std::string& column) const {
+  return table_.GetValueAt(Required(column));
+}
+
+int64_t Row::Int(const std::string& column) const {
+  const int position = Required(column);
+  return engine::ValueAsInteger(table_.fields()[position], table_.GetValueAt(position));
+}
+
+double Row::RawFloat(const std::string& column) const {
+  const int position = Required(column);
+  return engine::ValueAsFloat(table_.fields()[position], table_.GetValueAt(position));
+}
+
+std::string Row::Text(const std::string& column) const {
+  const int position = Required(column);
+  return engine::ValueAsString(table_.fields()[position], table_.GetValueAt(position));
+}
+
 int64_t Row::IntOrZero(const std::string& column) const {
-  engine::Value v = table_.GetValue(column);
+  const engine::Value& v = Value(column);
   if (v.is_integer()) return v.integer();
   if (v.is_real()) return RoundEven(v.real());
   if (v.is_text()) return platform::TextToInt(platform::Trim(v.text())).value_or(0);
@@ -106,7 +145,7 @@ void PutBool(framework::TElement& element, std::string_view property, bool value
 
 void CopyColumn(Row& row, framework::TElement& element, const std::string& column,
                 std::string_view property) {
-  engine::FieldType type = row.table().FieldByName(column).shape.type;
+  engine::FieldType type = row.Type(column);
   if (engine::IsIntegerType(type)) {
     PutInt(element, property, row.Int(column));
   } else if (engine::IsRealType(type)) {

@@ -9,7 +9,9 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
+#include "data/engine/field_type.h"
 #include "data/engine/table.h"
 
 namespace tarnik::framework {
@@ -25,25 +27,37 @@ namespace tarnik::plan::readers {
 // round(x * 1 000 000) / 1 000 000 with ties to even.
 double Round6(double x);
 
-// The current row of a table.
+// Positions of a table's fields by the names the readers spell, resolved once.
+using ColumnMap = std::unordered_map<std::string, int>;
+
+// The current row of a table. With a column map the field names are resolved once per map;
+// without one on every read.
 class Row {
  public:
-  explicit Row(engine::Table& table) : table_(table) {}
+  explicit Row(engine::Table& table, ColumnMap* columns = nullptr)
+      : table_(table), columns_(columns) {}
   engine::Table& table() { return table_; }
 
-  bool Has(const std::string& column) const { return table_.HasField(column); }
-  int64_t Int(const std::string& column) const { return table_.AsInteger(column); }
+  bool Has(const std::string& column) const { return Position(column) >= 0; }
+  engine::FieldType Type(const std::string& column) const;
+  const engine::Value& Value(const std::string& column) const;
+  int64_t Int(const std::string& column) const;
   // Floating columns rounded to six decimals.
-  double Float(const std::string& column) const { return Round6(table_.AsFloat(column)); }
-  double RawFloat(const std::string& column) const { return table_.AsFloat(column); }
-  std::string Text(const std::string& column) const { return table_.AsString(column); }
+  double Float(const std::string& column) const { return Round6(RawFloat(column)); }
+  double RawFloat(const std::string& column) const;
+  std::string Text(const std::string& column) const;
   // A whole number of a text or number column; 0 when it is not one.
   int64_t IntOrZero(const std::string& column) const;
   // The integer text of a number column (an integer value without decimals).
   std::string IntText(const std::string& column) const { return std::to_string(Int(column)); }
 
  private:
+  int Position(const std::string& column) const;
+  // The position of a column that must exist (throws EngineError otherwise).
+  int Required(const std::string& column) const;
+
   engine::Table& table_;
+  ColumnMap* columns_;
 };
 
 // Typed writes of published properties through their writers (the model's setters apply

@@ -145,7 +145,7 @@ void SortStatuses(TLesniMnozina& set) {
 void ReadStand(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("TB_Porost");
   if (!table) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   state.PrepareColours(stand);
   stand.SetRId(static_cast<int32_t>(row.Int("ID")));
   stand.SetVazba(static_cast<int32_t>(row.Int("VAZBA")));
@@ -155,7 +155,7 @@ void ReadStand(ReaderState& state, TPorost& stand) {
 void ReadStandRemarks(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("TB_POR_POZN");
   if (!table) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   bool first = true;
   for (table->First(); !table->Eof(); table->Next()) {
     if (first) state.Colour(row, stand, "Poznamka_br", "POR_TEXT_Vse");
@@ -168,7 +168,7 @@ void ReadStandCategories(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("TB_PREKRYV1");
   TLesniMnozina* set = stand.Kategorie1MN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string code = row.Text("KTG_STR");
     set->SetNovyPrvek(code);
@@ -191,7 +191,7 @@ void ReadStandStatuses(ReaderState& state, TPorost& stand) {
   engine::Table* table = state.Get("Tb_ZvlSt");
   TLesniMnozina* set = stand.ZvlStMN();
   if (!table || !set) return;
-  Row row(*table);
+  Row row = state.RowOf(*table);
   for (table->First(); !table->Eof(); table->Next()) {
     const std::string code = row.Text("ZVL_STATUT");
     if (TZvlSt* status = StatusForRow(state, row, stand, *set, code))
