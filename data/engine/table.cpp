@@ -48,8 +48,30 @@ Table::~Table() {
   for (Table* d : details_) d->master_ = nullptr;
 }
 
+namespace {
+// The upper-case ASCII form of a field name; false when the name has other than ASCII bytes.
+bool AsciiFieldKey(std::string_view name, std::string* key) {
+  key->assign(name);
+  for (char& c : *key) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return true;
+}
+}  // namespace
+
 void Table::LoadColumns() {
   columns_ = db_.Columns(name_);
+  field_map_.clear();
+  other_names_ = false;
+  std::string key;
+  for (size_t i = 0; i < columns_.size(); ++i) {
+    if (AsciiFieldKey(columns_[i].name, &key)) {
+      field_map_.emplace(key, static_cast<int>(i));  // the first of equal names wins
+    } else {
+      other_names_ = true;
+    }
+  }
   id_column_ = FieldIndex("ID");
 }
 
@@ -60,6 +82,13 @@ std::vector<std::string> Table::FieldNames() const {
 }
 
 int Table::FieldIndex(const std::string& name) const {
+  std::string key;
+  if (AsciiFieldKey(name, &key)) {
+    auto it = field_map_.find(key);
+    if (it != field_map_.end()) return it->second;
+    if (!other_names_) return -1;
+  }
+  // Names with Czech letters compare by the Czech case rules.
   for (size_t i = 0; i < columns_.size(); ++i) {
     if (platform::SameTextCz(columns_[i].name, name)) return static_cast<int>(i);
   }

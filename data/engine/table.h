@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "data/engine/database.h"
@@ -157,6 +158,8 @@ class Table {
   Database db_;
   std::string name_;
   std::vector<ColumnInfo> columns_;
+  std::unordered_map<std::string, int> field_map_;  // upper-case ASCII name -> column
+  bool other_names_ = false;                        // some column name is not ASCII
   std::vector<std::string> index_fields_;
   std::vector<int> index_columns_;  // column positions of index_fields_
   int id_column_ = -1;

@@ -70,6 +70,17 @@ TEST_F(TableTest, FieldsByNameAbsentAnsweredAsAbsent) {
   EXPECT_EQ(t.AsInteger("POZN"), 0);
 }
 
+TEST_F(TableTest, FieldNamesIgnoreCaseAlsoInCzechLetters) {
+  db_->Execute("CREATE TABLE POKUS (ID INTEGER, \"Číslo_Úseku\" INTEGER, Plocha DOUBLE)");
+  db_->Execute("INSERT INTO POKUS VALUES (1, 42, 1.5)");
+  Table t(*db_, "POKUS");
+  EXPECT_EQ(t.AsInteger("číslo_úseku"), 42);
+  EXPECT_EQ(t.AsInteger("ČÍSLO_ÚSEKU"), 42);
+  EXPECT_DOUBLE_EQ(t.AsFloat("pLOCHA"), 1.5);
+  EXPECT_EQ(t.FindField("Cislo_Useku"), nullptr);  // accents are not ignored
+  EXPECT_EQ(t.FindField("PLOCH"), nullptr);
+}
+
 TEST_F(TableTest, KeyedSearchExactAndNearest) {
   Table t(*db_, "JMENA");
   t.SetIndexName("NAZEV");
