@@ -11,6 +11,7 @@
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/mzd_table.h"
 #include "forest/layers/tree_species.h"
+#include "forest/layers/work_records.h"
 #include "platform/numtext.h"
 #include "platform/text.h"
 
@@ -41,6 +42,13 @@ TDrevinaMN* TEtaz::DrevinaMN() { return OwnChildSet<TDrevinaMN>(*this, drevina_,
 TZalesneniMN* TEtaz::ZalesneniMN() {
   return OwnChildSet<TZalesneniMN>(*this, zalesneni_, "ZalesneniMN");
 }
+TRadekLHEvidenceMN* TEtaz::RadekLHEvidenceMN() {
+  if (auto* existing = evidence_.As<TRadekLHEvidenceMN>()) return existing;
+  auto* set = OwnChildSet<TRadekLHEvidenceMN>(*this, evidence_, "RadekLHEvidenceMN");
+  NaplnLHEvidenci(*this, *set);
+  return set;
+}
+
 TDrevinaMN* TEtaz::SmazanyDrevinaMN() {
   return OwnChildSet<TDrevinaMN>(*this, smazane_drevina_, "SmazanyDrevinaMN");
 }
@@ -379,6 +387,9 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
   d.Object(
       "ZalesneniMN", TZalesneniMN::StaticClass(), [](P& p) -> TElement* { return p.ZalesneniMN(); },
       nullptr);
+  d.Object(
+      "TRadekLHEvidenceMN", TRadekLHEvidenceMN::StaticClass(),
+      [](P& p) -> TElement* { return p.RadekLHEvidenceMN(); }, nullptr);
   d.Object(
       "SmazanyDrevinaMN", TDrevinaMN::StaticClass(),
       [](P& p) -> TElement* { return p.SmazanyDrevinaMN(); }, nullptr);

@@ -14,6 +14,7 @@ namespace tarnik::plan {
 
 class TDrevinaMN;
 class TZalesneniMN;
+class TRadekLHEvidenceMN;
 
 class TEtaz : public TLayerElementBase {
  public:
@@ -34,6 +35,8 @@ class TEtaz : public TLayerElementBase {
   TZalesneniMN* ZalesneniMN();
   TDrevinaMN* SmazanyDrevinaMN();
   TZalesneniMN* SmazanyZalesneniMN();
+  // The unit's work records of this layer, gathered on first access.
+  TRadekLHEvidenceMN* RadekLHEvidenceMN();
 
   std::string ZAL_DRUH();
   // Stores the kind and copies it into every afforestation row (changed rows marked edited).
@@ -108,6 +111,7 @@ class TEtaz : public TLayerElementBase {
   framework::TElementRef zalesneni_;
   framework::TElementRef smazane_drevina_;
   framework::TElementRef smazane_zalesneni_;
+  framework::TElementRef evidence_;
 };
 
 class TEtazMN : public TLesniMnozina {

@@ -10,6 +10,7 @@
 #include "forest/layers/parcel_part.h"
 #include "forest/layers/statuses.h"
 #include "forest/layers/tree_species.h"
+#include "forest/layers/work_records.h"
 #include "framework/class_register.h"
 
 namespace tarnik::plan {
@@ -49,6 +50,8 @@ void RegisterLayerClasses() {
   RegisterElementClass<TCastParcelyMN>();
   RegisterElementClass<TTransforDleMajitele>();
   RegisterElementClass<TTransforDleMajiteleMN>();
+  RegisterElementClass<TRadekLHEvidence>();
+  RegisterElementClass<TRadekLHEvidenceMN>();
 }
 
 }  // namespace tarnik::plan
