@@ -46,8 +46,11 @@ void ReadCurrentHeader(Row& row, TLHC& lhc) {
   }
   if (row.Has("MVYCH_DO40")) PutFloat(lhc, "MVYCH_DO40", row.Float("MVYCH_DO40"));
   PutText(lhc, "PUVOD_DAT", DataOrigin(row, "MERK 98"));
-  CopyInts(row, lhc, {"LHC_IND_TV", "LHC_IND_TO"});
-  PutText(lhc, "KU_DATUM", row.Text("KU_DATUM"));
+  // Columns the upgrade adds; a table that missed it keeps the defaults.
+  for (const char* c : {"LHC_IND_TV", "LHC_IND_TO"}) {
+    if (row.Has(c)) PutInt(lhc, c, row.Int(c));
+  }
+  if (row.Has("KU_DATUM")) PutText(lhc, "KU_DATUM", row.Text("KU_DATUM"));
 }
 
 // The older set's reduced header; unreadable cut totals read -1.

@@ -136,6 +136,15 @@ TEST_F(SampleReadTest, ValuesColoursAndKeysOfTheFirstCompartment) {
   EXPECT_EQ(spruce->StoredVolume(TDrevina::kTo), 1009);
   EXPECT_TRUE(spruce->GetPropertyBoolean("JedinaProTO_P") == false);
   EXPECT_EQ(layer->DrevinaMN()->AktualniPrvek(), layer->DrevinaMN()->Prvky().front());
+  EXPECT_EQ(Keys(stand->Org_UrovenMN()), (std::vector<std::string>{"128", "1"}));
+  auto* hand_entered = Key<TDrevina>(
+      Key<TEtaz>(Key<TPorostniSkupina>(Por(odd, "A", "2")->PorostniSkupinaMN(), "6")->EtazMN(), "6")
+          ->DrevinaMN(),
+      "SM");
+  ASSERT_NE(hand_entered, nullptr);
+  EXPECT_EQ(hand_entered->BarvaProperty("DR_ZAS_CEL"), kColorAqua);
+  EXPECT_EQ(hand_entered->BarvaProperty("DR_ZAS_HA"), kColorAqua);
+  EXPECT_EQ(hand_entered->BarvaProperty("ZAST"), kColorInfoBk);  // a blank code reads 0
   // 11A1 holds one non-forest plot, keyed by its number.
   EXPECT_EQ(Keys(stand->BezlesiMN()), (std::vector<std::string>{"1"}));
   auto* plot = Key<TBezlesi>(stand->BezlesiMN(), "1");
@@ -157,6 +166,11 @@ TEST_F(SampleReadTest, SplitPlotAndStatusesOfTheLastCompartments) {
   EXPECT_EQ(stand12a1->BarvaProperty("POR_TEXT_Vse"), kColorWhite);
   TPorost* stand12c1 = Por(odd12, "C", "1");
   EXPECT_EQ(Keys(stand12c1->Kategorie1MN()), (std::vector<std::string>{"32e", "10"}));
+  EXPECT_EQ(Keys(stand12c1->ZvlStMN()), (std::vector<std::string>{"18", "26"}));
+  auto* felled =
+      Key<TEtaz>(Key<TPorostniSkupina>(stand12c1->PorostniSkupinaMN(), "10")->EtazMN(), "10");
+  ASSERT_NE(felled, nullptr);
+  EXPECT_EQ(felled->BarvaProperty("TO_P_MERK"), kColorYellow);
   TOddeleni* odd13 = Next();
   TPorost* stand13a2 = Por(odd13, "A", "2");
   ASSERT_NE(stand13a2, nullptr);

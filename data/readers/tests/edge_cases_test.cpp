@@ -218,5 +218,34 @@ TEST_F(EdgeCaseTest, HeaderDefaultsOfAnEmptyOrigin) {
   EXPECT_TRUE(lhc.GetPropertyBoolean("VerzeProPark1"));
 }
 
+class NationalParkTest : public ReaderTest {
+ protected:
+  void SetUp() override { OpenFixture("national_park.sql"); }
+  TPorost* Stand() { return Por(compartment_.get(), "A", "1"); }
+  TPorostniSkupina* Group() { return Key<TPorostniSkupina>(Stand()->PorostniSkupinaMN(), "1"); }
+};
+
+TEST_F(NationalParkTest, ParkColumnsAreReadOnlyInTheParkVersion) {
+  ASSERT_NE(Next(), nullptr);
+  EXPECT_EQ(Stand()->GetPropertyText("ZONACE"), "");
+  EXPECT_EQ(Group()->GetPropertyText("KodPrirStan"), "");
+  EXPECT_EQ(Key<TEtaz>(Group()->EtazMN(), "1")->GetPropertyText("STR_VRS"), "");
+  // The management regime is a special-area column, read wherever the table has it.
+  EXPECT_EQ(Group()->GetPropertyText("MNG_REZIM"), "B");
+  EXPECT_TRUE(missing_.empty()) << ::testing::PrintToString(missing_);
+}
+
+TEST_F(NationalParkTest, ParkVersionReadsZonesNaturalStateAndStorey) {
+  ctx_.national_park = true;
+  ASSERT_NE(Next(), nullptr);
+  EXPECT_EQ(Stand()->GetPropertyText("ZONACE"), "I");
+  EXPECT_EQ(Stand()->GetPropertyText("CISLO_ZONY"), "2");
+  EXPECT_EQ(Group()->GetPropertyText("KodPrirStan"), "P3");
+  EXPECT_EQ(Group()->GetPropertyText("Biotop"), "L9.2");
+  EXPECT_EQ(Group()->GetPropertyText("Rok_Sum"), "2010");
+  EXPECT_EQ(Key<TEtaz>(Group()->EtazMN(), "1")->GetPropertyText("STR_VRS"), "E2");
+  EXPECT_TRUE(missing_.empty()) << ::testing::PrintToString(missing_);
+}
+
 }  // namespace
 }  // namespace tarnik::plan::test
