@@ -8,6 +8,7 @@
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/layer_edits.h"
+#include "forest/layers/layer_reports.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/mzd_table.h"
 #include "forest/layers/tree_species.h"
@@ -403,6 +404,7 @@ void TEtaz::Define(std::vector<framework::TPropInfo>& out) {
       "Zalesneni", TZalesneni::StaticClass(), [](P& p) { return p.ZalesneniMN()->AktualniPrvek(); },
       nullptr);
   DefineLayerEditProperties(out);
+  DefineLayerReportProperties(out);
   DerivedFormsNotStored(out);
 }
 

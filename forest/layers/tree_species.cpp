@@ -7,6 +7,7 @@
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_edits.h"
 #include "forest/layers/layer_rules.h"
+#include "forest/layers/species_values.h"
 #include "forest/option_flags.h"
 #include "platform/numtext.h"
 #include "platform/text.h"
@@ -254,6 +255,7 @@ void TDrevina::Define(std::vector<framework::TPropInfo>& out) {
       nullptr);
   d.String("CeleOznaceni", &P::CeleOznaceni, nullptr);
   DefineSpeciesEditProperties(out);
+  DefineSpeciesValueProperties(out);
   DerivedFormsNotStored(out);
 }
 
