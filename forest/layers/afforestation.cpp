@@ -70,12 +70,14 @@ void TZalesneni::Define(std::vector<framework::TPropInfo>& out) {
   d.Boolean("Jehlicnaty_ZAL", &P::Jehlicnaty, nullptr);
   d.Boolean("ZAL_DRjeMelioracni", &P::ZAL_DRjeMelioracni, nullptr);
   d.Boolean(
-      "ZAL_DRvPoradku", [](P& p) { return CodeListHas(p, "tb_DrevCis", p.zal_dr_, "CKOD"); },
+      "ZAL_DRvPoradku",
+      [](P& p) { return CodeListHas(p, "tb_DrevCis", platform::Trim(p.zal_dr_), "CKOD"); },
       nullptr);
   d.String(
       "ZAL_DR_zkratka_nebo_nazev_nemecky",
       [](P& p) {
-        const std::string german = CodeListName(p, "tb_DrevCis", p.zal_dr_, "KOD_NEM", "CKOD");
+        const std::string german =
+            CodeListName(p, "tb_DrevCis", platform::Trim(p.zal_dr_), "KOD_NEM", "CKOD");
         const std::string trimmed = platform::Trim(german);
         return trimmed.empty() || trimmed[0] == '*' ? p.ZAL_DR() : trimmed;
       },

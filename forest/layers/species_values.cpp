@@ -198,10 +198,10 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
   d.String(
       "Zkratka_nebo_Nazev_nemecky",
       [](P& p) {
-        const std::string abbreviation =
-            platform::Trim(CodeListName(p, "tb_DrevCis", p.DR_ZKR(), "KOD_NEM", "CKOD"));
+        const std::string abbreviation = platform::Trim(
+            CodeListName(p, "tb_DrevCis", platform::Trim(p.DR_ZKR()), "KOD_NEM", "CKOD"));
         if (!abbreviation.empty() && abbreviation[0] != '*') return abbreviation;
-        return CodeListName(p, "tb_DrevCis", p.DR_ZKR(), "POP_NEMEC", "CKOD");
+        return CodeListName(p, "tb_DrevCis", platform::Trim(p.DR_ZKR()), "POP_NEMEC", "CKOD");
       },
       nullptr);
   d.String(

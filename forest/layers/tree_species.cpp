@@ -26,7 +26,8 @@ void TDrevina::SetDR_ZKR(const std::string& code) {
 
 int32_t TDrevina::DR_KOD() {
   if (!Ciselnik()) return -1;
-  const std::string text = CodeListName(*this, "tb_DrevCis", dr_zkr_, "NKOD", "CKOD");
+  const std::string text =
+      CodeListName(*this, "tb_DrevCis", platform::Trim(dr_zkr_), "NKOD", "CKOD");
   return platform::TextToInt(text).value_or(-1);
 }
 
@@ -141,19 +142,32 @@ void TDrevina::Define(std::vector<framework::TPropInfo>& out) {
   d.String("DR_ZKR", &P::DR_ZKR, &P::SetDR_ZKR);
   d.Integer("DR_KOD", &P::DR_KOD, nullptr);
   d.String(
-      "DR_NAZ", [](P& p) { return CodeListName(p, "tb_DrevCis", p.dr_zkr_, "POPIS_CS", "CKOD"); },
+      "DR_NAZ",
+      [](P& p) {
+        return CodeListName(p, "tb_DrevCis", platform::Trim(p.dr_zkr_), "POPIS_CS", "CKOD");
+      },
       nullptr);
   d.String(
       "DR_ZKR_nazev",
-      [](P& p) { return CodeListName(p, "tb_DrevCis", p.dr_zkr_, "POPIS_CS", "CKOD"); }, nullptr);
+      [](P& p) {
+        return CodeListName(p, "tb_DrevCis", platform::Trim(p.dr_zkr_), "POPIS_CS", "CKOD");
+      },
+      nullptr);
   d.String(
       "Nazev_nemecky",
-      [](P& p) { return CodeListName(p, "tb_DrevCis", p.dr_zkr_, "POP_NEMEC", "CKOD"); }, nullptr);
+      [](P& p) {
+        return CodeListName(p, "tb_DrevCis", platform::Trim(p.dr_zkr_), "POP_NEMEC", "CKOD");
+      },
+      nullptr);
   d.String(
       "Cislo_SLHP",
-      [](P& p) { return CodeListName(p, "tb_DrevCis", p.dr_zkr_, "KOD_NEM", "CKOD"); }, nullptr);
+      [](P& p) {
+        return CodeListName(p, "tb_DrevCis", platform::Trim(p.dr_zkr_), "KOD_NEM", "CKOD");
+      },
+      nullptr);
   d.Boolean(
-      "DR_ZKRvPoradku", [](P& p) { return CodeListHas(p, "tb_DrevCis", p.dr_zkr_, "CKOD"); },
+      "DR_ZKRvPoradku",
+      [](P& p) { return CodeListHas(p, "tb_DrevCis", platform::Trim(p.dr_zkr_), "CKOD"); },
       nullptr);
   d.Boolean("Jehlicnaty", &P::Jehlicnaty, nullptr);
   d.Integer("ZAST", TARNIK_FIELD(&P::zast_));

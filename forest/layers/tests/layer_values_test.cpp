@@ -89,11 +89,15 @@ TEST_F(LayerValuesTest, TabularVolumeAndItsChecks) {
   EXPECT_EQ(spruce_->GetPropertyText("VYCETNI_ZAKLADNATabul"), "0");  // no stem volume
   spruce_->SetPropertyText("TLOUSTKA", "30");
   spruce_->SetPropertyText("VYSKA", "25");
-  // 400 m³ in stems of the mean volume, each with the basal area of a 30 cm stem.
-  const double stem = platform::DecimalTextToFloat(spruce_->GetPropertyText("HMOT_vratTab"));
-  ASSERT_GT(stem, 0.5);
+  // Spruce has the species code 1 (the padded key finds the code list's "SM").
+  EXPECT_EQ(spruce_->DR_KOD(), 1);
+  EXPECT_EQ(spruce_->GetPropertyText("DR_ZKRvPoradku"), "True");
+  EXPECT_EQ(spruce_->GetPropertyText("HMOT_XML"), "0.84");
+  // 400 m³ in stems of 0.83593 m³, each with the basal area of a 30 cm stem (0.070686 m²).
+  EXPECT_NEAR(platform::DecimalTextToFloat(spruce_->GetPropertyText("HMOT_vratTab")), 0.83593,
+              0.00001);
   EXPECT_NEAR(platform::DecimalTextToFloat(spruce_->GetPropertyText("VYCETNI_ZAKLADNATabul")),
-              400 / stem * 0.0706858, 0.001);
+              33.82, 0.01);
   EXPECT_EQ(spruce_->GetPropertyText("StihlKoef"), "83.33");
   EXPECT_EQ(spruce_->GetPropertyText("VyskaAVekVPoradku"), "True");
   spruce_->SetPropertyText("VYSKA", "70");
