@@ -154,7 +154,7 @@ int VariantRow(int site_row, const std::string& variant) {
   const int count = static_cast<int>(rows.size());
   int found = 0;
   for (int r = std::max(1, site_row - 8); r <= std::min(count, site_row + 8); ++r) {
-    const MzdRow& row = rows[static_cast<size_t>(r - 1)];
+    const MzdTableRow& row = rows[static_cast<size_t>(r - 1)];
     if (row.site_types == site_text && row.variant == variant) found = r;
   }
   return found;
@@ -162,9 +162,9 @@ int VariantRow(int site_row, const std::string& variant) {
 
 }  // namespace
 
-const std::vector<MzdRow>& TabulkaMZD() {
-  static const std::vector<MzdRow> rows = [] {
-    std::vector<MzdRow> built;
+const std::vector<MzdTableRow>& TabulkaMZD() {
+  static const std::vector<MzdTableRow> rows = [] {
+    std::vector<MzdTableRow> built;
     for (const RawRow& raw : kRawRows)
       built.push_back(
           {CommaList(raw.site_types), raw.variant, raw.mzd, "," + CommaList(raw.species)});
@@ -194,7 +194,7 @@ std::vector<MzdRecord> RozvinMZDKlic(const MzdKey& key) {
   int row = VariantRow(site_row, variant);
   if (row == 0 && !variant.empty()) row = VariantRow(site_row, "");
   if (row == 0) return records;  // every group has a row without variant; kept for safety
-  const MzdRow& chosen = TabulkaMZD()[static_cast<size_t>(row - 1)];
+  const MzdTableRow& chosen = TabulkaMZD()[static_cast<size_t>(row - 1)];
   std::string rest = chosen.species.substr(1);
   while (!rest.empty()) {
     const size_t comma = rest.find(',');
@@ -220,7 +220,7 @@ MzdFit NajdiRadekMZD(std::string_view site_type, std::string_view species_code) 
   const auto& rows = TabulkaMZD();
   int a = 0, b = 0, c = 0, d = 0;
   for (size_t i = 0; i < rows.size(); ++i) {
-    const MzdRow& row = rows[i];
+    const MzdTableRow& row = rows[i];
     const int n = static_cast<int>(i) + 1;
     const bool has_p = Contains(row.variant, species_code);
     const bool plain = platform::Trim(row.variant).empty();
@@ -239,7 +239,7 @@ MzdFit NajdiRadekMZD(std::string_view site_type, std::string_view species_code) 
   }
   for (int n : {a, c, b, d}) {
     if (n == 0) continue;
-    const MzdRow& row = rows[static_cast<size_t>(n - 1)];
+    const MzdTableRow& row = rows[static_cast<size_t>(n - 1)];
     return {row.species, row.mzd, n};
   }
   return {};

@@ -11,7 +11,7 @@
 
 namespace tarnik::plan {
 
-struct MzdRow {
+struct MzdTableRow {
   std::string site_types;  // every site type followed by a comma: "1A,2A,2S9,2B9,2D9,"
   std::string variant;     // "", "BO", "DB" or "BK"
   int32_t mzd = 0;         // minimum share, per cent
@@ -19,7 +19,7 @@ struct MzdRow {
 };
 
 // Rows 1..88 at indices 0..87.
-const std::vector<MzdRow>& TabulkaMZD();
+const std::vector<MzdTableRow>& TabulkaMZD();
 
 // One key of the MZD list and one record of its expansion.
 struct MzdKey {
