@@ -4,6 +4,8 @@
 // stay owned by the unit.
 #pragma once
 
+#include <string>
+
 namespace tarnik::framework {
 class TElement;
 }
@@ -34,6 +36,8 @@ class TExportUnit {
   virtual plan::TOddeleni* AktualniOddeleni();
   // The unit as a model element (the exporter's LHC property); nil when it is none.
   virtual framework::TElement* AsElement() { return nullptr; }
+  // The directory of the unit's plan data (where the export's directory dialog starts).
+  virtual std::string adresarObecnychDatLHP() { return std::string(); }
 };
 
 }  // namespace tarnik::islh

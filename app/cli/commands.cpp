@@ -6,6 +6,7 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterInfoCommand(root, commands);
   RegisterConvertParadoxCommand(root, commands);
   RegisterScriptCommand(root, commands);
+  RegisterExportCommand(root, commands);
   RegisterApplicationToolStart(root, commands);
 }
 

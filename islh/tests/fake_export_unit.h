@@ -71,7 +71,8 @@ class FakeExportUnit : public TExportUnit {
   void Load() {
     if (index >= compartments.size()) return;
     const auto& [number, build] = compartments[index];
-    lhc->OddeleniMN()->SetNovyPrvek(std::to_string(number));  // frees the previous one
+    lhc->OddeleniMN()->UvolniVse();  // read anew, as from the data source
+    lhc->OddeleniMN()->SetNovyPrvek(std::to_string(number));
     build(*lhc->Oddeleni());
   }
 };

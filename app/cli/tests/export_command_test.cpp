@@ -1,0 +1,168 @@
+// `tarnik export` on the sample unit: the document is pinned by a golden file (kept as UTF-8 with
+// LF; the written bytes are its Windows-1250 form with CR LF) and valid against the DTD copied
+// beside it. TARNIK_UPDATE_GOLDEN=1 rewrites the golden files from the current output.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli/cli_app.h"
+#include "data/engine/tests/engine_test_util.h"
+#include "framework/models/world.h"
+#include "platform/encoding.h"
+#include "platform/fs.h"
+#include "testing/test_env.h"
+
+namespace tarnik::cli {
+namespace {
+
+using ::tarnik::testing::ReadFile;
+using ::tarnik::testing::WriteFile;
+
+struct Result {
+  int code;
+  std::string out, err;
+};
+
+Result RunTarnik(std::vector<std::string> args) {
+  args.insert(args.begin(), "tarnik");
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  std::ostringstream out, err;
+  int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
+  framework::ResetWorld();
+  return {code, out.str(), err.str()};
+}
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+  for (size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos; pos += to.size())
+    text.replace(pos, from.size(), to);
+  return text;
+}
+
+bool HaveXmllint() { return std::system("xmllint --version >/dev/null 2>&1") == 0; }
+
+// Compares a written file with its golden text: decoded and with LF the same text, and exactly
+// the bytes of the golden text encoded back with CR LF.
+void ExpectGolden(const std::string& written, const std::string& golden_name) {
+  const std::string golden_path =
+      ::tarnik::testing::SourcePath("app/cli/tests/data/" + golden_name);
+  const std::string raw = ReadFile(written);
+  const std::string text = Replace(platform::Cp1250ToUtf8(raw), "\r\n", "\n");
+  if (const char* update = std::getenv("TARNIK_UPDATE_GOLDEN"); update && *update == '1') {
+    WriteFile(golden_path, text);
+  }
+  const std::string golden = ReadFile(golden_path);
+  EXPECT_EQ(text, golden) << golden_name << " differs from " << written;
+  std::string bytes;
+  ASSERT_TRUE(platform::Utf8ToCp1250(Replace(golden, "\n", "\r\n"), &bytes));
+  EXPECT_TRUE(raw == bytes) << golden_name << ": not the same bytes";
+}
+
+class ExportCommandTest : public ::testing::Test {
+ protected:
+  ExportCommandTest() {
+    ::tarnik::engine::test::BuildSqlDirectory("samples/demo/DATA", data_);
+    ::tarnik::engine::test::BuildSqlDirectory("samples/demo/PHS", tmp_.File("demo/PHS"));
+  }
+  Result Export(const std::string& variant, const std::string& out,
+                std::vector<std::string> extra = {}) {
+    std::vector<std::string> args = {"--quiet", "export", "--variant", variant,
+                                     "--data",  data_,    "--out",     out};
+    args.insert(args.end(), extra.begin(), extra.end());
+    return RunTarnik(args);
+  }
+  void ExpectValid(const std::string& dtd, const std::string& xml) {
+    if (!HaveXmllint()) GTEST_SKIP() << "xmllint is not installed; the DTD check is skipped";
+    const std::string command = "xmllint --noout --dtdvalid '" + dtd + "' '" + xml + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  }
+
+  ::tarnik::testing::ScopedProgramDir program_;
+  ::tarnik::testing::TempDir tmp_;
+  std::string data_ = tmp_.File("demo/DATA");
+};
+
+TEST_F(ExportCommandTest, NumericalDocumentOfTheSampleUnit) {
+  Result r = Export("numerika", tmp_.File("out"));
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  const std::string dir = tmp_.File("out/ISHULXML");
+  const std::string xml = dir + "/615203.xml";
+  const std::string dtd = dir + "/615203.dtd";
+  EXPECT_EQ(r.out, xml + "\n" + dtd + "\n" + dir + "/error.txt\n");
+  EXPECT_EQ(ReadFile(dtd), ReadFile(program_.File("XmlExpNU.dtd")));
+
+  const std::string raw = ReadFile(xml);
+  EXPECT_EQ(raw.rfind("<?xml version=\"1.0\" encoding=\"Windows-1250\" ?>\r\n"
+                      "<?ISLH 2010 LHP $ ?>\r\n"
+                      "<!DOCTYPE DATAISLH SYSTEM \"615203.dtd\">\r\n",
+                      0),
+            0u);
+  // CR LF ends every line, and the unit's name is in Windows-1250.
+  EXPECT_EQ(Replace(raw, "\r\n", "").find('\n'), std::string::npos);
+  EXPECT_EQ(raw.back(), '\n');
+  EXPECT_NE(raw.find("LHC_NAZ=\"Sn\xEC\x9En\xE9 - \x8E\xEF\xE1rsk\xE9 vrchy\""), std::string::npos);
+
+  ExpectGolden(xml, "export_numerika.xml");
+  ExpectGolden(dir + "/error.txt", "export_numerika_error.txt");
+  ExpectValid(dtd, xml);
+}
+
+TEST_F(ExportCommandTest, LcrVariantWritesTheLcrCode) {
+  Result r = Export("numerika-lcr", tmp_.File("out"));
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  const std::string dir = tmp_.File("out/ISHULXML");
+  const std::string xml = platform::Cp1250ToUtf8(ReadFile(dir + "/12850.xml"));
+  EXPECT_NE(xml.find("<!DOCTYPE DATAISLH SYSTEM \"12850.dtd\">\r\n"), std::string::npos);
+  EXPECT_NE(xml.find("<LHC LHC_KOD=\"12850\" "), std::string::npos);
+  EXPECT_TRUE(platform::FileExists(dir + "/12850.dtd"));
+  EXPECT_FALSE(platform::FileExists(dir + "/615203.xml"));
+  ExpectValid(dir + "/12850.dtd", dir + "/12850.xml");
+}
+
+TEST_F(ExportCommandTest, ChosenIshulxmlDirectoryIsUsedAndOthersGetIt) {
+  ASSERT_EQ(Export("numerika", tmp_.File("a/Ishulxml")).code, kExitOk);
+  EXPECT_TRUE(platform::FileExists(tmp_.File("a/Ishulxml/615203.xml")));
+  EXPECT_FALSE(platform::DirectoryExists(tmp_.File("a/Ishulxml/ISHULXML")));
+  ASSERT_EQ(Export("numerika", tmp_.File("b/myishulxml/")).code, kExitOk);
+  EXPECT_TRUE(platform::FileExists(tmp_.File("b/myishulxml/ISHULXML/615203.xml")));
+}
+
+TEST_F(ExportCommandTest, MissingPropertyIsWrittenEmptyAndProtocolled) {
+  std::string dtd = ReadFile(program_.File("XmlExpNU.dtd"));
+  const std::string odd = "<!ATTLIST ODD ODD CDATA #IMPLIED>\r\n";
+  ASSERT_NE(dtd.find(odd), std::string::npos);
+  WriteFile(program_.File("XmlExpNU.dtd"),
+            Replace(dtd, odd, odd + "<!ATTLIST ODD NEZNAMY CDATA #IMPLIED>\r\n"));
+  ASSERT_EQ(Export("numerika", tmp_.File("out")).code, kExitOk);
+  const std::string dir = tmp_.File("out/ISHULXML");
+  EXPECT_NE(ReadFile(dir + "/615203.xml").find("<ODD ODD=\"11\" NEZNAMY=\"\">"), std::string::npos);
+  EXPECT_NE(ReadFile(dir + "/error.txt").find("ODD->NEZNAMY ... missing property\r\n"),
+            std::string::npos);
+}
+
+TEST_F(ExportCommandTest, BarkQuestionNeedsYesAndBadArgumentsFail) {
+  Result asked = Export("numerika", tmp_.File("out"), {"--with-bark"});
+  EXPECT_EQ(asked.code, kExitFailure);
+  EXPECT_NE(asked.err.find("Pokračovat v exportování s kůrou ?"), std::string::npos) << asked.err;
+  EXPECT_FALSE(platform::FileExists(tmp_.File("out/ISHULXML/615203.xml")));
+
+  Result yes = Export("numerika", tmp_.File("out"),
+                      {"--with-bark", "--yes", "--no-mzd-under-80", "--keep-cancelled-statutes",
+                       "--type-year", "2008", "--ku-datum", "Dle Merku"});
+  ASSERT_EQ(yes.code, kExitOk) << yes.err;
+  EXPECT_NE(ReadFile(tmp_.File("out/ISHULXML/615203.xml")).find("<?ISLH 2008 LHP $ ?>\r\n"),
+            std::string::npos);
+
+  EXPECT_EQ(Export("numerika-osnovy", tmp_.File("out")).code, kExitUsage);
+  EXPECT_EQ(RunTarnik({"export", "--variant", "numerika", "--out", tmp_.File("out")}).code,
+            kExitUsage);
+  Result no_data = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data",
+                              tmp_.File("none"), "--out", tmp_.File("out")});
+  EXPECT_EQ(no_data.code, kExitFailure);
+}
+
+}  // namespace
+}  // namespace tarnik::cli

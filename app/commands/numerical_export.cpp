@@ -1,0 +1,95 @@
+#include "app/commands/numerical_export.h"
+
+#include <stdexcept>
+
+#include "app/commands/bark_confirmation.h"
+#include "app/commands/dtd_copy.h"
+#include "app/commands/output_directory.h"
+#include "data/codelists/cisel_kelva.h"
+#include "forest/hierarchy/lhc.h"
+#include "forest/option_flags.h"
+#include "islh/export_mapping.h"
+#include "islh/export_unit.h"
+#include "islh/xml_export.h"
+#include "platform/paths.h"
+#include "platform/ui.h"
+
+namespace tarnik::app {
+namespace {
+
+using Status = ExportResult::Status;
+
+void RunExporter(islh::TExportUnit& unit, const ExportResult& files, const ExportOptions& options) {
+  islh::TExportMapping mapping(unit);
+  mapping.SetProgressLine(true);
+  {
+    islh::TExportLHC_XML exporter;
+    exporter.SetSource(&mapping);
+    exporter.SetProgressLine(true);
+    exporter.SetXMLFileName(files.xml_file);
+    exporter.SetDTDFileName(files.dtd_file);
+    exporter.SetErrorFileName(files.error_file);
+    exporter.SetLHC(unit.AsElement());
+    exporter.SetTypIshul(options.typ_ishul);
+    exporter.SetKU_DATUM(options.ku_datum);
+    exporter.SetHeleLes(nullptr);
+    exporter.SetEmptyXML(false);
+    exporter.Run();
+  }  // the exporter shows "Konec exportu do XML" as it goes
+  platform::ui().SetStatus("Export proveden.");
+}
+
+}  // namespace
+
+std::string NumericalDtdName(bool national_park) {
+  return national_park ? "XmlExpNUSum.dtd" : "XmlExpNU.dtd";
+}
+
+void SetExportFlags(islh::TExportUnit& unit, const ExportOptions& options) {
+  forest::Flags().sniz_etat = true;
+  if (plan::TLHC* lhc = unit.LHC()) {
+    lhc->SetPropertyBoolean("VypMzdDleZezuly1", options.mzd_pod_80_let);
+  }
+  plan::TCiselKelva* codes = unit.CiselKelva();
+  forest::Flags().sestavit_mzd = !codes || codes->MZDHospSoubMN()->PocetPrvku() == 0;
+}
+
+ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
+                             const ExportOptions& options) {
+  ExportResult result;
+  plan::TLHC* lhc = unit.LHC();
+  if (!lhc) throw std::runtime_error("Lesní hospodářský celek není načten.");
+  ApplyWindowOptions(options);
+  lhc->SetExportProLCR(variant == NumericalVariant::kNumerikaLCR);
+  if (!ConfirmBarkExport()) {
+    result.status = Status::kDeclined;
+    return result;
+  }
+
+  OutputDirectory dir = ChooseOutputDirectory(unit.adresarObecnychDatLHP());
+  result.directory = dir.path;
+  if (dir.status != OutputDirectory::Status::kReady) {
+    result.status =
+        dir.status == OutputDirectory::Status::kCancelled ? Status::kCancelled : Status::kFailed;
+    return result;
+  }
+
+  const std::string code = std::to_string(lhc->LHC_KOD_XML());
+  result.dtd_file = dir.path + "/" + code + ".dtd";
+  std::string source =
+      platform::ProgramFile(NumericalDtdName(lhc->GetPropertyBoolean("VerzeProPark1")));
+  if (int error = CopyDtdFile(source, result.dtd_file); error != 0) {
+    platform::ui().ShowMessage("Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " +
+                               std::to_string(error));
+    return result;
+  }
+
+  SetExportFlags(unit, options);
+  result.xml_file = dir.path + "/" + code + ".xml";
+  result.error_file = dir.path + "/error.txt";
+  RunExporter(unit, result, options);
+  result.status = Status::kDone;
+  return result;
+}
+
+}  // namespace tarnik::app

@@ -1,0 +1,45 @@
+// The two numerical export commands ("XML Export numerika" and "XML Export numerika pro LČR"):
+// the LČR mark of the LHC record, the bark question, the output directory, the copy of the DTD
+// under the unit's code, the export flags and the exporter's run. Messages go through the UI
+// seam; a file that cannot be written ends the command with its exception.
+#pragma once
+
+#include <string>
+
+#include "app/commands/export_options.h"
+
+namespace tarnik::islh {
+class TExportUnit;
+}
+
+namespace tarnik::app {
+
+// The DTD of the numerical exports in the program directory: the national-park form for a unit
+// with VerzeProPark1.
+std::string NumericalDtdName(bool national_park);
+
+struct ExportResult {
+  enum class Status {
+    kDone,       // the document was written
+    kDeclined,   // the bark question was answered "Ne"
+    kCancelled,  // the directory dialog was cancelled
+    kFailed,     // the directory or the DTD copy failed (the message was shown)
+  };
+  Status status = Status::kFailed;
+  std::string directory;   // the ISHULXML directory
+  std::string xml_file;    // <code>.xml
+  std::string dtd_file;    // <code>.dtd
+  std::string error_file;  // error.txt
+};
+
+// SnizEtat on, the LHC record's VypMzdDleZezuly1 from the MZD box, SestavitMZD when the code
+// lists bring no MZD list.
+void SetExportFlags(islh::TExportUnit& unit, const ExportOptions& options);
+
+// The button handler and ExportNumerical() behind it: marks the LHC record for LČR by the
+// variant, asks the bark question, then chooses the output directory, copies the DTD, sets the
+// export flags, runs the exporter and shows "Export proveden.".
+ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
+                             const ExportOptions& options);
+
+}  // namespace tarnik::app
