@@ -6,6 +6,7 @@
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_rules.h"
+#include "forest/layers/mzd_list.h"
 #include "forest/layers/mzd_table.h"
 #include "platform/text.h"
 
@@ -30,7 +31,17 @@ TEtaz* TZalesneni::OwnerEtaz() { return VlastnikTridy<TEtaz>(); }
 bool TZalesneni::ZAL_DRjeMelioracni() {
   TEtaz* layer = OwnerEtaz();
   if (!layer) return false;
-  return JeMZDDrevina(zal_dr_, TextProperty(layer->Skupina(), "LT"), layer->DrevinaSMaxZast());
+  const std::string lt = TextProperty(layer->Skupina(), "LT");
+  if (const TMZDHospSoubMN* list = SeznamMZD(*this)) {
+    const MzdListMatch match = NajdiVSeznamuMZD(*list, IntProperty(layer, "HS"), lt);
+    if (match.found) {
+      const std::string species = platform::Trim(zal_dr_);
+      for (const std::string& code : match.species)
+        if (code == species) return true;
+      return false;
+    }
+  }
+  return JeMZDDrevina(zal_dr_, lt, layer->DrevinaSMaxZast());
 }
 
 std::string TZalesneni::CeleOznaceni() {

@@ -10,6 +10,7 @@
 #include "forest/layers/layer_edits.h"
 #include "forest/layers/layer_reports.h"
 #include "forest/layers/layer_rules.h"
+#include "forest/layers/mzd_list.h"
 #include "forest/layers/mzd_table.h"
 #include "forest/layers/tree_species.h"
 #include "forest/layers/work_records.h"
@@ -158,7 +159,13 @@ int32_t TEtaz::MZDzeZales() {
 }
 
 int32_t TEtaz::MZDDleHS() {
-  return NajdiRadekMZD(TextProperty(Skupina(), "LT"), DrevinaSMaxZast()).mzd;
+  const std::string lt = TextProperty(Skupina(), "LT");
+  // The unit's list of soil-improving species first; the built-in table without a fitting row.
+  if (const TMZDHospSoubMN* list = SeznamMZD(*this)) {
+    const MzdListMatch match = NajdiVSeznamuMZD(*list, hs_, lt);
+    if (match.found) return match.mzd;
+  }
+  return NajdiRadekMZD(lt, DrevinaSMaxZast()).mzd;
 }
 
 int32_t TEtaz::DruhVykonu() {

@@ -5,6 +5,7 @@
 #include "data/codelists/cisel_kelva.h"
 #include "data/codelists/kelva_codes.h"
 #include "forest/layers/mzd_table.h"
+#include "forest/layers/owner_names.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -70,6 +71,39 @@ void RozvinMZDHospSoub(TCiselKelva& codes) {
   codes.FreeElement(old_list);
   expanded->SetName(name);
   codes.AddElement(expanded);
+}
+
+MzdListMatch NajdiVSeznamuMZD(const TMZDHospSoubMN& list, int32_t cislo_hs, const std::string& lt) {
+  MzdListMatch match;
+  const std::string site = platform::Trim(lt);
+  if (site.empty()) return match;
+  for (framework::TElement* element : list.Prvky()) {
+    auto* record = dynamic_cast<TMZDHospSoub*>(element);
+    // Keys collected for the export carry no species yet and fit nothing.
+    if (!record || record->Number("CISLO_HS") != cislo_hs) continue;
+    if (platform::Trim(record->Text("DR_ZKR")).empty()) continue;
+    std::string sites = record->Text("LT_SLT");
+    for (char& c : sites)
+      if (c == ',') c = ' ';
+    bool fits = false;
+    for (const std::string& piece : platform::Split(sites, ' '))
+      if (!piece.empty() && piece == site) fits = true;
+    if (!fits) continue;
+    if (!match.found) match.mzd = record->Number("MZD");
+    match.found = true;
+    for (const std::string& piece : platform::Split(record->Text("DR_ZKR"), '&')) {
+      const std::string code = platform::Trim(piece);
+      if (!code.empty()) match.species.push_back(code);
+    }
+  }
+  return match;
+}
+
+const TMZDHospSoubMN* SeznamMZD(TObecnyLesniPrvek& element) {
+  TCiselKelva* kelva = CiselKelvaOf(element);
+  if (!kelva) return nullptr;
+  TMZDHospSoubMN* list = kelva->MZDHospSoubMN();
+  return list->PocetPrvku() > 0 ? list : nullptr;
 }
 
 }  // namespace tarnik::plan

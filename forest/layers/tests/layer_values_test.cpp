@@ -4,6 +4,7 @@
 
 #include "data/codelists/cisel_kelva.h"
 #include "data/codelists/code_list_container.h"
+#include "data/codelists/kelva_codes.h"
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/hierarchy_classes.h"
 #include "forest/hierarchy/lhc.h"
@@ -12,6 +13,7 @@
 #include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_classes.h"
+#include "forest/layers/mzd_list.h"
 #include "forest/layers/species_values.h"
 #include "forest/layers/tree_species.h"
 #include "framework/framework_classes.h"
@@ -169,6 +171,34 @@ TEST_F(LayerValuesTest, ManagementSetValuesOfTheUnit) {
   EXPECT_EQ(layer_->GetPropertyText("HS_JdeDoSestavDTO"), "A");
   EXPECT_EQ(layer_->GetPropertyText("HSdleDAZIviNas"), "21");
   EXPECT_EQ(layer_->GetPropertyText("HSdleDAZIviNasStary"), "21");
+}
+
+TEST_F(LayerValuesTest, SoilImprovingSpeciesFromTheUnitListBeforeTheBuiltInTable) {
+  layer_->SetPropertyText("HS", "21");
+  layer_->ZalesneniMN()->SetNovyPrvekVzdy("DB");
+  auto* oak = static_cast<TZalesneni*>(layer_->ZalesneniMN()->AktualniPrvek());
+  oak->SetZAL_DR("DB");
+  oak->SetZAL_DR_P(30);
+  const int32_t built_in = layer_->MZDDleHS();
+  EXPECT_EQ(built_in, 30);
+  EXPECT_TRUE(oak->ZAL_DRjeMelioracni());
+  PridejKlicMZD(*kelva_->MZDHospSoubMN(), 21, "1A");  // a key of the export: no species
+  EXPECT_EQ(layer_->MZDDleHS(), built_in);
+
+  kelva_->MZDHospSoubMN()->SetNovyPrvek("21 - 25");
+  auto* row = static_cast<TMZDHospSoub*>(kelva_->MZDHospSoubMN()->AktualniPrvek());
+  row->SetNumber("CISLO_HS", 21);
+  row->SetNumber("MZD", 25);
+  row->SetText("DR_ZKR", "BK&JD");
+  row->SetText("LT_SLT", "2A 1A");
+  EXPECT_EQ(layer_->MZDDleHS(), 25);
+  EXPECT_FALSE(oak->ZAL_DRjeMelioracni());
+  EXPECT_EQ(layer_->MZDzeZales(), 0);
+  oak->SetZAL_DR("JD");
+  EXPECT_TRUE(oak->ZAL_DRjeMelioracni());
+  EXPECT_EQ(layer_->MZDzeZales(), 30);
+  layer_->SetPropertyText("HS", "25");  // no row of this set: the built-in table
+  EXPECT_EQ(layer_->MZDDleHS(), built_in);
 }
 
 }  // namespace
