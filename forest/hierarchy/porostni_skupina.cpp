@@ -74,7 +74,8 @@ void TPorostniSkupina::DefineProperties(std::vector<TPropInfo>& out) {
   d.String("PSK_XML", &G::PSK_XML, &G::SetPSK);
   StoredString(d, "PSK_Nactene", &G::psk_nactene_);
   d.Float("PSK_P", &G::Plocha, &G::SetPSK_P);
-  d.Float("PSK_P_MERK", &G::Plocha, &G::SetPSK_P_MERK);
+  // The entry form's area recomputes the layers; the area itself is stored as PSK_P.
+  d.Float("PSK_P_MERK", &G::Plocha, &G::SetPSK_P_MERK).NotStored();
   d.Float("PSK_P0", &G::Plocha0, &G::SetPlocha0);
   d.Float("PSK_V", &G::Vymera, &G::SetVymera);
   d.String("PSK_P_XML", &G::PSK_P_XML, &G::SetPSK_P_XML);

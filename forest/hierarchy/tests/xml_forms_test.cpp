@@ -16,11 +16,14 @@ TEST_F(XmlFormsTest, CopiesKeepTheStoredValuesBehindTheXmlForms) {
   group->SetPlocha0(0.123456);
   group->SetVymera(2.345678);
   group->SetPropertyText("PLT", "***");
+  group->SetPlocha(1.0);
+  group->SetStaraPlocha(0.5);
   std::unique_ptr<framework::TElement> copy(framework::CloneElement(*group));
   auto* twin = static_cast<TPorostniSkupina*>(copy.get());
   EXPECT_DOUBLE_EQ(twin->Plocha0(), 0.123456);
   EXPECT_DOUBLE_EQ(twin->Vymera(), 2.345678);
   EXPECT_EQ(twin->GetPropertyText("PLT"), "***");
+  EXPECT_DOUBLE_EQ(twin->StaraPlocha(), 0.5);  // the entry form's area edit is not replayed
 
   // The reduced cut of an XML export does not become the stored cut of a copy.
   lhc_->SetPropertyText("ETAT_TO", "1000");
