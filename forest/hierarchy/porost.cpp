@@ -97,10 +97,15 @@ void TPorost::DefineProperties(std::vector<TPropInfo>& out) {
   d.String("VLASTNIK", &P::VLASTNIK, &P::SetVLASTNIK);
   StoredString(d, "SDR_POR", &P::sdr_por_);
   StoredString(d, "DRUH_POZ", &P::druh_poz_);
+  // The lines as one text (CR LF between lines); writing replaces them.
+  d.String(
+      "POR_TEXT", [](P& e) { return platform::Join(e.por_text_, "\r\n"); },
+      [](P& e, const std::string& v) { e.por_text_ = SplitLines(v); });
   d.String(
       "POR_TEXT_1Radek",
       [](P& e) { return e.por_text_.empty() ? std::string() : e.por_text_.front(); }, nullptr);
-  d.String("POR_TEXT_Vse", &P::POR_TEXT_Vse, &P::SetPOR_TEXT_Vse);
+  // The joined forms are not stored: the lines are, as POR_TEXT.
+  d.String("POR_TEXT_Vse", &P::POR_TEXT_Vse, &P::SetPOR_TEXT_Vse).NotStored();
   d.String("POR_TEXT_Xml", &P::POR_TEXT_Vse, &P::SetPOR_TEXT_Vse);
   d.String("POR_TEXT_Vse_BezZavin", &P::POR_TEXT_Vse_BezZavin, nullptr);
   StoredString(d, "HIST_ROZD", &P::hist_rozd_);

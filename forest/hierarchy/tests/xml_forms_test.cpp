@@ -35,6 +35,16 @@ TEST_F(XmlFormsTest, CopiesKeepTheStoredValuesBehindTheXmlForms) {
   EXPECT_EQ(header->GetPropertyText("ETAT_TO"), "1000");
 }
 
+TEST_F(XmlFormsTest, StandTextLinesAreStoredAsLines) {
+  TPorost* stand = SampleStand();
+  stand->SetPropertyText("POR_TEXT", "první\r\n druhý \r\ntřetí\r\nčtvrtý");
+  ASSERT_EQ(stand->PorText().size(), 4u);
+  EXPECT_EQ(stand->GetPropertyText("POR_TEXT_Xml"), "první druhý třetí@$&čtvrtý");
+  std::unique_ptr<framework::TElement> copy(framework::CloneElement(*stand));
+  auto* twin = static_cast<TPorost*>(copy.get());
+  EXPECT_EQ(twin->PorText(), stand->PorText());
+}
+
 TEST_F(XmlFormsTest, XmlFormsReadFromAFileReachTheirFields) {
   TPorost* stand = SampleStand();
   stand->SetPropertyText("PAS_OHR_XML", "a");
