@@ -118,7 +118,8 @@ int DataInfo(const InfoArgs& args, const GlobalOptions& g) {
     *g.err << session.failure << "\n";
     return kExitFailure;
   }
-  const bool loadable = session.unit->UmiNacistOddeleni();
+  // A source kind without a reader, or a database that could not be opened (reported already).
+  const bool loadable = session.unit->UmiNacistOddeleni() && session.unit->PlanSource() != nullptr;
   const plan::UnitSummary summary = plan::SummariseUnit(*session.unit);
   plan::CloseUnitSession(session);
   if (args.json) {
