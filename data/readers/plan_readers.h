@@ -1,7 +1,10 @@
 // Readers of the planning database into the forest plan model: the unit header into TLHC and one
 // compartment with everything below it into a TOddeleni subtree, for the current and the older
-// table set. Failures are reported through the Ui seam per element and reading goes on; nothing
-// throws out of these functions.
+// table set. Failures are reported through the Ui seam (duplicate keys, "Chyba při načítání ... : "
+// + the element's designation) and reading goes on; only a question the front end cannot answer
+// (platform::QuestionUnanswered) passes through. Species volumes are kept as the tables store them
+// (with bark, restored from STAV_ZPRAC), whatever the program's bark option. Only the older set
+// writes progress texts. Binding the unit's code lists to the plan-wide tables is the caller's.
 #pragma once
 
 #include <functional>
