@@ -183,6 +183,9 @@ std::string TLesniPlosnyPrvek::KRAJ() {
 }
 
 std::string TLesniPlosnyPrvek::NazevKatastru() {
+  // A unit from the LČR database names its cadastral areas from there.
+  if (tciselnik* lists = Ciselnik(); lists && lists->HasLcrSource())
+    return lists->LcrKatastr(std::to_string(ku_kod_));
   // Six-digit codes are the current cadastral areas; older short codes have their own list.
   const char* list = ku_kod_ >= 100000 ? "tb_KU6a" : "tb_Katastry";
   return NazevKodu(list, ku_kod_);

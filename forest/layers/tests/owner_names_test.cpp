@@ -14,6 +14,7 @@
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"
+#include "forest/hierarchy/porostni_skupina.h"
 #include "forest/layers/layer_classes.h"
 #include "forest/layers/owner_transformation.h"
 #include "framework/framework_classes.h"
@@ -31,6 +32,7 @@ class FakeLcrSource : public LcrCodeSource {
     if (sql.find("C_MAJ") != std::string::npos) return "Obec z LČR";
     if (sql.find("C_054") != std::string::npos) return "Hajný z LČR";
     if (sql.find("C_ORG_UR") != std::string::npos) return "Revír z LČR";
+    if (sql.find("C_KU") != std::string::npos) return "Katastr z LČR";
     return std::nullopt;
   }
 };
@@ -116,6 +118,8 @@ TEST_F(OwnerNamesTest, OwnerNameFromTheLcrSourceThenTheOwnerListThenTheCodeList)
   lists->SetLcrSource(std::make_unique<FakeLcrSource>(), "12850");
   EXPECT_EQ(Read("MAJ_NAZ"), "Obec z LČR");
   EXPECT_EQ(Read("ORG_UROVEN1_nazev"), "Revír z LČR");
+  stand_->PorostniSkupinaMN()->SetNovyPrvek("1");
+  EXPECT_EQ(stand_->PorostniSkupina()->GetPropertyText("KU_NAZ"), "Katastr z LČR");
 }
 
 TEST_F(OwnerNamesTest, PlotsNameTheOwnerOfTheirStand) {
