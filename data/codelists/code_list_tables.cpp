@@ -209,7 +209,14 @@ void CodeListTables::Bind(const std::string& property, engine::Table* table) {
   bound_[Key(property)] = table;
 }
 
+bool CodeListTables::IsProgramList(const std::string& property) const {
+  const std::string key = Key(property);
+  if (auto it = bound_.find(key); it != bound_.end() && it->second != nullptr) return false;
+  return owned_.count(key) != 0;
+}
+
 void CodeListTables::CloseLazy() {
+  ++generation_;
   owned_.clear();
   attempted_.clear();
   database_.reset();

@@ -53,8 +53,13 @@ class CodeListTables {
   // Binds a table of the plan container to the list (nullptr unbinds).
   void Bind(const std::string& property, engine::Table* table);
   bool IsKnownList(const std::string& property) const;
+  // Whether the list is answered by a table of the program's read-only code lists (not bound to
+  // the plan container), whose content therefore cannot change while it stays open.
+  bool IsProgramList(const std::string& property) const;
   // Drops every lazily opened table and forgets the attempts (bindings stay).
   void CloseLazy();
+  // Changes whenever lazily opened tables are dropped.
+  int generation() const { return generation_; }
 
   // The code-list directory: "<program directory>/ciselnik", matched case-insensitively.
   static std::string Directory();
@@ -67,6 +72,7 @@ class CodeListTables {
   std::map<std::string, bool> attempted_;
   std::optional<engine::Database> database_;
   bool database_attempted_ = false;
+  int generation_ = 0;
 };
 
 }  // namespace tarnik::plan

@@ -7,21 +7,52 @@
 #include "data/codelists/territory.h"
 #include "data/engine/table.h"
 #include "platform/fs.h"
+#include "platform/text.h"
 
 namespace tarnik::plan {
 
 CodeLists::CodeLists() = default;
 CodeLists::~CodeLists() = default;
 
+std::unordered_map<std::string, std::string>* CodeLists::Memo(const std::string& list) {
+  if (!tables_.IsProgramList(list)) return nullptr;
+  if (memo_generation_ != tables_.generation()) {
+    memo_.clear();
+    memo_generation_ = tables_.generation();
+  }
+  return &memo_;
+}
+
 std::string CodeLists::Description(const std::string& list, const std::string& code,
                                    const std::string& description_column,
                                    const std::string& key_column, bool exact) {
-  return CodeDescription(tables_.Get(list), key_column, code, description_column, exact);
+  engine::Table* table = tables_.Get(list);
+  const std::string question =
+      "D\x1f" + platform::UpperAscii(list) + "\x1f" + platform::UpperAscii(key_column) + "\x1f" +
+      platform::UpperAscii(description_column) + "\x1f" + (exact ? "1" : "0") + "\x1f" + code;
+  auto* memo = table ? Memo(list) : nullptr;
+  if (memo) {
+    if (auto it = memo->find(question); it != memo->end()) return it->second;
+  }
+  std::string answer = CodeDescription(table, key_column, code, description_column, exact);
+  if (memo) memo->emplace(question, answer);
+  return answer;
 }
 
 bool CodeLists::Contains(const std::string& list, const std::string& code, bool if_empty,
                          const std::string& key_column, bool exact) {
-  return CodeInList(tables_.Get(list), key_column, code, if_empty, exact);
+  engine::Table* table = tables_.Get(list);
+  if (code.empty() || !table) return CodeInList(table, key_column, code, if_empty, exact);
+  const std::string question = "C\x1f" + platform::UpperAscii(list) + "\x1f" +
+                               platform::UpperAscii(key_column) + "\x1f" + (exact ? "1" : "0") +
+                               "\x1f" + code;
+  auto* memo = Memo(list);
+  if (memo) {
+    if (auto it = memo->find(question); it != memo->end()) return it->second == "1";
+  }
+  bool answer = CodeInList(table, key_column, code, if_empty, exact);
+  if (memo) memo->emplace(question, answer ? "1" : "0");
+  return answer;
 }
 
 int CodeLists::CountExact(const std::string& list, const std::string& column,

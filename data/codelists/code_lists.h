@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <unordered_map>
 
 #include "data/codelists/code_list_tables.h"
 #include "data/codelists/growth_table.h"
@@ -40,7 +41,13 @@ class CodeLists {
   std::string CadastreName(int64_t code);
 
  private:
+  // Answers of the program's read-only lists, which every species, stand and layer asks again.
+  // nullptr for lists whose answers may change (bound to the plan container).
+  std::unordered_map<std::string, std::string>* Memo(const std::string& list);
+
   CodeListTables tables_;
+  std::unordered_map<std::string, std::string> memo_;
+  int memo_generation_ = 0;
   std::unique_ptr<engine::Table> katas_cel_;
   bool katas_cel_attempted_ = false;
 };

@@ -8,6 +8,8 @@
 #include "data/codelists/code_list_container.h"
 #include "data/codelists/code_list_tables.h"
 #include "data/engine/aliases.h"
+#include "data/engine/database.h"
+#include "data/engine/plan_tables.h"
 #include "data/readers/plan_readers.h"
 #include "forest/forest_set.h"
 #include "forest/forest_string_list.h"
@@ -336,6 +338,7 @@ PlanReadContext TLesniCelek::ReadContext(MerkSource& source) {
   ctx.tables = &source.tables();
   ctx.ciselnik = CiselKelva();
   ctx.older_set = source.older_set();
+  ctx.no_colours = bez_barev_;
   ctx.national_park = StoredTypZdroje() == kSourceMerk98 && source.NationalPark();
   ctx.progress = log_;
   ctx.code_lists = Ciselnik();
@@ -376,8 +379,12 @@ TOddeleni* TLesniCelek::ReadCompartment(MerkSource& source) {
   const int64_t row = odd->RecNo();
   TOddeleni* compartment = nullptr;
   try {
+    // One read transaction per compartment: the database is locked and checked once instead of
+    // for every row the readers visit.
+    engine::Transaction read(source.tables().database());
     PlanReadContext ctx = ReadContext(source);
     compartment = NactiOddeleni(ctx);
+    read.Commit();
   } catch (const std::exception& e) {
     platform::ui().ShowMessage(e.what());
   }

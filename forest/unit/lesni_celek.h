@@ -88,6 +88,10 @@ class TLesniCelek : public TObecnyLesniPrvek {
   MerkSource* PlanSource() { return merk_.get(); }
   // The line that receives the progress texts; none by default.
   void SetLogLine(std::function<void(const std::string&)> log) { log_ = std::move(log); }
+  // The no-colours flag of the readers and writers: no property metadata is created and no colour
+  // column is read. Off by default (the window shows the colours).
+  bool BezBarev() const { return bez_barev_; }
+  void SetBezBarev(bool value) { bez_barev_ = value; }
 
  private:
   static void DefineProperties(std::vector<framework::TPropInfo>& out);
@@ -111,6 +115,7 @@ class TLesniCelek : public TObecnyLesniPrvek {
   bool exhausted_ = false;  // the compartment table could not move past a failed row
   std::unique_ptr<MerkSource> merk_;
   std::function<void(const std::string&)> log_;
+  bool bez_barev_ = false;
 };
 
 // The kind's JakBylNacten text for the planning databases ("Merk97-Paradox", "Merk98-Paradox").

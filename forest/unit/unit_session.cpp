@@ -16,6 +16,7 @@ UnitSession OpenUnitSession(const std::string& directory, const UnitSessionOptio
   }
   session.unit = unit;
   unit->SetLogLine(options.log);
+  unit->SetBezBarev(options.no_colours);
   unit->NajdiDataLHP(true, directory, options.write_manager);
   if (unit->TypZdroje() == kSourceNone) {
     CloseUnitSession(session);

@@ -19,6 +19,9 @@ struct UnitSessionOptions {
   bool write_manager = false;
   bool add_to_world = true;  // entered in the world's object model, which then owns it
   std::function<void(const std::string&)> log;  // the unit's progress texts; may be empty
+  // Without the window nothing shows the colours: the unit reads without property metadata
+  // (what the exports write does not depend on it).
+  bool no_colours = true;
 };
 
 struct UnitSession {

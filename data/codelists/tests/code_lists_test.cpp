@@ -37,5 +37,36 @@ TEST(CodeListsFacade, StandCategoriesNeedTheBoundTable) {
   EXPECT_EQ(CategoriesIncludingOverlay(lists.StandCategories("11", "B", "2")), "21a");
 }
 
+TEST(CodeListsFacade, RepeatedQuestionsKeepTheirAnswersAndBoundListsStayLive) {
+  testing::ScopedProgramDir program;
+  testing::TempDir tmp;
+  CodeLists lists;
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(lists.Description("tb_DrevCis", "dg", "POPIS_CS", "CKOD"), "douglaska tisolistá");
+    EXPECT_EQ(lists.Description("tb_DrevCis", "dg", "POPIS_CS", "CKOD", true), "*zz2*dg");
+    EXPECT_EQ(lists.Description("tb_DrevCis", "dg", "NEMA", "CKOD"), "i2*zz3*dg");
+    EXPECT_TRUE(lists.Contains("Tb_SLT", "5s", false));
+    EXPECT_FALSE(lists.Contains("Tb_SLT", "9Q", true));
+    EXPECT_TRUE(lists.Contains("Tb_SLT", "", true));
+  }
+  // A list bound to a table of the plan answers from its current rows every time.
+  std::string dir = platform::JoinPath(tmp.path(), "plan");
+  platform::ForceDirectories(dir);
+  engine::Database db = engine::Database::Open(dir);
+  db.Execute("CREATE TABLE SLT (KOD VARCHAR(4), POPIS VARCHAR(40))");
+  db.Execute("INSERT INTO SLT VALUES ('5S', 'svěží')");
+  engine::Table slt(db, "SLT");
+  lists.tables().Bind("Tb_SLT", &slt);
+  EXPECT_EQ(lists.Description("Tb_SLT", "5s"), "svěží");
+  db.Execute("UPDATE SLT SET POPIS = 'svěží bučina'");
+  slt.Refresh();
+  EXPECT_EQ(lists.Description("Tb_SLT", "5s"), "svěží bučina");
+  EXPECT_FALSE(lists.Contains("Tb_SLT", "9Q", true));
+  lists.tables().Bind("Tb_SLT", nullptr);
+  EXPECT_TRUE(lists.Contains("Tb_SLT", "5s", false));
+  lists.tables().CloseLazy();
+  EXPECT_EQ(lists.Description("tb_DrevCis", "dg", "POPIS_CS", "CKOD"), "douglaska tisolistá");
+}
+
 }  // namespace
 }  // namespace tarnik::plan

@@ -74,6 +74,24 @@ TEST_F(UnitLoadingTest, DeliversTheDemoUnitOneCompartmentAtATime) {
   EXPECT_FALSE(unit.JeKonec());
 }
 
+TEST_F(UnitLoadingTest, WithoutColoursNoPropertyMetadataIsMade) {
+  const std::string data = DemoUnit();
+  TLesniCelek coloured;
+  coloured.NajdiDataLHP(false, data, false);
+  coloured.ZnovuNacti();
+  ASSERT_NE(coloured.LHC()->Oddeleni(), nullptr);
+  EXPECT_NE(coloured.LHC()->Oddeleni()->Vlastnosti(), nullptr);
+
+  TLesniCelek plain;
+  plain.SetBezBarev(true);
+  plain.NajdiDataLHP(false, data, false);
+  plain.ZnovuNacti();
+  TOddeleni* odd = plain.LHC()->Oddeleni();
+  ASSERT_NE(odd, nullptr);
+  EXPECT_EQ(odd->Vlastnosti(), nullptr);
+  EXPECT_EQ(odd->ODD(), coloured.LHC()->Oddeleni()->ODD());
+}
+
 TEST_F(UnitLoadingTest, TheOwnerTransformationIsAppliedToEveryLoadedCompartment) {
   const std::string data = DemoUnit();
   TLesniCelek unit;
