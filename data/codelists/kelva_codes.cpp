@@ -46,11 +46,17 @@ void DefineOLH(std::vector<TPropInfo>& out) {
   Declare(out, {"LHC_KOD", "KOD", "JMENO", "OKR_URAD", "CIS_LIC"}, {"LHC_KOD"});
 }
 void DefineCisHs(std::vector<TPropInfo>& out) {
-  Declare(out,
-          {"LHC_KOD", "CISLO_HS", "NAZEV_HS", "HOSP_ZP", "OBMYTI", "OBN_DOBA", "POC_OBNOVY",
-           "JdeDoSestavDTO", "MZD", "POC_PROR", "POC_PROB", "POC_MYTKLID", "ODVOZ_TEZ"},
-          {"LHC_KOD", "CISLO_HS", "OBMYTI", "OBN_DOBA", "POC_OBNOVY", "POC_PROR", "POC_PROB",
-           "POC_MYTKLID"});
+  Declare(out, {"LHC_KOD", "CISLO_HS", "NAZEV_HS", "HOSP_ZP", "OBMYTI", "OBN_DOBA"},
+          {"LHC_KOD", "CISLO_HS", "OBMYTI", "OBN_DOBA"});
+  // The age at which regeneration begins follows from the rotation and the regeneration period;
+  // a value given from outside is kept but not answered.
+  TPropDefs<TKodovyPrvek> d(out);
+  d.Integer(
+      "POC_OBNOVY",
+      [](TKodovyPrvek& e) { return (e.Number("OBMYTI") - e.Number("OBN_DOBA") / 2) / 10 * 10 + 1; },
+      [](TKodovyPrvek& e, int32_t v) { e.SetNumber("POC_OBNOVY", v); });
+  Declare(out, {"JdeDoSestavDTO", "MZD", "POC_PROR", "POC_PROB", "POC_MYTKLID", "ODVOZ_TEZ"},
+          {"POC_PROR", "POC_PROB", "POC_MYTKLID"});
 }
 void DefineMZDHospSoub(std::vector<TPropInfo>& out) {
   TPropDefs<TMZDHospSoub> d(out);

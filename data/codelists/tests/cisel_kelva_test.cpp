@@ -38,7 +38,16 @@ TEST_F(CiselKelva, PlanWideTablesFillTheEmptyListsOnce) {
   ASSERT_NE(manager, nullptr);
   EXPECT_EQ(manager->GetPropertyText("CIS_LIC"), "OLH/0128/20");
   EXPECT_EQ(kelva.CisHsMN()->PocetPrvku(), 8);
-  EXPECT_EQ(kelva.CisHsMN()->PrvekPodleKlice("1")->GetPropertyText("OBMYTI"), "150");
+  framework::TElement* set1 = kelva.CisHsMN()->PrvekPodleKlice("1");
+  EXPECT_EQ(set1->GetPropertyText("OBMYTI"), "150");
+  // The age at which regeneration begins is computed, whole divisions truncated.
+  set1->SetPropertyText("OBMYTI", "110");
+  set1->SetPropertyText("OBN_DOBA", "30");
+  EXPECT_EQ(set1->GetPropertyText("POC_OBNOVY"), "91");
+  set1->SetPropertyText("OBMYTI", "100");
+  set1->SetPropertyText("OBN_DOBA", "25");
+  set1->SetPropertyText("POC_OBNOVY", "7");
+  EXPECT_EQ(set1->GetPropertyText("POC_OBNOVY"), "81");
   EXPECT_EQ(kelva.MZDHospSoubMN()->PocetPrvku(), 8);
   framework::TElement* mzd = kelva.MZDHospSoubMN()->PrvekPodleKlice("1 - 30");
   ASSERT_NE(mzd, nullptr);
