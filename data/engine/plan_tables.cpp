@@ -65,6 +65,9 @@ PlanTables::PlanTables(Database plan, bool older_set) : plan_(std::move(plan)) {
   Link("Tb_Poskoz", "TB_DR", "Vazba");
   if (Table* etaz = Get("TB_ETAZ")) etaz->SetAfterScroll([this](Table&) { ApplyProposalRanges(); });
   ApplyProposalRanges();
+  // Rows are read only now, masters first and the proposal views last, so that no detail table
+  // is ever read whole.
+  for (auto& [name, table] : tables_) table->Resume();
 }
 
 PlanTables::~PlanTables() {
@@ -76,7 +79,7 @@ PlanTables::~PlanTables() {
 
 Table* PlanTables::Open(const std::string& name, const std::string& table) {
   if (!plan_.TableExists(table)) return nullptr;
-  tables_.emplace_back(name, std::make_unique<Table>(plan_, table));
+  tables_.emplace_back(name, std::make_unique<Table>(plan_, table, /*load_rows=*/false));
   return tables_.back().second.get();
 }
 

@@ -23,7 +23,8 @@ std::vector<std::string> SplitFieldNames(const std::string& names) {
   return out;
 }
 
-Table::Table(Database db, const std::string& name) : db_(std::move(db)) {
+Table::Table(Database db, const std::string& name, bool load_rows)
+    : db_(std::move(db)), suspended_(!load_rows) {
   auto actual = db_.FindTable(name);
   if (!actual)
     throw EngineError(
@@ -147,7 +148,21 @@ std::optional<Value> Table::MasterValue() const {
   return master_->GetValue(master_field_);
 }
 
+void Table::Resume() {
+  if (!suspended_) return;
+  suspended_ = false;
+  Reload(std::nullopt);
+}
+
 void Table::Reload(std::optional<int64_t> keep_rowid) {
+  if (suspended_) {
+    rows_.clear();
+    pos_ = 0;
+    bof_ = eof_ = true;
+    current_.clear();
+    current_loaded_ = false;
+    return;
+  }
   std::string sql = "SELECT rowid";
   for (int c : index_columns_) sql += ", " + QuoteIdentifier(columns_[c].name);
   bool id_tiebreak = id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(),

@@ -30,8 +30,10 @@ std::vector<std::string> SplitFieldNames(const std::string& names);
 
 class Table {
  public:
-  // Opens table `name` of the database; throws when it does not exist.
-  Table(Database db, const std::string& name);
+  // Opens table `name` of the database; throws when it does not exist. Without `load_rows` the
+  // table shows no rows and reads none until Resume, so that a caller can set its index, master
+  // and range first without reading the whole table on the way.
+  Table(Database db, const std::string& name, bool load_rows = true);
   // Opens a table by path: "<dir>/PS.DB" or "<dir>/PS" (the directory's tables.sqlite).
   static std::unique_ptr<Table> OpenPath(const std::string& path,
                                          OpenMode mode = OpenMode::kReadWrite);
@@ -79,6 +81,9 @@ class Table {
   // different numbers of fields. Moves to the first row.
   void SetRange(const std::vector<Value>& low, const std::vector<Value>& high);
   void CancelRange();
+  // Reads the rows of a table opened without them (with its index, master and range by then).
+  void Resume();
+  bool suspended() const { return suspended_; }
   bool HasRange() const { return range_.has_value(); }
 
   // Master-detail: only rows whose `detail_field` equals the master's current `master_field`
@@ -163,6 +168,7 @@ class Table {
   std::vector<std::string> index_fields_;
   std::vector<int> index_columns_;  // column positions of index_fields_
   int id_column_ = -1;
+  bool suspended_ = false;
   std::vector<Row> rows_;
   size_t pos_ = 0;
   bool eof_ = true;

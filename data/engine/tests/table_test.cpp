@@ -134,6 +134,25 @@ TEST_F(TableTest, RangesOverTextAndInvertedOrFloatKeys) {
   EXPECT_EQ(Column(j, "ID"), (std::vector<std::string>{"2"}));
 }
 
+TEST_F(TableTest, ATableOpenedWithoutRowsReadsThemOnResume) {
+  Table odd(*db_, "ODDELENI");
+  Table dil(*db_, "DILEC", /*load_rows=*/false);
+  EXPECT_TRUE(dil.IsEmpty());
+  EXPECT_TRUE(dil.Eof());
+  dil.SetIndexFieldNames("VAZBA;DIL");
+  dil.SetMaster(&odd, "VAZBA", "ID");
+  EXPECT_TRUE(dil.IsEmpty());  // still suspended
+  odd.First();
+  EXPECT_TRUE(dil.IsEmpty());
+  dil.Resume();
+  EXPECT_FALSE(dil.suspended());
+  EXPECT_EQ(Column(dil, "DIL"), (std::vector<std::string>{"a", "b"}));
+  odd.Next();
+  EXPECT_EQ(Column(dil, "ID"), (std::vector<std::string>{"12"}));
+  dil.Resume();  // a second call changes nothing
+  EXPECT_EQ(dil.RecordCount(), 1);
+}
+
 TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
   Table odd(*db_, "ODDELENI");
   Table dil(*db_, "DILEC");
