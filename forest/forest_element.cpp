@@ -147,8 +147,11 @@ tciselnik* TObecnyLesniPrvek::Ciselnik() {
   }
   LookupGuard guard(*this, kLookupCiselnik);
   if (!guard.Entered()) return nullptr;
-  for (TObecnyLesniPrvek* owner : ForestOwners()) {
-    if (tciselnik* list = owner->Ciselnik()) return list;
+  // Asked for every value that names a code; the owners are walked without a copy of them.
+  for (int i = 0; i < GetOwnersCount(); ++i) {
+    if (auto* owner = dynamic_cast<TObecnyLesniPrvek*>(GetOwner(i))) {
+      if (tciselnik* list = owner->Ciselnik()) return list;
+    }
   }
   return nullptr;
 }

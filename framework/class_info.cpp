@@ -96,6 +96,8 @@ TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, TCreateFn cre
     index_.emplace_back(platform::UpperAscii(props_[i].name), static_cast<int>(i));
   }
   std::sort(index_.begin(), index_.end());
+  exact_.clear();
+  for (size_t i = 0; i < props_.size(); ++i) exact_.emplace(props_[i].name, static_cast<int>(i));
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
@@ -106,6 +108,7 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
 }
 
 int TClassInfo::IndexOf(std::string_view name) const {
+  if (auto hit = exact_.find(name); hit != exact_.end()) return hit->second;
   auto it = std::lower_bound(index_.begin(), index_.end(), name,
                              [](const std::pair<std::string, int>& entry, std::string_view key) {
                                return CompareAsciiNoCase(entry.first, key) < 0;

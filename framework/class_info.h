@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -144,6 +145,12 @@ class TClassInfo {
   TCreateFn create_;
   std::vector<TPropInfo> props_;
   std::vector<std::pair<std::string, int>> index_;  // upper-cased name → position, sorted
+  // Names as declared → position: most lookups spell the name as declared.
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+  };
+  std::unordered_map<std::string, int, NameHash, std::equal_to<>> exact_;
 };
 
 // Declares the class description of an element class. Put it in the public part of the class.

@@ -7,7 +7,6 @@
 #include "data/codelists/territory.h"
 #include "data/engine/table.h"
 #include "platform/fs.h"
-#include "platform/text.h"
 
 namespace tarnik::plan {
 
@@ -23,13 +22,28 @@ std::unordered_map<std::string, std::string>* CodeLists::Memo(const std::string&
   return &memo_;
 }
 
+namespace {
+// The memo key of one question; names as the caller spells them (another spelling only makes
+// another entry).
+std::string Question(char kind, const std::string& list, const std::string& key_column,
+                     const std::string& value_column, bool exact, const std::string& code) {
+  std::string q;
+  q.reserve(list.size() + key_column.size() + value_column.size() + code.size() + 8);
+  q.push_back(kind);
+  for (const std::string* part : {&list, &key_column, &value_column})
+    q.append(*part).push_back('\x1f');
+  q.push_back(exact ? '1' : '0');
+  q.push_back('\x1f');
+  q.append(code);
+  return q;
+}
+}  // namespace
+
 std::string CodeLists::Description(const std::string& list, const std::string& code,
                                    const std::string& description_column,
                                    const std::string& key_column, bool exact) {
   engine::Table* table = tables_.Get(list);
-  const std::string question =
-      "D\x1f" + platform::UpperAscii(list) + "\x1f" + platform::UpperAscii(key_column) + "\x1f" +
-      platform::UpperAscii(description_column) + "\x1f" + (exact ? "1" : "0") + "\x1f" + code;
+  const std::string question = Question('D', list, key_column, description_column, exact, code);
   auto* memo = table ? Memo(list) : nullptr;
   if (memo) {
     if (auto it = memo->find(question); it != memo->end()) return it->second;
@@ -43,9 +57,7 @@ bool CodeLists::Contains(const std::string& list, const std::string& code, bool 
                          const std::string& key_column, bool exact) {
   engine::Table* table = tables_.Get(list);
   if (code.empty() || !table) return CodeInList(table, key_column, code, if_empty, exact);
-  const std::string question = "C\x1f" + platform::UpperAscii(list) + "\x1f" +
-                               platform::UpperAscii(key_column) + "\x1f" + (exact ? "1" : "0") +
-                               "\x1f" + code;
+  const std::string question = Question('C', list, key_column, std::string(), exact, code);
   auto* memo = Memo(list);
   if (memo) {
     if (auto it = memo->find(question); it != memo->end()) return it->second == "1";

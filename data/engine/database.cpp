@@ -52,10 +52,12 @@ Database Database::Open(const std::string& directory, OpenMode mode, const std::
       throw EngineError(fmt::format("V adresáři \"{}\" nejsou žádné tabulky.", directory));
     std::string uri = "file:" + UriEscape(state->file) + "?mode=ro";
     if (mode == OpenMode::kReadOnlyMedia) uri += "&immutable=1";
-    rc = sqlite3_open_v2(uri.c_str(), &state->db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    rc = sqlite3_open_v2(uri.c_str(), &state->db,
+                         SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
   } else {
+    // A connection is used by one thread only, so SQLite need not lock its own structures.
     rc = sqlite3_open_v2(state->file.c_str(), &state->db,
-                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+                         SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
   }
   if (rc != SQLITE_OK) {
     std::string msg = state->db ? sqlite3_errmsg(state->db) : "?";

@@ -84,6 +84,10 @@ Table* PlanTables::Open(const std::string& name, const std::string& table) {
 }
 
 Table* PlanTables::Get(std::string_view name) {
+  // Callers mostly spell the names as they are registered; the Czech case rules decide the rest.
+  for (auto& [n, t] : tables_) {
+    if (n == name) return t.get();
+  }
   for (auto& [n, t] : tables_) {
     if (platform::SameTextCz(n, name)) return t.get();
   }
