@@ -142,14 +142,15 @@ bool TObecnyLesniPrvek::MaSmazanyRekurz() {
 
 tciselnik* TObecnyLesniPrvek::Ciselnik() {
   const auto& children = Children();
+  // Asked for every value that names a code: the walk tests classes by the register and does
+  // not copy the owners.
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    if (auto* list = dynamic_cast<tciselnik*>(*it)) return list;
+    if (auto* list = framework::ClassCast<tciselnik>(*it)) return list;
   }
   LookupGuard guard(*this, kLookupCiselnik);
   if (!guard.Entered()) return nullptr;
-  // Asked for every value that names a code; the owners are walked without a copy of them.
   for (int i = 0; i < GetOwnersCount(); ++i) {
-    if (auto* owner = dynamic_cast<TObecnyLesniPrvek*>(GetOwner(i))) {
+    if (auto* owner = framework::ClassCast<TObecnyLesniPrvek>(GetOwner(i))) {
       if (tciselnik* list = owner->Ciselnik()) return list;
     }
   }

@@ -184,4 +184,13 @@ class TAliasElement : public TOwnerElement {
   TElementRef target_;
 };
 
+// The element as a T when its class (in the class register's sense) is T or derives from it, else
+// nullptr. The same answer as dynamic_cast for every registered class, whose register parent is
+// its C++ base, without comparing type names; for lookups that test many elements.
+template <class T>
+T* ClassCast(TElement* element) {
+  if (!element || !element->ClassType().InheritsFrom(T::StaticClass())) return nullptr;
+  return static_cast<T*>(element);
+}
+
 }  // namespace tarnik::framework

@@ -41,15 +41,6 @@ bool IsPolyline(TElement* object) {
   return false;
 }
 
-std::string ReplaceAll(std::string text, std::string_view from, std::string_view to) {
-  size_t pos = 0;
-  while ((pos = text.find(from, pos)) != std::string::npos) {
-    text.replace(pos, from.size(), to);
-    pos += to.size();
-  }
-  return text;
-}
-
 }  // namespace
 
 bool ExportTuningDisabled() {
@@ -60,17 +51,35 @@ bool ExportTuningDisabled() {
 TARNIK_DEFINE_CLASS(TExportLHC_XML, framework::TElement, DefineExport)
 
 std::string EscapeAttributeString(const std::string& attribute, const std::string& value) {
-  std::string text = value;
-  if (platform::UpperAscii(attribute) == "CISLO_TEL") {
-    // The ampersand stays data; written as an entity the document stays well-formed.
-    text = ReplaceAll(text, "&", "&amp;");
-  } else {
-    text = ReplaceAll(text, "&", " a ");
+  if (value.find_first_of("&'\"<>") == std::string::npos) return value;
+  // One pass does what replacing "&" first and then the other four would do: the texts put in
+  // for "&" hold none of the other characters.
+  const bool telephone = attribute.size() == 9 && platform::SameTextCz(attribute, "CISLO_TEL");
+  std::string text;
+  text.reserve(value.size() + 16);
+  for (char c : value) {
+    switch (c) {
+      case '&':
+        // In a telephone number the ampersand stays data; as an entity the document stays
+        // well-formed.
+        text += telephone ? "&amp;" : " a ";
+        break;
+      case '\'':
+        text += "&apos;";
+        break;
+      case '"':
+        text += "&quot;";
+        break;
+      case '>':
+        text += "&gt;";
+        break;
+      case '<':
+        text += "&lt;";
+        break;
+      default:
+        text += c;
+    }
   }
-  text = ReplaceAll(text, "'", "&apos;");
-  text = ReplaceAll(text, "\"", "&quot;");
-  text = ReplaceAll(text, ">", "&gt;");
-  text = ReplaceAll(text, "<", "&lt;");
   return text;
 }
 
