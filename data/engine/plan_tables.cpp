@@ -50,6 +50,10 @@ PlanTables::PlanTables(Database plan, bool older_set) : plan_(std::move(plan)) {
   for (const auto& v : ProposalViews()) {
     if (Table* t = Open(v.name, "NAVRH")) t->SetIndexFieldNames(kProposalIndex);
   }
+  if (plan_.TableExists("NAVRH")) {
+    layer_proposals_ = std::make_unique<Table>(plan_, "NAVRH", /*load_rows=*/false);
+    layer_proposals_->SetIndexFieldNames(kProposalIndex);
+  }
   Link("TB_DL", "TB_ODD", "VAZBA");
   Link("TB_Porost", "TB_DL", "VAZBA");
   Link("TB_SK", "TB_Porost", "VAZBA");
@@ -107,11 +111,19 @@ void PlanTables::ApplyProposalRanges() {
   Table* etaz = Get("TB_ETAZ");
   bool has_layer = etaz && !etaz->IsEmpty() && etaz->state() != TableState::kInsert;
   Value layer = has_layer ? etaz->GetValue("ID") : Value();
+  if (!layer.is_null() && layer_proposals_) {
+    // One read of the layer's proposals serves the four views.
+    layer_proposals_->SetRange({layer}, {layer});
+    layer_proposals_->Resume();
+  }
   for (const auto& v : ProposalViews()) {
     Table* t = Get(v.name);
     if (!t) continue;
     if (layer.is_null()) {
       t->SetRange({Value(1)}, {Value(0)});  // low above high: no rows
+    } else if (layer_proposals_) {
+      t->SetRangeFrom({layer, Value(v.first_kind), Value(0)},
+                      {layer, Value(v.last_kind), Value(kLastProposalId)}, *layer_proposals_);
     } else {
       t->SetRange({layer, Value(v.first_kind), Value(0)},
                   {layer, Value(v.last_kind), Value(kLastProposalId)});
@@ -157,6 +169,7 @@ void PlanTables::Close() {
     }
   }
   tables_.clear();
+  layer_proposals_.reset();
 }
 
 }  // namespace tarnik::engine

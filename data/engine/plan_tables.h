@@ -61,6 +61,8 @@ class PlanTables {
 
   Database plan_;
   std::vector<std::pair<std::string, std::unique_ptr<Table>>> tables_;
+  // Every proposal of the current layer, read once for the four views.
+  std::unique_ptr<Table> layer_proposals_;
 };
 
 }  // namespace tarnik::engine

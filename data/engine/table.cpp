@@ -392,6 +392,27 @@ void Table::SetRange(const std::vector<Value>& low, const std::vector<Value>& hi
   Reload(std::nullopt);
 }
 
+void Table::SetRangeFrom(const std::vector<Value>& low, const std::vector<Value>& high,
+                         const Table& source) {
+  if (suspended_ || master_ || source.suspended_ || source.master_ || &source == this ||
+      source.db_.handle() != db_.handle() || source.name_ != name_ ||
+      source.index_columns_ != index_columns_) {
+    SetRange(low, high);
+    return;
+  }
+  CheckBrowseMode();
+  range_ = Range{ConvertKey(low), ConvertKey(high)};
+  rows_.clear();
+  for (const Row& r : source.rows_) {
+    if (ComparePrefix(r, range_->low) >= 0 && ComparePrefix(r, range_->high) <= 0)
+      rows_.push_back(r);
+  }
+  pos_ = 0;
+  bof_ = true;
+  eof_ = rows_.empty();
+  PositionChanged();
+}
+
 void Table::CancelRange() {
   CheckBrowseMode();
   range_.reset();

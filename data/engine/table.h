@@ -81,6 +81,12 @@ class Table {
   // different numbers of fields. Moves to the first row.
   void SetRange(const std::vector<Value>& low, const std::vector<Value>& high);
   void CancelRange();
+  // SetRange that takes its rows from `source`, a table over the same table with the same index
+  // whose rows (read by its own range) include every row of this range, instead of reading them;
+  // the same rows in the same order as SetRange. Falls back to SetRange when `source` does not
+  // fit (another table or index, a master, rows not read yet).
+  void SetRangeFrom(const std::vector<Value>& low, const std::vector<Value>& high,
+                    const Table& source);
   // Reads the rows of a table opened without them (with its index, master and range by then).
   void Resume();
   bool suspended() const { return suspended_; }

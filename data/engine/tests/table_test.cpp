@@ -153,6 +153,31 @@ TEST_F(TableTest, ATableOpenedWithoutRowsReadsThemOnResume) {
   EXPECT_EQ(dil.RecordCount(), 1);
 }
 
+TEST_F(TableTest, ARangeTakenFromAWiderTableHasTheRowsOfItsOwnRead) {
+  Table all(*db_, "NAVRH");
+  all.SetIndexFieldNames("Vazba;N_Druh_vykonu;ID");
+  Table own(*db_, "NAVRH");
+  own.SetIndexFieldNames("Vazba;N_Druh_vykonu;ID");
+  Table from(*db_, "NAVRH");
+  from.SetIndexFieldNames("Vazba;N_Druh_vykonu;ID");
+  for (int layer : {100, 101, 102}) {
+    all.SetRange({Value(layer)}, {Value(layer)});
+    for (auto [low, high] : {std::pair{0, 7}, {10, 10}, {11, 11}, {12, 12}, {0, 12}}) {
+      own.SetRange({Value(layer), Value(low), Value(0)},
+                   {Value(layer), Value(high), Value(900000)});
+      from.SetRangeFrom({Value(layer), Value(low), Value(0)},
+                        {Value(layer), Value(high), Value(900000)}, all);
+      EXPECT_EQ(Column(from, "ID"), Column(own, "ID")) << layer << " " << low << "-" << high;
+    }
+  }
+  // Another index does not fit: the table reads its rows itself.
+  Table other(*db_, "NAVRH");
+  other.SetIndexFieldNames("ID");
+  from.SetRangeFrom({Value(100), Value(10), Value(0)}, {Value(100), Value(10), Value(900000)},
+                    other);
+  EXPECT_EQ(Column(from, "ID"), (std::vector<std::string>{"1001", "1002"}));
+}
+
 TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
   Table odd(*db_, "ODDELENI");
   Table dil(*db_, "DILEC");
