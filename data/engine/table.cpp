@@ -280,10 +280,22 @@ void Table::LoadCurrent() {
 }
 
 void Table::PositionChanged() {
+  for (Table* t = this; t; t = t->master_) ++t->subtree_moves_;
   LoadCurrent();
   // Details follow even when the same row id comes back, because its values may have changed.
   for (Table* d : details_) d->MasterMoved();
   if (after_scroll_) after_scroll_(*this);
+  settled_moves_ = subtree_moves_;
+  settled_changes_ = sqlite3_total_changes(db_.handle());
+}
+
+bool Table::SettledOnFirstRow() const {
+  // Inside a transaction nobody else can change what this connection sees; no write through the
+  // connection and no move of this table or its details since the row and its details were read.
+  // A table with an after-scroll handler may position others, so it always moves again.
+  return pos_ == 0 && !rows_.empty() && !eof_ && current_loaded_ && state_ == TableState::kBrowse &&
+         !after_scroll_ && settled_moves_ == subtree_moves_ &&
+         settled_changes_ == sqlite3_total_changes(db_.handle()) && db_.InTransaction();
 }
 
 void Table::MasterMoved() {
@@ -293,6 +305,12 @@ void Table::MasterMoved() {
 
 void Table::First() {
   CheckBrowseMode();
+  // A walk that starts with First right after the master moved finds the table settled there:
+  // reading the row and its details again would give the same.
+  if (SettledOnFirstRow()) {
+    bof_ = true;
+    return;
+  }
   pos_ = 0;
   bof_ = true;
   eof_ = rows_.empty();

@@ -157,6 +157,8 @@ class Table {
   void LoadColumns();
   void Reload(std::optional<int64_t> keep_rowid);
   void LoadCurrent();
+  // On the first row exactly as the last PositionChanged left it and its details.
+  bool SettledOnFirstRow() const;
   void PositionChanged();
   void MasterMoved();
   void CheckBrowseMode();
@@ -175,6 +177,9 @@ class Table {
   std::vector<int> index_columns_;  // column positions of index_fields_
   int id_column_ = -1;
   bool suspended_ = false;
+  uint64_t subtree_moves_ = 0;  // moves of this table and of its details, at any depth
+  uint64_t settled_moves_ = 0;  // subtree_moves_ when the last PositionChanged ended
+  int settled_changes_ = -1;    // the connection's change count then
   std::vector<Row> rows_;
   size_t pos_ = 0;
   bool eof_ = true;

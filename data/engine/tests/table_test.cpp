@@ -178,6 +178,33 @@ TEST_F(TableTest, ARangeTakenFromAWiderTableHasTheRowsOfItsOwnRead) {
   EXPECT_EQ(Column(from, "ID"), (std::vector<std::string>{"1001", "1002"}));
 }
 
+TEST_F(TableTest, FirstOnASettledTableStillResetsMovedDetailsAndSeesWrites) {
+  Transaction read(*db_);
+  Table odd(*db_, "ODDELENI");
+  Table dil(*db_, "DILEC");
+  dil.SetIndexFieldNames("VAZBA;DIL");
+  dil.SetMaster(&odd, "VAZBA");
+  odd.First();  // ID 1: sub-compartments a (11) and b (10)
+  dil.First();
+  EXPECT_EQ(dil.AsString("DIL"), "a");
+  dil.Next();
+  EXPECT_EQ(dil.AsString("DIL"), "b");
+  odd.First();  // a moved detail is put back on its first row
+  EXPECT_EQ(dil.AsString("DIL"), "a");
+  dil.First();
+  EXPECT_EQ(dil.AsInteger("ID"), 11);
+  // A write through another table of the connection is seen by the next First.
+  Table writer(*db_, "DILEC");
+  writer.SetIndexFieldNames("ID");
+  ASSERT_TRUE(writer.FindKey({Value(11)}));
+  writer.Edit();
+  writer.SetString("DIL", "z");
+  writer.Post();
+  dil.First();
+  EXPECT_EQ(dil.AsString("DIL"), "z");
+  read.Commit();
+}
+
 TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
   Table odd(*db_, "ODDELENI");
   Table dil(*db_, "DILEC");
