@@ -81,28 +81,11 @@ void ColourIf(ReaderState& state, TObecnyLesniPrvek& e, std::string_view key,
 void ReadLayerProposal(ReaderState& state, TEtaz& layer, const char* view_name, const char* area,
                        const char* urgency, const char* third, const char* area_colour,
                        const char* count_colour) {
-  engine::Table* view = state.Get(view_name);
-  const bool reason = std::string(third) == "TO_DUVOD";
-  if (!view || view->IsEmpty()) {
-    PutFloat(layer, area, 0);
-    PutText(layer, urgency, "");
-    if (reason)
-      PutText(layer, third, "");
-    else
-      PutInt(layer, third, 0);
-    return;
-  }
-  view->First();
-  Row row = state.RowOf(*view);
-  PutFloat(layer, area, row.Float("N_Plocha"));
-  PutText(layer, urgency, row.Text("N_Nalehavost"));
-  if (reason)
-    PutText(layer, third, row.Text("Duvod"));
-  else
-    PutInt(layer, third, row.Int("Pocet_Zasahu"));
-  state.Colour(row, layer, "N_Plocha_br", area_colour);
-  state.Colour(row, layer, "N_Nalehavost_br", urgency);
-  state.Colour(row, layer, "Pocet_Zasahu_br", count_colour);
+  std::optional<Row> row = ReadProposal(state, layer, view_name, area, urgency, third);
+  if (!row) return;
+  state.Colour(*row, layer, "N_Plocha_br", area_colour);
+  state.Colour(*row, layer, "N_Nalehavost_br", urgency);
+  state.Colour(*row, layer, "Pocet_Zasahu_br", count_colour);
 }
 
 void ReadLayerRow(ReaderState& state, Row& row, TEtaz& layer) {
@@ -406,6 +389,30 @@ void ReadSpecies(ReaderState& state, TEtaz& layer) {
     ReadDamages(state, *species);
   }
   if (set->PocetPrvku() > 0) set->SetAktualniPrvek(set->Prvky().front());
+}
+
+std::optional<Row> ReadProposal(ReaderState& state, TEtaz& layer, const char* view_name,
+                                const char* area, const char* urgency, const char* third) {
+  engine::Table* view = state.Get(view_name);
+  const bool reason = std::string(third) == "TO_DUVOD";
+  if (!view || view->IsEmpty()) {
+    PutFloat(layer, area, 0);
+    PutText(layer, urgency, "");
+    if (reason)
+      PutText(layer, third, "");
+    else
+      PutInt(layer, third, 0);
+    return std::nullopt;
+  }
+  view->First();
+  Row row = state.RowOf(*view);
+  PutFloat(layer, area, row.Float("N_Plocha"));
+  PutText(layer, urgency, row.Text("N_Nalehavost"));
+  if (reason)
+    PutText(layer, third, row.Text("Duvod"));
+  else
+    PutInt(layer, third, row.Int("Pocet_Zasahu"));
+  return row;
 }
 
 void ReadLayers(ReaderState& state, TPorostniSkupina& group) {

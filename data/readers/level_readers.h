@@ -5,6 +5,7 @@
 #pragma once
 
 #include <exception>
+#include <optional>
 
 #include "data/readers/reader_state.h"
 #include "framework/element.h"
@@ -52,6 +53,11 @@ int64_t OfficeCode(ReaderState& state, int64_t les_urad, int64_t ku_kod);
 // The layers of the current stand group (TB_ETAZ) with their proposals, afforestation, species
 // and damages.
 void ReadLayers(ReaderState& state, TPorostniSkupina& group);
+// A layer proposal from the first row of its view: the area, the urgency and the third value
+// (the count of interventions, or for TO_DUVOD the reason); 0 and empty texts for an empty or
+// missing view. Answers the row read, or nothing.
+std::optional<Row> ReadProposal(ReaderState& state, TEtaz& layer, const char* view_name,
+                                const char* area, const char* urgency, const char* third);
 
 // The afforestation rows (TB_ZAL) and species (TB_DR, with their shares of the proposals and
 // their damages) of a layer whose proposal views are limited to it; the older set's creation

@@ -32,38 +32,15 @@ void CopySameNames(Row& row, framework::TElement& element,
   }
 }
 
-void ReadOlderProposal(ReaderState& state, TEtaz& layer, const char* view_name, const char* area,
-                       const char* urgency, const char* third) {
-  engine::Table* view = state.Get(view_name);
-  const bool reason = std::string(third) == "TO_DUVOD";
-  if (!view || view->IsEmpty()) {
-    PutFloat(layer, area, 0.0);
-    PutText(layer, urgency, "");
-    if (reason)
-      PutText(layer, third, "");
-    else
-      PutInt(layer, third, 0);
-    return;
-  }
-  view->First();
-  Row row = state.RowOf(*view);
-  PutFloat(layer, area, row.Float("N_Plocha"));
-  PutText(layer, urgency, row.Text("N_Nalehavost"));
-  if (reason)
-    PutText(layer, third, row.Text("Duvod"));
-  else
-    PutInt(layer, third, row.Int("Pocet_Zasahu"));
-}
-
 void ReadOlderLayerRow(ReaderState& state, Row& row, TEtaz& layer) {
   layer.SetRId(static_cast<int32_t>(row.Int("ID")));
   layer.SetVazba(static_cast<int32_t>(row.Int("VAZBA")));
   CopySameNames(row, layer, {"MZD", "METODA_ZJISTENI_ZASOBY"});
   PutInt(layer, "M_Z_ZASOBY", row.Int("Metoda_zjisteni_zasoby"));
   PutText(layer, "MZDs", row.Text("MZD"));
-  ReadOlderProposal(state, layer, "TB_Pror", "PRO_P", "PRO_NAL", "PRO_POC");
-  ReadOlderProposal(state, layer, "TB_NAVRH", "TV_P", "TV_NAL", "TV_POC");
-  ReadOlderProposal(state, layer, "TB_TEZOB", "TO_P", "TO_NAL", "TO_DUVOD");
+  ReadProposal(state, layer, "TB_Pror", "PRO_P", "PRO_NAL", "PRO_POC");
+  ReadProposal(state, layer, "TB_NAVRH", "TV_P", "TV_NAL", "TV_POC");
+  ReadProposal(state, layer, "TB_TEZOB", "TO_P", "TO_NAL", "TO_DUVOD");
 }
 
 void ReadOlderLayers(ReaderState& state, TPorostniSkupina& group) {
