@@ -1,8 +1,7 @@
 #include "app/cli/cli_app.h"
+#include "app/cli/tests/run_tarnik.h"
 
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "platform/paths.h"
 #include "testing/test_env.h"
@@ -10,19 +9,8 @@
 namespace tarnik::cli {
 namespace {
 
-struct Result {
-  int code;
-  std::string out, err;
-};
-
-Result RunTarnik(std::vector<std::string> args) {
-  args.insert(args.begin(), "tarnik");
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-  return {code, out.str(), err.str()};
-}
+using test::Result;
+using test::RunTarnik;
 
 TEST(Cli, VersionHelpAndUsageErrors) {
   Result v = RunTarnik({"--version"});

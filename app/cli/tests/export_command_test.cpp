@@ -4,13 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/cli/cli_app.h"
+#include "app/cli/tests/run_tarnik.h"
 #include "data/engine/tests/engine_test_util.h"
-#include "framework/models/world.h"
 #include "platform/encoding.h"
 #include "platform/fs.h"
 #include "testing/test_env.h"
@@ -21,20 +20,8 @@ namespace {
 using ::tarnik::testing::ReadFile;
 using ::tarnik::testing::WriteFile;
 
-struct Result {
-  int code;
-  std::string out, err;
-};
-
-Result RunTarnik(std::vector<std::string> args) {
-  args.insert(args.begin(), "tarnik");
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-  framework::ResetWorld();
-  return {code, out.str(), err.str()};
-}
+using test::Result;
+using test::RunTarnik;
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
   for (size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos; pos += to.size())

@@ -1,28 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "app/cli/cli_app.h"
-#include "framework/models/world.h"
+#include "app/cli/tests/run_tarnik.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {
 namespace {
 
-struct Result {
-  int code;
-  std::string out, err;
-};
-
-Result RunTarnik(std::vector<std::string> args) {
-  args.insert(args.begin(), "tarnik");
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  std::ostringstream out, err;
-  int code = RunCli(static_cast<int>(argv.size()), argv.data(), out, err);
-  framework::ResetWorld();
-  return {code, out.str(), err.str()};
-}
+using test::Result;
+using test::RunTarnik;
 
 class ScriptCommandTest : public ::testing::Test {
  protected:
