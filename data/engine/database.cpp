@@ -227,6 +227,19 @@ void Database::Rollback() {
 }
 bool Database::InTransaction() const { return sqlite3_get_autocommit(state_->db) == 0; }
 
+std::optional<Database::Snapshot> Database::CurrentSnapshot() const {
+  // A deferred transaction sees a fixed state only once it has read: from then on it holds the
+  // read lock (or the WAL snapshot).
+  if (!InTransaction() || sqlite3_txn_state(state_->db, "main") == SQLITE_TXN_NONE)
+    return std::nullopt;
+  // The pager's data version moves with every commit of any connection, as seen when this
+  // transaction began to read; the change count with the writes of this connection inside it.
+  unsigned int version = 0;
+  if (sqlite3_file_control(state_->db, "main", SQLITE_FCNTL_DATA_VERSION, &version) != SQLITE_OK)
+    return std::nullopt;
+  return Snapshot{version, sqlite3_total_changes64(state_->db)};
+}
+
 Transaction::Transaction(Database& db, bool immediate) : db_(db) {
   if (!db_.InTransaction()) {
     db_.StartTransaction(immediate);

@@ -4,6 +4,7 @@
 // names are matched case-insensitively. Every failure throws EngineError.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -83,6 +84,15 @@ class Database {
   void Commit();
   void Rollback();
   bool InTransaction() const;
+  // What this connection sees inside a transaction: two equal snapshots (no commit by any
+  // connection and no write through this one between them) see the same rows. Outside a
+  // transaction there is none.
+  struct Snapshot {
+    uint32_t data_version;
+    int64_t changes;
+    bool operator==(const Snapshot&) const = default;
+  };
+  std::optional<Snapshot> CurrentSnapshot() const;
 
   sqlite3* handle() const;
   // Identity of the connection: two handles are the same database when equal.

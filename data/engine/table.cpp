@@ -157,17 +157,27 @@ void Table::Resume() {
 void Table::Reload(std::optional<int64_t> keep_rowid) {
   if (suspended_) {
     rows_.clear();
+    rows_snapshot_.reset();
     pos_ = 0;
     bof_ = eof_ = true;
     current_.clear();
+    current_values_ = nullptr;
     current_loaded_ = false;
     return;
   }
-  std::string sql = "SELECT rowid";
-  for (int c : index_columns_) sql += ", " + QuoteIdentifier(columns_[c].name);
   bool id_tiebreak = id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(),
                                                   id_column_) == index_columns_.end();
-  if (id_tiebreak) sql += ", " + QuoteIdentifier(columns_[id_column_].name);
+  // The rows of a master row or a range are few and are usually all visited; inside a
+  // transaction they are read whole at once instead of one query per visited row.
+  std::optional<Database::Snapshot> snapshot;
+  if (master_ || range_) snapshot = db_.CurrentSnapshot();
+  std::string sql = "SELECT rowid";
+  if (snapshot) {
+    sql += ", *";
+  } else {
+    for (int c : index_columns_) sql += ", " + QuoteIdentifier(columns_[c].name);
+    if (id_tiebreak) sql += ", " + QuoteIdentifier(columns_[id_column_].name);
+  }
   sql += " FROM " + QuoteIdentifier(name_);
   std::vector<Value> params;
   bool no_rows = false;
@@ -210,11 +220,20 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
       Row r;
       r.rowid = st.Column(0).integer();
       r.key.reserve(width);
-      for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
+      if (snapshot) {
+        r.values.reserve(columns_.size());
+        for (size_t i = 0; i < columns_.size(); ++i)
+          r.values.push_back(st.Column(static_cast<int>(i) + 1));
+        for (int c : index_columns_) r.key.push_back(r.values[c]);
+        if (id_tiebreak) r.key.push_back(r.values[id_column_]);
+      } else {
+        for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
+      }
       rows_.push_back(std::move(r));
     }
     st.Reset();
   }
+  rows_snapshot_ = snapshot;
   std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
     for (size_t i = 0; i < a.key.size(); ++i) {
       int c = CompareValues(a.key[i], b.key[i]);
@@ -260,8 +279,15 @@ void Table::Refresh() {
 
 void Table::LoadCurrent() {
   current_.clear();
+  current_values_ = nullptr;
   current_loaded_ = false;
   if (rows_.empty()) return;
+  const Row& row = rows_[pos_];
+  if (!row.values.empty() && rows_snapshot_ && rows_snapshot_ == db_.CurrentSnapshot()) {
+    current_values_ = &row.values;
+    current_loaded_ = true;
+    return;
+  }
   if (!load_current_) {
     load_current_ = std::make_unique<Statement>(
         db_.handle(), "SELECT * FROM " + QuoteIdentifier(name_) + " WHERE rowid = ?");
@@ -276,6 +302,7 @@ void Table::LoadCurrent() {
   current_.reserve(columns_.size());
   for (size_t i = 0; i < columns_.size(); ++i) current_.push_back(st.Column(static_cast<int>(i)));
   st.Reset();  // no statement stays open between calls
+  current_values_ = &current_;
   current_loaded_ = true;
 }
 
@@ -286,7 +313,7 @@ void Table::PositionChanged() {
   for (Table* d : details_) d->MasterMoved();
   if (after_scroll_) after_scroll_(*this);
   settled_moves_ = subtree_moves_;
-  settled_changes_ = sqlite3_total_changes(db_.handle());
+  settled_snapshot_ = db_.CurrentSnapshot();
 }
 
 bool Table::SettledOnFirstRow() const {
@@ -294,8 +321,8 @@ bool Table::SettledOnFirstRow() const {
   // connection and no move of this table or its details since the row and its details were read.
   // A table with an after-scroll handler may position others, so it always moves again.
   return pos_ == 0 && !rows_.empty() && !eof_ && current_loaded_ && state_ == TableState::kBrowse &&
-         !after_scroll_ && settled_moves_ == subtree_moves_ &&
-         settled_changes_ == sqlite3_total_changes(db_.handle()) && db_.InTransaction();
+         !after_scroll_ && settled_moves_ == subtree_moves_ && settled_snapshot_ &&
+         settled_snapshot_ == db_.CurrentSnapshot();
 }
 
 void Table::MasterMoved() {
@@ -425,6 +452,7 @@ void Table::SetRangeFrom(const std::vector<Value>& low, const std::vector<Value>
     if (ComparePrefix(r, range_->low) >= 0 && ComparePrefix(r, range_->high) <= 0)
       rows_.push_back(r);
   }
+  rows_snapshot_ = source.rows_snapshot_;
   pos_ = 0;
   bof_ = true;
   eof_ = rows_.empty();
@@ -497,7 +525,7 @@ void Table::Edit() {
   if (state_ != TableState::kBrowse) return;
   if (rows_.empty() || !current_loaded_)
     throw EngineError(fmt::format("Tabulka \"{}\" nemá žádný záznam k opravě.", name_));
-  buffer_ = current_;
+  buffer_ = *current_values_;
   changed_.assign(columns_.size(), false);
   state_ = TableState::kEdit;
 }
@@ -600,7 +628,7 @@ const std::vector<Value>& Table::CurrentValues() const {
   if (state_ != TableState::kBrowse) return buffer_;
   if (!current_loaded_)
     throw EngineError(fmt::format("Tabulka \"{}\" nemá aktuální záznam.", name_));
-  return current_;
+  return *current_values_;
 }
 
 Value Table::GetValue(const std::string& field) const {

@@ -150,7 +150,8 @@ class Table {
  private:
   struct Row {
     int64_t rowid;
-    std::vector<Value> key;  // the index fields, then ID when it breaks ties
+    std::vector<Value> key;     // the index fields, then ID when it breaks ties
+    std::vector<Value> values;  // the whole row when read with the keys (see rows_snapshot_)
   };
 
   int FieldIndex(const std::string& name) const;  // -1 when absent
@@ -179,12 +180,16 @@ class Table {
   bool suspended_ = false;
   uint64_t subtree_moves_ = 0;  // moves of this table and of its details, at any depth
   uint64_t settled_moves_ = 0;  // subtree_moves_ when the last PositionChanged ended
-  int settled_changes_ = -1;    // the connection's change count then
+  std::optional<Database::Snapshot> settled_snapshot_;  // what the connection saw then
   std::vector<Row> rows_;
+  // A detail or ranged table read inside a transaction reads whole rows with the keys; they
+  // stand for the stored rows while the connection's snapshot is still this one.
+  std::optional<Database::Snapshot> rows_snapshot_;
   size_t pos_ = 0;
   bool eof_ = true;
   bool bof_ = true;
-  std::vector<Value> current_;
+  std::vector<Value> current_;                          // the current row when read on its own
+  const std::vector<Value>* current_values_ = nullptr;  // current_ or the row's read values
   bool current_loaded_ = false;
 
   struct Range {

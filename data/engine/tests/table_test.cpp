@@ -205,6 +205,43 @@ TEST_F(TableTest, FirstOnASettledTableStillResetsMovedDetailsAndSeesWrites) {
   read.Commit();
 }
 
+TEST_F(TableTest, DetailRowsReadInATransactionShowLaterWritesOfAnyConnection) {
+  Table odd(*db_, "ODDELENI");
+  Table dil(*db_, "DILEC");
+  dil.SetIndexFieldNames("VAZBA;DIL");
+  dil.SetMaster(&odd, "VAZBA");
+  Table writer(*db_, "DILEC");
+  writer.SetIndexFieldNames("ID");
+  {
+    Transaction read(*db_);
+    odd.First();  // the detail rows a (11) and b (10) are read whole here
+    EXPECT_EQ(dil.AsString("DIL"), "a");
+    ASSERT_TRUE(writer.FindKey({Value(10)}));
+    writer.Edit();
+    writer.SetString("DIL", "y");
+    writer.Post();
+    dil.Next();
+    EXPECT_EQ(dil.AsInteger("ID"), 10);
+    EXPECT_EQ(dil.AsString("DIL"), "y");
+    read.Commit();
+  }
+  {
+    Transaction read(*db_);
+    odd.First();
+    dil.Next();
+    ASSERT_EQ(dil.AsInteger("ID"), 10);
+    read.Commit();
+  }
+  // Another program writes between two transactions of this one; the rows read in the first
+  // are not taken for the second.
+  Database other = Database::Open(dir_);
+  other.Execute("UPDATE DILEC SET DIL = 'x' WHERE ID = 11");
+  Transaction read(*db_);
+  dil.Prior();
+  EXPECT_EQ(dil.AsInteger("ID"), 11);
+  EXPECT_EQ(dil.AsString("DIL"), "x");
+  read.Commit();
+}
 TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
   Table odd(*db_, "ODDELENI");
   Table dil(*db_, "DILEC");
