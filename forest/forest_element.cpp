@@ -104,7 +104,7 @@ TObecnyLesniPrvek::LookupGuard::~LookupGuard() {
 std::vector<TObecnyLesniPrvek*> TObecnyLesniPrvek::ForestOwners() const {
   std::vector<TObecnyLesniPrvek*> owners;
   for (int i = 0; i < GetOwnersCount(); ++i) {
-    if (auto* owner = dynamic_cast<TObecnyLesniPrvek*>(GetOwner(i))) owners.push_back(owner);
+    if (auto* owner = framework::ClassCast<TObecnyLesniPrvek>(GetOwner(i))) owners.push_back(owner);
   }
   return owners;
 }
@@ -112,7 +112,7 @@ std::vector<TObecnyLesniPrvek*> TObecnyLesniPrvek::ForestOwners() const {
 std::vector<TObecnyLesniPrvek*> TObecnyLesniPrvek::ForestChildren() const {
   std::vector<TObecnyLesniPrvek*> children;
   for (TElement* child : Children()) {
-    if (auto* forest = dynamic_cast<TObecnyLesniPrvek*>(child)) children.push_back(forest);
+    if (auto* forest = framework::ClassCast<TObecnyLesniPrvek>(child)) children.push_back(forest);
   }
   return children;
 }
@@ -141,11 +141,13 @@ bool TObecnyLesniPrvek::MaSmazanyRekurz() {
 }
 
 tciselnik* TObecnyLesniPrvek::Ciselnik() {
-  const auto& children = Children();
-  // Asked for every value that names a code: the walk tests classes by the register and does
-  // not copy the owners.
-  for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    if (auto* list = framework::ClassCast<tciselnik>(*it)) return list;
+  // Asked for every value that names a code: the walk tests classes by the register, scans only
+  // children that may hold a code list and does not copy the owners.
+  if (MayHaveChildOfClass(tciselnik::StaticClass())) {
+    const auto& children = Children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+      if (auto* list = framework::ClassCast<tciselnik>(*it)) return list;
+    }
   }
   LookupGuard guard(*this, kLookupCiselnik);
   if (!guard.Entered()) return nullptr;

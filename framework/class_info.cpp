@@ -76,6 +76,9 @@ bool TPropInfo::IsStoredFor(TElement& element) const {
 TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, TCreateFn create,
                        DefineFn define)
     : name_(std::move(name)), parent_(parent), create_(create) {
+  static unsigned classes_made = 0;
+  class_bit_ = uint64_t{1} << (classes_made++ % 64);
+  lineage_ = class_bit_ | (parent_ ? parent_->lineage_ : 0);
   if (parent_) props_ = parent_->props_;
   if (define) {
     std::vector<TPropInfo> own;

@@ -126,6 +126,10 @@ class TClassInfo {
 
   // True when this is `other` or derives from it.
   bool InheritsFrom(const TClassInfo& other) const;
+  // One bit for the class and one for each ancestor, out of 64 shared by all classes: when
+  // `a.lineage() & b.class_bit()` is zero, `a` does not derive from `b`.
+  uint64_t class_bit() const { return class_bit_; }
+  uint64_t lineage() const { return lineage_; }
   bool InheritsFrom(const TClassInfo* other) const { return other && InheritsFrom(*other); }
 
   // All properties, inherited first. A property redeclared by a descendant keeps the position of
@@ -142,6 +146,8 @@ class TClassInfo {
  private:
   std::string name_;
   const TClassInfo* parent_;
+  uint64_t class_bit_ = 0;
+  uint64_t lineage_ = 0;
   TCreateFn create_;
   std::vector<TPropInfo> props_;
   std::vector<std::pair<std::string, int>> index_;  // upper-cased name → position, sorted

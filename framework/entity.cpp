@@ -57,19 +57,32 @@ void TEntity::LinkAt(size_t pos, TElement* element) {
   if (pos > children_.size()) pos = children_.size();
   children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(pos), element);
   element->holders_.push_back(this);
+  child_lineages_known_ = false;
 }
 
 TElement* TEntity::UnlinkAt(size_t pos) {
   TElement* element = children_[pos];
   children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(pos));
   RemoveOne(element->holders_, this);
+  child_lineages_known_ = false;
   return element;
 }
 
 void TEntity::UnlinkAll(TElement* element) {
   children_.erase(std::remove(children_.begin(), children_.end(), element), children_.end());
+  child_lineages_known_ = false;
   auto& holders = element->holders_;
   holders.erase(std::remove(holders.begin(), holders.end(), this), holders.end());
+}
+
+bool TEntity::MayHaveChildOfClass(const TClassInfo& c) const {
+  // Computed when asked, not when linking: a child is complete (its class final) by then.
+  if (!child_lineages_known_) {
+    child_lineages_ = 0;
+    for (const TElement* child : children_) child_lineages_ |= child->ClassType().lineage();
+    child_lineages_known_ = true;
+  }
+  return (child_lineages_ & c.class_bit()) != 0;
 }
 
 TElement* TEntity::GetElement(int index) const {

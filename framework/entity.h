@@ -57,6 +57,9 @@ class TEntity : public TElement {
     AddElement(element);
   }
   int CountOfClass(const TClassInfo& c) const;
+  // False only when no child is of class `c` or derives from it: a quick test before a scan of
+  // the children for such a class. Kept from one change of the children to the next.
+  bool MayHaveChildOfClass(const TClassInfo& c) const;
   // Empties the list without freeing anything; owner-tracking children forget this owner.
   void Detach();
   // Distinct elements below the entity, each child edge of each distinct entity counted once.
@@ -85,6 +88,8 @@ class TEntity : public TElement {
   virtual bool RegistersOwners() const { return true; }
   friend class TQuickEntity;
   std::vector<TElement*> children_;
+  mutable uint64_t child_lineages_ = 0;  // the children's lineage bits, while known
+  mutable bool child_lineages_known_ = false;
 };
 
 // A container of TAliasElement children.

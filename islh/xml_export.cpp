@@ -97,7 +97,7 @@ void TExportLHC_XML::SetXMLFileName(const std::string& path) {
   xml_file_name_ = path;
 }
 
-const TExportLHC_XML::DtdEntry& TExportLHC_XML::LookUp(const std::string& name) {
+TExportLHC_XML::DtdEntry& TExportLHC_XML::LookUp(const std::string& name) {
   std::string key = platform::UpperAscii(name);
   auto it = dtd_cache_.find(key);
   if (it != dtd_cache_.end() && memoise_) return it->second;
@@ -139,17 +139,18 @@ void TExportLHC_XML::ShowProgress(const std::string& text) {
   platform::ui().SetStatus(text);
 }
 
-std::string TExportLHC_XML::AttributeText(const std::string& attribute, TElement* object) {
+std::string TExportLHC_XML::AttributeValue(const std::string& attribute, TElement* object,
+                                           const TAttributeSource* source) {
   std::string value;
   bool found = false;
   if (object) {
-    const TAttributeSource& source = Resolve(*object, attribute);
-    if (source.prop) {
+    if (!source) source = &Resolve(*object, attribute);
+    if (source->prop) {
       found = true;
-      value = framework::PropertyText(*object, *source.prop);
-      if (source.prop->kind == TTypeKind::tkFloat) {
+      value = framework::PropertyText(*object, *source->prop);
+      if (source->prop->kind == TTypeKind::tkFloat) {
         std::replace(value.begin(), value.end(), ',', '.');
-      } else if (source.prop->IsString()) {
+      } else if (source->prop->IsString()) {
         value = EscapeAttributeString(attribute, value);
       }
     } else if (object->HasProperty(attribute + "_xml") || object->HasProperty(attribute)) {
@@ -163,7 +164,40 @@ std::string TExportLHC_XML::AttributeText(const std::string& attribute, TElement
   if (!found && platform::UpperAscii(attribute) != "PSK_ZNACKA") {
     Protocol(current_element_name_ + "->" + attribute + " ... missing property");
   }
-  return attribute + "=\"" + value + "\"";
+  return value;
+}
+
+std::string TExportLHC_XML::AttributeText(const std::string& attribute, TElement* object) {
+  return attribute + "=\"" + AttributeValue(attribute, object, nullptr) + "\"";
+}
+
+void TExportLHC_XML::WriteAttributes(DtdEntry& entry, TElement& object,
+                                     const std::string& element_name) {
+  if (!memoise_) {
+    for (const std::string& attribute : entry.attributes) {
+      current_element_name_ = element_name;
+      out_.WriteText(" " + AttributeText(attribute, &object));
+    }
+    return;
+  }
+  // Elements of one name are nearly always of one class: its attribute sources are resolved
+  // once, and each attribute goes to the output buffer piece by piece.
+  if (entry.resolved_class != &object.ClassType()) {
+    entry.resolved.clear();
+    for (const std::string& attribute : entry.attributes)
+      entry.resolved.push_back(&Resolve(object, attribute));
+    entry.resolved_class = &object.ClassType();
+  }
+  for (size_t i = 0; i < entry.attributes.size(); ++i) {
+    const std::string& attribute = entry.attributes[i];
+    current_element_name_ = element_name;
+    const std::string value = AttributeValue(attribute, &object, entry.resolved[i]);
+    out_.WriteText(" ");
+    out_.WriteText(attribute);
+    out_.WriteText("=\"");
+    out_.WriteText(value);
+    out_.WriteText("\"");
+  }
 }
 
 void TExportLHC_XML::WriteHeader() {
@@ -246,7 +280,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
     }
   }
   current_element_name_ = name;
-  const DtdEntry& entry = LookUp(name);
+  DtdEntry& entry = LookUp(name);
   const std::vector<std::string>& attributes = entry.attributes;
   const std::vector<std::string>& children = entry.children;
 
@@ -262,12 +296,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
     out_.WriteText(">");
     open_.back().start_tag_open = false;
   }
-  if (object) {
-    for (const std::string& attribute : attributes) {
-      current_element_name_ = name;
-      out_.WriteText(" " + AttributeText(attribute, object));
-    }
-  }
+  if (object) WriteAttributes(entry, *object, name);
   if (children.empty()) {
     if (name == "DRV") {
       out_.WriteLine(">");

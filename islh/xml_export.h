@@ -70,6 +70,9 @@ class TExportLHC_XML : public framework::TElement {
   struct DtdEntry {
     std::vector<std::string> attributes;
     std::vector<std::string> children;
+    // The attributes resolved for the class last written under this name (memoised only).
+    const framework::TClassInfo* resolved_class = nullptr;
+    std::vector<const TAttributeSource*> resolved;
   };
   struct OpenElement {
     std::string name;
@@ -77,8 +80,13 @@ class TExportLHC_XML : public framework::TElement {
     bool start_tag_open = true;
   };
 
-  const DtdEntry& LookUp(const std::string& name);
+  DtdEntry& LookUp(const std::string& name);
   const TAttributeSource& Resolve(framework::TElement& object, const std::string& attribute);
+  // The value text of an attribute (escaped) through its resolved source.
+  std::string AttributeValue(const std::string& attribute, framework::TElement* object,
+                             const TAttributeSource* source);
+  void WriteAttributes(DtdEntry& entry, framework::TElement& object,
+                       const std::string& element_name);
   void WriteHeader();
   void WriteSkeleton(const std::string& name);
   void CloseStartTag();

@@ -45,45 +45,46 @@ double Round6(double x) {
   return std::nearbyint(scaled) / 1000000.0;
 }
 
-int Row::Position(const std::string& column) const {
-  if (!columns_) return table_.FieldPosition(column);
+int Row::Position(std::string_view column) const {
+  if (!columns_) return table_.FieldPosition(std::string(column));
   auto found = columns_->find(column);
   if (found != columns_->end()) return found->second;
-  const int position = table_.FieldPosition(column);
-  columns_->emplace(column, position);
+  std::string name(column);
+  const int position = table_.FieldPosition(name);
+  columns_->emplace(std::move(name), position);
   return position;
 }
 
-int Row::Required(const std::string& column) const {
+int Row::Required(std::string_view column) const {
   const int position = Position(column);
-  if (position < 0) table_.FieldByName(column);  // throws the engine's error for the name
+  if (position < 0) table_.FieldByName(std::string(column));  // throws the engine's error
   return position;
 }
 
-engine::FieldType Row::Type(const std::string& column) const {
+engine::FieldType Row::Type(std::string_view column) const {
   return table_.fields()[Required(column)].shape.type;
 }
 
-const engine::Value& Row::Value(const std::string& column) const {
+const engine::Value& Row::Value(std::string_view column) const {
   return table_.GetValueAt(Required(column));
 }
 
-int64_t Row::Int(const std::string& column) const {
+int64_t Row::Int(std::string_view column) const {
   const int position = Required(column);
   return engine::ValueAsInteger(table_.fields()[position], table_.GetValueAt(position));
 }
 
-double Row::RawFloat(const std::string& column) const {
+double Row::RawFloat(std::string_view column) const {
   const int position = Required(column);
   return engine::ValueAsFloat(table_.fields()[position], table_.GetValueAt(position));
 }
 
-std::string Row::Text(const std::string& column) const {
+std::string Row::Text(std::string_view column) const {
   const int position = Required(column);
   return engine::ValueAsString(table_.fields()[position], table_.GetValueAt(position));
 }
 
-int64_t Row::IntOrZero(const std::string& column) const {
+int64_t Row::IntOrZero(std::string_view column) const {
   const engine::Value& v = Value(column);
   if (v.is_integer()) return v.integer();
   if (v.is_real()) return RoundEven(v.real());

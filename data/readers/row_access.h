@@ -27,8 +27,13 @@ namespace tarnik::plan::readers {
 // round(x * 1 000 000) / 1 000 000 with ties to even.
 double Round6(double x);
 
-// Positions of a table's fields by the names the readers spell, resolved once.
-using ColumnMap = std::unordered_map<std::string, int>;
+// Positions of a table's fields by the names the readers spell, resolved once; looked up by
+// any string kind without making a string.
+struct ColumnNameHash {
+  using is_transparent = void;
+  size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+};
+using ColumnMap = std::unordered_map<std::string, int, ColumnNameHash, std::equal_to<>>;
 
 // The current row of a table. With a column map the field names are resolved once per map;
 // without one on every read.
@@ -38,23 +43,23 @@ class Row {
       : table_(table), columns_(columns) {}
   engine::Table& table() { return table_; }
 
-  bool Has(const std::string& column) const { return Position(column) >= 0; }
-  engine::FieldType Type(const std::string& column) const;
-  const engine::Value& Value(const std::string& column) const;
-  int64_t Int(const std::string& column) const;
+  bool Has(std::string_view column) const { return Position(column) >= 0; }
+  engine::FieldType Type(std::string_view column) const;
+  const engine::Value& Value(std::string_view column) const;
+  int64_t Int(std::string_view column) const;
   // Floating columns rounded to six decimals.
-  double Float(const std::string& column) const { return Round6(RawFloat(column)); }
-  double RawFloat(const std::string& column) const;
-  std::string Text(const std::string& column) const;
+  double Float(std::string_view column) const { return Round6(RawFloat(column)); }
+  double RawFloat(std::string_view column) const;
+  std::string Text(std::string_view column) const;
   // A whole number of a text or number column; 0 when it is not one.
-  int64_t IntOrZero(const std::string& column) const;
+  int64_t IntOrZero(std::string_view column) const;
   // The integer text of a number column (an integer value without decimals).
-  std::string IntText(const std::string& column) const { return std::to_string(Int(column)); }
+  std::string IntText(std::string_view column) const { return std::to_string(Int(column)); }
 
  private:
-  int Position(const std::string& column) const;
+  int Position(std::string_view column) const;
   // The position of a column that must exist (throws EngineError otherwise).
-  int Required(const std::string& column) const;
+  int Required(std::string_view column) const;
 
   engine::Table& table_;
   ColumnMap* columns_;

@@ -29,7 +29,7 @@ TLesniMnozina* Adopt(TObecnyLesniPrvek& holder, const char* set_class, const cha
 
 TLesniMnozina* ExistingChildSet(TObecnyLesniPrvek& holder, framework::TElementRef& slot,
                                 const char* set_class, const char* name) {
-  if (auto* set = slot.As<TLesniMnozina>()) return set;
+  if (auto* set = framework::ClassCast<TLesniMnozina>(slot.Get())) return set;
   TLesniMnozina* set = Adopt(holder, set_class, name);
   if (set) slot = set;
   return set;

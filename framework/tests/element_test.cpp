@@ -146,6 +146,29 @@ TEST_F(ElementTest, NamesAndLookups) {
   EXPECT_EQ(root.GetPropertyText("LastIndex"), "1");
 }
 
+TEST_F(ElementTest, ChildClassHintNeverDeniesAChildOfTheClassOrADescendant) {
+  TEntity root;
+  const TClassInfo* classes[] = {&TElement::StaticClass(), &TNameElement::StaticClass(),
+                                 &TEntity::StaticClass(), &TNameEntity::StaticClass(),
+                                 &TOwnerEntity::StaticClass()};
+  for (const TClassInfo* c : classes) EXPECT_FALSE(root.MayHaveChildOfClass(*c)) << c->Name();
+  auto* child = Named("X");  // a TOwnerEntity
+  root.AddElement(child);
+  for (const TClassInfo* c : classes) {
+    if (child->InheritsFrom(*c)) EXPECT_TRUE(root.MayHaveChildOfClass(*c)) << c->Name();
+  }
+  // The hint follows removals and additions after it was asked.
+  root.RemoveElement(child);
+  EXPECT_FALSE(root.MayHaveChildOfClass(TOwnerEntity::StaticClass()));
+  auto* plain = new TNameElement();
+  root.AddElement(plain);
+  root.AddElement(child);
+  EXPECT_TRUE(root.MayHaveChildOfClass(TNameElement::StaticClass()));
+  EXPECT_TRUE(root.MayHaveChildOfClass(TOwnerEntity::StaticClass()));
+  root.FreeAll();
+  EXPECT_FALSE(root.MayHaveChildOfClass(TElement::StaticClass()));
+}
+
 TEST_F(ElementTest, AliasesPointAtTargets) {
   TOwnerEntity e;
   auto* a = Named("A");
