@@ -67,7 +67,12 @@ PlanTables::PlanTables(Database plan, bool older_set) : plan_(std::move(plan)) {
   Link("TB_ETAZ", "TB_SK", "VAZBA");
   Link("TB_DR", "TB_ETAZ", "VAZBA");
   Link("Tb_Poskoz", "TB_DR", "Vazba");
-  if (Table* etaz = Get("TB_ETAZ")) etaz->SetAfterScroll([this](Table&) { ApplyProposalRanges(); });
+  if (Table* etaz = Get("TB_ETAZ")) {
+    // The layer's proposals follow the layer table (read for a whole compartment at once) and
+    // feed the four views.
+    if (layer_proposals_) layer_proposals_->SetMaster(etaz, "Vazba");
+    etaz->SetAfterScroll([this](Table&) { ApplyProposalRanges(); });
+  }
   ApplyProposalRanges();
   // Rows are read only now, masters first and the proposal views last, so that no detail table
   // is ever read whole.
@@ -111,11 +116,19 @@ void PlanTables::ApplyProposalRanges() {
   Table* etaz = Get("TB_ETAZ");
   bool has_layer = etaz && !etaz->IsEmpty() && etaz->state() != TableState::kInsert;
   Value layer = has_layer ? etaz->GetValue("ID") : Value();
-  if (!layer.is_null() && layer_proposals_) {
-    // One read of the layer's proposals serves the four views.
-    layer_proposals_->SetRange({layer}, {layer});
-    layer_proposals_->Resume();
+  // The layer table stands on the same layer again (its detail walk or a First after its master
+  // moved) and nothing was written since: the views keep their rows and go back to the first.
+  std::optional<Database::Snapshot> snapshot = plan_.CurrentSnapshot();
+  if (!layer.is_null() && snapshot && applied_snapshot_ == snapshot && applied_layer_ == layer) {
+    for (const auto& v : ProposalViews()) {
+      if (Table* t = Get(v.name); t && !t->suspended()) t->First();
+    }
+    return;
   }
+  applied_layer_ = layer;
+  applied_snapshot_ = snapshot;
+  // The proposals of the layer, read when the layer table moved, serve the four views.
+  if (!layer.is_null() && layer_proposals_) layer_proposals_->Resume();
   for (const auto& v : ProposalViews()) {
     Table* t = Get(v.name);
     if (!t) continue;

@@ -63,6 +63,9 @@ class PlanTables {
   std::vector<std::pair<std::string, std::unique_ptr<Table>>> tables_;
   // Every proposal of the current layer, read once for the four views.
   std::unique_ptr<Table> layer_proposals_;
+  // The layer and snapshot the views' ranges were last set for.
+  Value applied_layer_;
+  std::optional<Database::Snapshot> applied_snapshot_;
 };
 
 }  // namespace tarnik::engine

@@ -61,6 +61,13 @@ bool AsciiFieldKey(std::string_view name, std::string* key) {
 }
 }  // namespace
 
+namespace {
+uint64_t NextUniverseId() {
+  static uint64_t last = 0;
+  return ++last;
+}
+}  // namespace
+
 void Table::LoadColumns() {
   columns_ = db_.Columns(name_);
   field_map_.clear();
@@ -137,6 +144,7 @@ void Table::SetIndexFieldNames(const std::string& names) {
   index_fields_ = fields;
   index_columns_ = cols;
   range_.reset();
+  batch_.reset();  // its keys were made for the old index
   std::optional<int64_t> keep;
   if (!rows_.empty() && !eof_) keep = rows_[pos_].rowid;
   Reload(keep);
@@ -158,6 +166,8 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
   if (suspended_) {
     rows_.clear();
     rows_snapshot_.reset();
+    rows_from_batch_ = false;
+    universe_id_ = NextUniverseId();
     pos_ = 0;
     bof_ = eof_ = true;
     current_.clear();
@@ -207,7 +217,13 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     }
   }
   rows_.clear();
-  if (!no_rows) {
+  rows_from_batch_ = !no_rows && master_ && snapshot && RowsFromBatch(params[0], *snapshot);
+  if (rows_from_batch_) {
+    universe_id_ = batch_->id;
+  } else {
+    universe_id_ = NextUniverseId();
+  }
+  if (!no_rows && !rows_from_batch_) {
     if (!reload_ || reload_sql_ != sql) {
       reload_ = std::make_unique<Statement>(db_.handle(), sql);
       reload_sql_ = sql;
@@ -221,11 +237,13 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
       r.rowid = st.Column(0).integer();
       r.key.reserve(width);
       if (snapshot) {
-        r.values.reserve(columns_.size());
+        auto values = std::make_shared<std::vector<Value>>();
+        values->reserve(columns_.size());
         for (size_t i = 0; i < columns_.size(); ++i)
-          r.values.push_back(st.Column(static_cast<int>(i) + 1));
-        for (int c : index_columns_) r.key.push_back(r.values[c]);
-        if (id_tiebreak) r.key.push_back(r.values[id_column_]);
+          values->push_back(st.Column(static_cast<int>(i) + 1));
+        for (int c : index_columns_) r.key.push_back((*values)[c]);
+        if (id_tiebreak) r.key.push_back((*values)[id_column_]);
+        r.values = std::move(values);
       } else {
         for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
       }
@@ -264,6 +282,104 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
   PositionChanged();
 }
 
+const std::vector<Table::Row>* Table::Universe() const {
+  if (rows_from_batch_ && batch_) return &batch_->rows;
+  if (rows_snapshot_) return &rows_;
+  return nullptr;
+}
+
+bool Table::RowsFromBatch(const Value& link, const Database::Snapshot& snapshot) {
+  if (!link.is_number()) return false;
+  if (!batch_ || batch_->snapshot != snapshot || batch_->master_universe != master_->universe_id_) {
+    batch_.reset();
+    if (!ReadBatch(snapshot)) return false;
+  }
+  auto group = batch_->groups.find(link.number());
+  if (group == batch_->groups.end()) return false;  // a master row the batch was not read for
+  rows_.assign(batch_->rows.begin() + static_cast<std::ptrdiff_t>(group->second.first),
+               batch_->rows.begin() + static_cast<std::ptrdiff_t>(group->second.second));
+  return true;
+}
+
+bool Table::ReadBatch(const Database::Snapshot& snapshot) {
+  constexpr size_t kMaxKeys = 4096;  // more master rows than a compartment has: read as before
+  const std::vector<Row>* universe = master_->Universe();
+  const int master_column = master_->FieldIndex(master_field_);
+  const int detail_column = FieldIndex(detail_field_);
+  if (!universe || master_column < 0 || detail_column < 0) return false;
+  // A text link column would compare the parameter as text: only number columns are batched.
+  const FieldType link_type = columns_[detail_column].shape.type;
+  if (!IsIntegerType(link_type) && !IsRealType(link_type)) return false;
+  // Links are compared as numbers, as SQLite compares a number parameter; a master whose link
+  // values are not all numbers is read row by row.
+  std::vector<double> keys;
+  std::unordered_map<double, std::pair<size_t, size_t>> groups;
+  for (const Row& r : *universe) {
+    if (!r.values || r.values->size() <= static_cast<size_t>(master_column)) return false;
+    const Value& v = (*r.values)[master_column];
+    if (v.is_null()) continue;
+    if (!v.is_number()) return false;
+    if (groups.emplace(v.number(), std::pair<size_t, size_t>{0, 0}).second)
+      keys.push_back(v.number());
+  }
+  if (keys.size() > kMaxKeys) return false;
+  bool id_tiebreak = id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(),
+                                                  id_column_) == index_columns_.end();
+  // The keys are read by runs of near neighbours, one index range each: the few rows of other
+  // masters inside a run are read and dropped.
+  constexpr double kGap = 8;
+  std::sort(keys.begin(), keys.end());
+  if (!batch_statement_) {
+    batch_statement_ = std::make_unique<Statement>(
+        db_.handle(), "SELECT rowid, * FROM " + QuoteIdentifier(name_) + " WHERE " +
+                          QuoteIdentifier(detail_field_) + " BETWEEN ? AND ?");
+  }
+  Statement& st = *batch_statement_;
+  std::vector<Row> rows;
+  for (size_t first = 0; first < keys.size();) {
+    size_t last = first;
+    while (last + 1 < keys.size() && keys[last + 1] - keys[last] <= kGap) ++last;
+    st.Reset();
+    st.Bind(1, Value(keys[first]));
+    st.Bind(2, Value(keys[last]));
+    while (st.Step()) {
+      const Value link = st.Column(detail_column + 1);
+      if (!link.is_number() || !groups.count(link.number())) continue;
+      Row r;
+      r.rowid = st.Column(0).integer();
+      auto values = std::make_shared<std::vector<Value>>();
+      values->reserve(columns_.size());
+      for (size_t i = 0; i < columns_.size(); ++i)
+        values->push_back(st.Column(static_cast<int>(i) + 1));
+      r.key.reserve(index_columns_.size() + (id_tiebreak ? 1 : 0));
+      for (int c : index_columns_) r.key.push_back((*values)[c]);
+      if (id_tiebreak) r.key.push_back((*values)[id_column_]);
+      r.values = std::move(values);
+      rows.push_back(std::move(r));
+    }
+    st.Reset();
+    first = last + 1;
+  }
+  std::stable_sort(rows.begin(), rows.end(), [detail_column](const Row& a, const Row& b) {
+    return (*a.values)[detail_column].number() < (*b.values)[detail_column].number();
+  });
+  for (size_t i = 0; i < rows.size();) {
+    size_t j = i;
+    const double link = (*rows[i].values)[detail_column].number();
+    while (j < rows.size() && (*rows[j].values)[detail_column].number() == link) ++j;
+    auto group = groups.find(link);
+    if (group != groups.end()) group->second = {i, j};
+    i = j;
+  }
+  batch_.emplace();
+  batch_->id = NextUniverseId();
+  batch_->master_universe = master_->universe_id_;
+  batch_->snapshot = snapshot;
+  batch_->rows = std::move(rows);
+  batch_->groups = std::move(groups);
+  return true;
+}
+
 void Table::Refresh() {
   CheckBrowseMode();
   std::optional<int64_t> keep;
@@ -283,8 +399,8 @@ void Table::LoadCurrent() {
   current_loaded_ = false;
   if (rows_.empty()) return;
   const Row& row = rows_[pos_];
-  if (!row.values.empty() && rows_snapshot_ && rows_snapshot_ == db_.CurrentSnapshot()) {
-    current_values_ = &row.values;
+  if (row.values && rows_snapshot_ && rows_snapshot_ == db_.CurrentSnapshot()) {
+    current_values_ = row.values.get();
     current_loaded_ = true;
     return;
   }
@@ -439,7 +555,7 @@ void Table::SetRange(const std::vector<Value>& low, const std::vector<Value>& hi
 
 void Table::SetRangeFrom(const std::vector<Value>& low, const std::vector<Value>& high,
                          const Table& source) {
-  if (suspended_ || master_ || source.suspended_ || source.master_ || &source == this ||
+  if (suspended_ || master_ || source.suspended_ || &source == this ||
       source.db_.handle() != db_.handle() || source.name_ != name_ ||
       source.index_columns_ != index_columns_) {
     SetRange(low, high);
@@ -453,6 +569,8 @@ void Table::SetRangeFrom(const std::vector<Value>& low, const std::vector<Value>
       rows_.push_back(r);
   }
   rows_snapshot_ = source.rows_snapshot_;
+  rows_from_batch_ = false;
+  universe_id_ = NextUniverseId();
   pos_ = 0;
   bof_ = true;
   eof_ = rows_.empty();
@@ -471,6 +589,7 @@ void Table::SetMaster(Table* master, const std::string& detail_field,
   FieldByName(detail_field);
   master->FieldByName(master_field);
   ClearMaster();
+  batch_.reset();
   master_ = master;
   detail_field_ = FieldByName(detail_field).name;
   master_field_ = master_field;

@@ -82,14 +82,16 @@ class Table {
   void SetRange(const std::vector<Value>& low, const std::vector<Value>& high);
   void CancelRange();
   // SetRange that takes its rows from `source`, a table over the same table with the same index
-  // whose rows (read by its own range) include every row of this range, instead of reading them;
-  // the same rows in the same order as SetRange. Falls back to SetRange when `source` does not
-  // fit (another table or index, a master, rows not read yet).
+  // whose rows (read by its own range or master row) include every row of this range, instead of
+  // reading them; the same rows in the same order as SetRange. Falls back to SetRange when
+  // `source` does not fit (another table or index, rows not read yet) or this table has a master.
   void SetRangeFrom(const std::vector<Value>& low, const std::vector<Value>& high,
                     const Table& source);
   // Reads the rows of a table opened without them (with its index, master and range by then).
   void Resume();
   bool suspended() const { return suspended_; }
+  // Changes whenever the row set is read anew (index, range, master row, writes, Refresh).
+  uint64_t row_set_version() const { return universe_id_; }
   bool HasRange() const { return range_.has_value(); }
 
   // Master-detail: only rows whose `detail_field` equals the master's current `master_field`
@@ -150,11 +152,29 @@ class Table {
  private:
   struct Row {
     int64_t rowid;
-    std::vector<Value> key;     // the index fields, then ID when it breaks ties
-    std::vector<Value> values;  // the whole row when read with the keys (see rows_snapshot_)
+    std::vector<Value> key;  // the index fields, then ID when it breaks ties
+    // The whole row when read with the keys (see rows_snapshot_); shared by the copies of the
+    // row a batch hands out.
+    std::shared_ptr<const std::vector<Value>> values;
+  };
+
+  // The rows of a detail for every row its master may show, read by a few index ranges instead
+  // of one query per master row: valid while the master's row universe and the
+  // connection's snapshot are the ones it was read for.
+  struct Batch {
+    uint64_t id = 0;               // the universe these rows form for this table's details
+    uint64_t master_universe = 0;  // the master's universe they were read for
+    Database::Snapshot snapshot{};
+    std::vector<Row> rows;                                         // grouped by link value
+    std::unordered_map<double, std::pair<size_t, size_t>> groups;  // link -> [begin, end)
   };
 
   int FieldIndex(const std::string& name) const;  // -1 when absent
+  // Rows a detail of this table may be shown for: the current batch or the rows read whole;
+  // nullptr when there are none to offer.
+  const std::vector<Row>* Universe() const;
+  bool RowsFromBatch(const Value& link, const Database::Snapshot& snapshot);
+  bool ReadBatch(const Database::Snapshot& snapshot);
   void LoadColumns();
   void Reload(std::optional<int64_t> keep_rowid);
   void LoadCurrent();
@@ -185,6 +205,9 @@ class Table {
   // A detail or ranged table read inside a transaction reads whole rows with the keys; they
   // stand for the stored rows while the connection's snapshot is still this one.
   std::optional<Database::Snapshot> rows_snapshot_;
+  std::optional<Batch> batch_;
+  bool rows_from_batch_ = false;
+  uint64_t universe_id_ = 0;  // changes whenever Universe() may answer other rows
   size_t pos_ = 0;
   bool eof_ = true;
   bool bof_ = true;
@@ -212,6 +235,7 @@ class Table {
   std::string reload_sql_;
   std::unique_ptr<Statement> reload_;
   std::unique_ptr<Statement> load_current_;
+  std::unique_ptr<Statement> batch_statement_;
 };
 
 }  // namespace tarnik::engine

@@ -242,6 +242,40 @@ TEST_F(TableTest, DetailRowsReadInATransactionShowLaterWritesOfAnyConnection) {
   EXPECT_EQ(dil.AsString("DIL"), "x");
   read.Commit();
 }
+TEST_F(TableTest, DetailRowsReadForAllMasterRowsAtOnceAreThoseOfEachMasterRow) {
+  auto walk = [&](bool in_transaction) {
+    std::optional<Transaction> read;
+    if (in_transaction) read.emplace(*db_);
+    // A ranged master read inside a transaction lets its detail read for all its rows at once.
+    Table odd(*db_, "ODDELENI");
+    odd.SetIndexFieldNames("VAZBA;ID");
+    odd.SetRange({Value(1)}, {Value(1)});
+    Table dil(*db_, "DILEC");
+    dil.SetIndexFieldNames("VAZBA;DIL");
+    dil.SetMaster(&odd, "VAZBA");
+    std::vector<std::string> out;
+    for (odd.First(); !odd.Eof(); odd.Next()) {
+      for (dil.First(); !dil.Eof(); dil.Next())
+        out.push_back(odd.AsString("ID") + ":" + dil.AsString("DIL") + dil.AsString("ID"));
+    }
+    // A row written meanwhile is there when the master comes back.
+    Table writer(*db_, "DILEC");
+    writer.Append();
+    writer.SetInteger("ID", 20 + static_cast<int>(out.size()));
+    writer.SetInteger("VAZBA", 2);
+    writer.SetString("DIL", "c");
+    writer.Post();
+    odd.First();
+    odd.Next();
+    out.push_back("2:" + std::to_string(dil.RecordCount()));
+    if (read) read->Commit();
+    return out;
+  };
+  const std::vector<std::string> one_by_one = walk(false);
+  EXPECT_EQ(one_by_one, (std::vector<std::string>{"1:a11", "1:b10", "2:a12", "2:2"}));
+  EXPECT_EQ(walk(true), (std::vector<std::string>{"1:a11", "1:b10", "2:a12", "2:c23", "2:3"}));
+}
+
 TEST_F(TableTest, MasterDetailFollowsTheMasterRow) {
   Table odd(*db_, "ODDELENI");
   Table dil(*db_, "DILEC");
