@@ -207,6 +207,7 @@ engine::Table* CodeListTables::Get(const std::string& property) {
 
 void CodeListTables::Bind(const std::string& property, engine::Table* table) {
   bound_[Key(property)] = table;
+  ++generation_;  // answers remembered for the old binding no longer hold
 }
 
 bool CodeListTables::IsProgramList(const std::string& property) const {

@@ -13,13 +13,28 @@ namespace tarnik::plan {
 CodeLists::CodeLists() = default;
 CodeLists::~CodeLists() = default;
 
-std::unordered_map<std::string, std::string>* CodeLists::Memo(const std::string& list) {
-  if (!tables_.IsProgramList(list)) return nullptr;
-  if (memo_generation_ != tables_.generation()) {
-    memo_.clear();
-    memo_generation_ = tables_.generation();
+std::unordered_map<std::string, std::string>* CodeLists::Memo(const std::string& list,
+                                                              engine::Table* table) {
+  if (tables_.IsProgramList(list)) {
+    if (memo_generation_ != tables_.generation()) {
+      memo_.clear();
+      memo_generation_ = tables_.generation();
+    }
+    return &memo_;
   }
-  return &memo_;
+  // A list being edited answers from its edit buffer.
+  if (!table || table->state() != engine::TableState::kBrowse) return nullptr;
+  std::optional<engine::Database::ContentToken> content = table->database().CurrentContent();
+  if (!content) return nullptr;
+  BoundMemo& memo = bound_memo_[table];
+  if (memo.generation != tables_.generation() || memo.row_set != table->row_set_version() ||
+      memo.content != *content) {
+    memo.answers.clear();
+    memo.generation = tables_.generation();
+    memo.row_set = table->row_set_version();
+    memo.content = *content;
+  }
+  return &memo.answers;
 }
 
 namespace {
@@ -44,7 +59,7 @@ std::string CodeLists::Description(const std::string& list, const std::string& c
                                    const std::string& key_column, bool exact) {
   engine::Table* table = tables_.Get(list);
   const std::string question = Question('D', list, key_column, description_column, exact, code);
-  auto* memo = table ? Memo(list) : nullptr;
+  auto* memo = table ? Memo(list, table) : nullptr;
   if (memo) {
     if (auto it = memo->find(question); it != memo->end()) return it->second;
   }
@@ -58,7 +73,7 @@ bool CodeLists::Contains(const std::string& list, const std::string& code, bool 
   engine::Table* table = tables_.Get(list);
   if (code.empty() || !table) return CodeInList(table, key_column, code, if_empty, exact);
   const std::string question = Question('C', list, key_column, std::string(), exact, code);
-  auto* memo = Memo(list);
+  auto* memo = Memo(list, table);
   if (memo) {
     if (auto it = memo->find(question); it != memo->end()) return it->second == "1";
   }

@@ -41,13 +41,22 @@ class CodeLists {
   std::string CadastreName(int64_t code);
 
  private:
-  // Answers of the program's read-only lists, which every species, stand and layer asks again.
-  // nullptr for lists whose answers may change (bound to the plan container).
-  std::unordered_map<std::string, std::string>* Memo(const std::string& list);
+  // Answers of the lists, which every species, stand and layer asks again: of the program's
+  // read-only lists for the session; of lists bound to the plan and its sibling while their
+  // table shows the same rows and its database reports no change. nullptr when no memo holds.
+  std::unordered_map<std::string, std::string>* Memo(const std::string& list, engine::Table* table);
+
+  struct BoundMemo {
+    int generation = -1;
+    uint64_t row_set = 0;
+    engine::Database::ContentToken content{};
+    std::unordered_map<std::string, std::string> answers;
+  };
 
   CodeListTables tables_;
   std::unordered_map<std::string, std::string> memo_;
   int memo_generation_ = 0;
+  std::unordered_map<const engine::Table*, BoundMemo> bound_memo_;
   std::unique_ptr<engine::Table> katas_cel_;
   bool katas_cel_attempted_ = false;
 };

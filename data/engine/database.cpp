@@ -19,7 +19,11 @@ struct Database::State {
   std::string alias;
   std::string file;
   bool read_only = false;
-  ~State() { sqlite3_close_v2(db); }
+  sqlite3_stmt* data_version = nullptr;  // "PRAGMA data_version", prepared when first asked
+  ~State() {
+    sqlite3_finalize(data_version);
+    sqlite3_close_v2(db);
+  }
 };
 
 namespace {
@@ -238,6 +242,19 @@ std::optional<Database::Snapshot> Database::CurrentSnapshot() const {
   if (sqlite3_file_control(state_->db, "main", SQLITE_FCNTL_DATA_VERSION, &version) != SQLITE_OK)
     return std::nullopt;
   return Snapshot{version, sqlite3_total_changes64(state_->db)};
+}
+
+std::optional<Database::ContentToken> Database::CurrentContent() const {
+  if (!state_->data_version && sqlite3_prepare_v2(state_->db, "PRAGMA data_version", -1,
+                                                  &state_->data_version, nullptr) != SQLITE_OK) {
+    return std::nullopt;
+  }
+  sqlite3_stmt* st = state_->data_version;
+  std::optional<ContentToken> token;
+  if (sqlite3_step(st) == SQLITE_ROW)
+    token = ContentToken{sqlite3_column_int64(st, 0), sqlite3_total_changes64(state_->db)};
+  sqlite3_reset(st);
+  return token;
 }
 
 Transaction::Transaction(Database& db, bool immediate) : db_(db) {

@@ -93,6 +93,15 @@ class Database {
     bool operator==(const Snapshot&) const = default;
   };
   std::optional<Snapshot> CurrentSnapshot() const;
+  // Inside or outside a transaction: two equal tokens mean no commit by another connection and
+  // no write through this one between them (one small statement per call). nullopt when the
+  // database cannot tell.
+  struct ContentToken {
+    int64_t data_version;
+    int64_t changes;
+    bool operator==(const ContentToken&) const = default;
+  };
+  std::optional<ContentToken> CurrentContent() const;
 
   sqlite3* handle() const;
   // Identity of the connection: two handles are the same database when equal.

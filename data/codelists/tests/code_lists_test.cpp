@@ -62,6 +62,15 @@ TEST(CodeListsFacade, RepeatedQuestionsKeepTheirAnswersAndBoundListsStayLive) {
   slt.Refresh();
   EXPECT_EQ(lists.Description("Tb_SLT", "5s"), "svěží bučina");
   EXPECT_FALSE(lists.Contains("Tb_SLT", "9Q", true));
+  // Answers of a bound list are kept only while nobody changes its database: a change by
+  // another program is seen at once, a new row once the table reads its rows again.
+  engine::Database other = engine::Database::Open(dir);
+  other.Execute("UPDATE SLT SET POPIS = 'kyselá'");
+  EXPECT_EQ(lists.Description("Tb_SLT", "5s"), "kyselá");
+  other.Execute("INSERT INTO SLT VALUES ('9Q', 'nová')");
+  slt.Refresh();
+  EXPECT_TRUE(lists.Contains("Tb_SLT", "9Q", true));
+  EXPECT_EQ(lists.Description("Tb_SLT", "9q"), "nová");
   lists.tables().Bind("Tb_SLT", nullptr);
   EXPECT_TRUE(lists.Contains("Tb_SLT", "5s", false));
   lists.tables().CloseLazy();
