@@ -45,13 +45,27 @@ double Round6(double x) {
   return std::nearbyint(scaled) / 1000000.0;
 }
 
+const int* ColumnMap::Find(std::string_view name) {
+  Recent& slot = SlotOf(name);
+  if (slot.entry && slot.data == name.data() && slot.size == name.size() &&
+      slot.entry->first == name)
+    return &slot.entry->second;
+  auto found = names_.find(name);
+  if (found == names_.end()) return nullptr;
+  slot = {name.data(), name.size(), &*found};
+  return &found->second;
+}
+
+void ColumnMap::Add(std::string_view name, int position) {
+  auto [entry, added] = names_.emplace(std::string(name), position);
+  SlotOf(name) = {name.data(), name.size(), &*entry};
+}
+
 int Row::Position(std::string_view column) const {
   if (!columns_) return table_.FieldPosition(std::string(column));
-  auto found = columns_->find(column);
-  if (found != columns_->end()) return found->second;
-  std::string name(column);
-  const int position = table_.FieldPosition(name);
-  columns_->emplace(std::move(name), position);
+  if (const int* known = columns_->Find(column)) return *known;
+  const int position = table_.FieldPosition(std::string(column));
+  columns_->Add(column, position);
   return position;
 }
 

@@ -5,6 +5,7 @@
 // unknown property name (they tell the missing-property hook and do nothing).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -27,13 +28,34 @@ namespace tarnik::plan::readers {
 // round(x * 1 000 000) / 1 000 000 with ties to even.
 double Round6(double x);
 
-// Positions of a table's fields by the names the readers spell, resolved once; looked up by
-// any string kind without making a string.
-struct ColumnNameHash {
-  using is_transparent = void;
-  size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+// Positions of a table's fields by the names the readers spell, resolved once. The names are
+// nearly always literals: a small table keyed by the text's address answers them before the
+// text is hashed (the text itself is still compared, so any string may be asked).
+class ColumnMap {
+ public:
+  // The position remembered for `name` (-1: the table lacks it), or nullptr when not asked yet.
+  const int* Find(std::string_view name);
+  void Add(std::string_view name, int position);
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+  };
+  using Names = std::unordered_map<std::string, int, NameHash, std::equal_to<>>;
+  struct Recent {
+    const char* data = nullptr;
+    size_t size = 0;
+    const Names::value_type* entry = nullptr;
+  };
+  Recent& SlotOf(std::string_view name) {
+    const auto address = reinterpret_cast<uintptr_t>(name.data());
+    return recent_[((address >> 3) ^ (address >> 11) ^ name.size()) % recent_.size()];
+  }
+
+  std::array<Recent, 256> recent_{};
+  Names names_;
 };
-using ColumnMap = std::unordered_map<std::string, int, ColumnNameHash, std::equal_to<>>;
 
 // The current row of a table. With a column map the field names are resolved once per map;
 // without one on every read.
