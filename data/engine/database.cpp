@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cctype>
 
 #include <fmt/format.h>
 
@@ -20,6 +21,10 @@ struct Database::State {
   std::string file;
   bool read_only = false;
   sqlite3_stmt* data_version = nullptr;  // "PRAGMA data_version", prepared when first asked
+  // The pager's data version as the current transaction reads it; forgotten at every end of a
+  // transaction (through this class, by SQL text or as the hooks report).
+  bool version_known = false;
+  unsigned int version = 0;
   ~State() {
     sqlite3_finalize(data_version);
     sqlite3_close_v2(db);
@@ -69,6 +74,16 @@ Database Database::Open(const std::string& directory, OpenMode mode, const std::
   }
   sqlite3_busy_timeout(state->db, 5000);
   RegisterCzechCollation(state->db);
+  // The state outlives the handle (its destructor closes it), so the hooks may point at it.
+  sqlite3_commit_hook(
+      state->db,
+      [](void* s) {
+        static_cast<State*>(s)->version_known = false;
+        return 0;
+      },
+      state.get());
+  sqlite3_rollback_hook(
+      state->db, [](void* s) { static_cast<State*>(s)->version_known = false; }, state.get());
   Database db(state);
   // Fails early on a file that is not a database.
   db.TableNames();
@@ -213,7 +228,22 @@ void Database::DropTable(const std::string& table) {
   Execute("DROP TABLE " + QuoteIdentifier(actual));
 }
 
+namespace {
+// BEGIN, COMMIT, END, ROLLBACK, SAVEPOINT or RELEASE, in any case, after blanks.
+bool ControlsTransactions(std::string_view sql) {
+  size_t i = sql.find_first_not_of(" \t\r\n");
+  if (i == std::string_view::npos) return false;
+  std::string word;
+  for (; i < sql.size() && std::isalpha(static_cast<unsigned char>(sql[i])) && word.size() < 10;
+       ++i)
+    word.push_back(static_cast<char>(std::toupper(static_cast<unsigned char>(sql[i]))));
+  return word == "BEGIN" || word == "COMMIT" || word == "END" || word == "ROLLBACK" ||
+         word == "SAVEPOINT" || word == "RELEASE";
+}
+}  // namespace
+
 int64_t Database::Execute(const std::string& sql, const std::vector<Value>& params) {
+  if (ControlsTransactions(sql)) state_->version_known = false;
   return ExecuteStatement(state_->db, sql, params);
 }
 
@@ -232,16 +262,23 @@ void Database::Rollback() {
 bool Database::InTransaction() const { return sqlite3_get_autocommit(state_->db) == 0; }
 
 std::optional<Database::Snapshot> Database::CurrentSnapshot() const {
-  // A deferred transaction sees a fixed state only once it has read: from then on it holds the
-  // read lock (or the WAL snapshot).
-  if (!InTransaction() || sqlite3_txn_state(state_->db, "main") == SQLITE_TXN_NONE)
+  if (!InTransaction()) {
+    state_->version_known = false;
     return std::nullopt;
-  // The pager's data version moves with every commit of any connection, as seen when this
-  // transaction began to read; the change count with the writes of this connection inside it.
-  unsigned int version = 0;
-  if (sqlite3_file_control(state_->db, "main", SQLITE_FCNTL_DATA_VERSION, &version) != SQLITE_OK)
-    return std::nullopt;
-  return Snapshot{version, sqlite3_total_changes64(state_->db)};
+  }
+  if (!state_->version_known) {
+    // A deferred transaction sees a fixed state only once it has read: from then on it holds
+    // the read lock (or the WAL snapshot).
+    if (sqlite3_txn_state(state_->db, "main") == SQLITE_TXN_NONE) return std::nullopt;
+    // The pager's data version moves with every commit of any connection, as seen when this
+    // transaction began to read.
+    if (sqlite3_file_control(state_->db, "main", SQLITE_FCNTL_DATA_VERSION, &state_->version) !=
+        SQLITE_OK)
+      return std::nullopt;
+    state_->version_known = true;
+  }
+  // The change count follows the writes of this connection inside the transaction.
+  return Snapshot{state_->version, sqlite3_total_changes64(state_->db)};
 }
 
 std::optional<Database::ContentToken> Database::CurrentContent() const {
