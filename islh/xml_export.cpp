@@ -191,12 +191,7 @@ void TExportLHC_XML::WriteAttributes(DtdEntry& entry, TElement& object,
   for (size_t i = 0; i < entry.attributes.size(); ++i) {
     const std::string& attribute = entry.attributes[i];
     current_element_name_ = element_name;
-    const std::string value = AttributeValue(attribute, &object, entry.resolved[i]);
-    out_.WriteText(" ");
-    out_.WriteText(attribute);
-    out_.WriteText("=\"");
-    out_.WriteText(value);
-    out_.WriteText("\"");
+    out_.WriteAttribute(attribute, AttributeValue(attribute, &object, entry.resolved[i]));
   }
 }
 

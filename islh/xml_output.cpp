@@ -26,20 +26,40 @@ void TXmlOutput::Open(const std::string& path) {
   failed_ = false;
 }
 
+namespace {
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  }
+  return true;
+}
+}  // namespace
+
 void TXmlOutput::WriteText(std::string_view utf8) {
   if (!file_) throw std::runtime_error("Výstupní soubor není otevřen");
-  bool ascii = true;
-  for (char c : utf8) {
-    if (static_cast<unsigned char>(c) >= 0x80) {
-      ascii = false;
-      break;
-    }
-  }
-  if (ascii) {
+  if (IsAscii(utf8)) {
     buffer_.append(utf8);
   } else {
     buffer_ += platform::Utf8ToCp1250Xml(utf8);
   }
+  if (buffer_.size() >= limit_) Flush();
+}
+
+void TXmlOutput::WriteAttribute(std::string_view name, std::string_view value) {
+  if (!file_) throw std::runtime_error("Výstupní soubor není otevřen");
+  buffer_.push_back(' ');
+  if (IsAscii(name)) {
+    buffer_.append(name);
+  } else {
+    buffer_ += platform::Utf8ToCp1250Xml(name);
+  }
+  buffer_.append("=\"");
+  if (IsAscii(value)) {
+    buffer_.append(value);
+  } else {
+    buffer_ += platform::Utf8ToCp1250Xml(value);
+  }
+  buffer_.push_back('"');
   if (buffer_.size() >= limit_) Flush();
 }
 

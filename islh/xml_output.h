@@ -24,6 +24,8 @@ class TXmlOutput {
 
   void WriteText(std::string_view utf8);
   void WriteLine(std::string_view utf8);
+  // ` name="value"`: the same bytes as WriteText of that text, with one check of the buffer.
+  void WriteAttribute(std::string_view name, std::string_view value);
   void Flush();
   // Flushes and closes; errors while closing throw.
   void Close();
