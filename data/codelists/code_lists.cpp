@@ -57,8 +57,13 @@ std::string Question(char kind, const std::string& list, const std::string& key_
 std::string CodeLists::Description(const std::string& list, const std::string& code,
                                    const std::string& description_column,
                                    const std::string& key_column, bool exact) {
-  engine::Table* table = tables_.Get(list);
   const std::string question = Question('D', list, key_column, description_column, exact, code);
+  // Only answers of program lists are in memo_, and a binding starts a new generation: a hit of
+  // this generation needs no look at the list.
+  if (memo_generation_ == tables_.generation()) {
+    if (auto it = memo_.find(question); it != memo_.end()) return it->second;
+  }
+  engine::Table* table = tables_.Get(list);
   auto* memo = table ? Memo(list, table) : nullptr;
   if (memo) {
     if (auto it = memo->find(question); it != memo->end()) return it->second;
@@ -70,9 +75,12 @@ std::string CodeLists::Description(const std::string& list, const std::string& c
 
 bool CodeLists::Contains(const std::string& list, const std::string& code, bool if_empty,
                          const std::string& key_column, bool exact) {
+  const std::string question = Question('C', list, key_column, std::string(), exact, code);
+  if (!code.empty() && memo_generation_ == tables_.generation()) {
+    if (auto it = memo_.find(question); it != memo_.end()) return it->second == "1";
+  }
   engine::Table* table = tables_.Get(list);
   if (code.empty() || !table) return CodeInList(table, key_column, code, if_empty, exact);
-  const std::string question = Question('C', list, key_column, std::string(), exact, code);
   auto* memo = Memo(list, table);
   if (memo) {
     if (auto it = memo->find(question); it != memo->end()) return it->second == "1";
