@@ -1,6 +1,7 @@
 #include "framework/class_info.h"
 
 #include <algorithm>
+#include <array>
 
 #include "framework/element.h"
 #include "platform/text.h"
@@ -111,7 +112,26 @@ bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
 }
 
 int TClassInfo::IndexOf(std::string_view name) const {
-  if (auto hit = exact_.find(name); hit != exact_.end()) return hit->second;
+  // Readers and writers name properties by literals, again and again for every element: a small
+  // table keyed by the class and the text's address answers before the text is hashed. A hit is
+  // checked against the property's own name, so a reused address never answers wrongly.
+  struct Recent {
+    const TClassInfo* info = nullptr;
+    const char* data = nullptr;
+    size_t size = 0;
+    int index = -1;
+  };
+  thread_local std::array<Recent, 512> recent{};
+  const auto address = reinterpret_cast<uintptr_t>(name.data());
+  const auto self = reinterpret_cast<uintptr_t>(this);
+  Recent& slot = recent[((address >> 3) ^ (address >> 12) ^ (self >> 4) ^ name.size()) % 512];
+  if (slot.info == this && slot.data == name.data() && slot.size == name.size() &&
+      static_cast<size_t>(slot.index) < props_.size() && props_[slot.index].name == name)
+    return slot.index;
+  if (auto hit = exact_.find(name); hit != exact_.end()) {
+    slot = {this, name.data(), name.size(), hit->second};
+    return hit->second;
+  }
   auto it = std::lower_bound(index_.begin(), index_.end(), name,
                              [](const std::pair<std::string, int>& entry, std::string_view key) {
                                return CompareAsciiNoCase(entry.first, key) < 0;
