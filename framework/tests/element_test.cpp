@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "framework/class_register.h"
 #include "framework/entity.h"
 #include "framework/errors.h"
@@ -144,6 +146,30 @@ TEST_F(ElementTest, NamesAndLookups) {
   EXPECT_EQ(root.CountOfClass(TNameEntity::StaticClass()), 2);
   EXPECT_EQ(root.GetPropertyText("count"), "2");
   EXPECT_EQ(root.GetPropertyText("LastIndex"), "1");
+}
+
+TEST_F(ElementTest, PropertyLookupsStayRightWhenOneBufferNamesOneThenAnother) {
+  const TClassInfo& entity = TEntity::StaticClass();
+  const TClassInfo& element = TElement::StaticClass();
+  const int last_index = entity.IndexOf("LastIndex");
+  const int name = entity.IndexOf("Name");
+  ASSERT_GE(last_index, 0);
+  ASSERT_GE(name, 0);
+  ASSERT_NE(last_index, name);
+  // One buffer, its text changed in place between the lookups, and the same text asked of
+  // another class: every answer is the one of the text asked now.
+  char buffer[] = "LastIndex";
+  for (int round = 0; round < 3; ++round) {
+    std::memcpy(buffer, "LastIndex", sizeof buffer);
+    EXPECT_EQ(entity.IndexOf(buffer), last_index);
+    EXPECT_EQ(element.IndexOf(buffer), -1);
+    std::memcpy(buffer, "Name\0ndex", sizeof buffer);
+    EXPECT_EQ(entity.IndexOf(std::string_view(buffer, 4)), name);
+    std::memcpy(buffer, "NAME\0ndex", sizeof buffer);
+    EXPECT_EQ(entity.IndexOf(std::string_view(buffer, 4)), name);  // any case
+    std::memcpy(buffer, "Nome\0ndex", sizeof buffer);
+    EXPECT_EQ(entity.IndexOf(std::string_view(buffer, 4)), -1);
+  }
 }
 
 TEST_F(ElementTest, ChildClassHintNeverDeniesAChildOfTheClassOrADescendant) {
