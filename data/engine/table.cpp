@@ -175,8 +175,7 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     current_loaded_ = false;
     return;
   }
-  bool id_tiebreak = id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(),
-                                                  id_column_) == index_columns_.end();
+  const bool id_tiebreak = IdBreaksTies();
   // The rows of a master row or a range are few and are usually all visited; inside a
   // transaction they are read whole at once instead of one query per visited row.
   std::optional<Database::Snapshot> snapshot;
@@ -233,20 +232,14 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     st.BindAll(params);
     size_t width = index_columns_.size() + (id_tiebreak ? 1 : 0);
     while (st.Step()) {
+      if (snapshot) {
+        rows_.push_back(WholeRow(st, id_tiebreak));
+        continue;
+      }
       Row r;
       r.rowid = st.Column(0).integer();
       r.key.reserve(width);
-      if (snapshot) {
-        auto values = std::make_shared<std::vector<Value>>();
-        values->reserve(columns_.size());
-        for (size_t i = 0; i < columns_.size(); ++i)
-          values->push_back(st.Column(static_cast<int>(i) + 1));
-        for (int c : index_columns_) r.key.push_back((*values)[c]);
-        if (id_tiebreak) r.key.push_back((*values)[id_column_]);
-        r.values = std::move(values);
-      } else {
-        for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
-      }
+      for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
       rows_.push_back(std::move(r));
     }
     st.Reset();
@@ -280,6 +273,25 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     }
   }
   PositionChanged();
+}
+
+bool Table::IdBreaksTies() const {
+  return id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(), id_column_) ==
+                                index_columns_.end();
+}
+
+Table::Row Table::WholeRow(const Statement& st, bool id_tiebreak) const {
+  Row r;
+  r.rowid = st.Column(0).integer();
+  auto values = std::make_shared<std::vector<Value>>();
+  values->reserve(columns_.size());
+  for (size_t i = 0; i < columns_.size(); ++i)
+    values->push_back(st.Column(static_cast<int>(i) + 1));
+  r.key.reserve(index_columns_.size() + (id_tiebreak ? 1 : 0));
+  for (int c : index_columns_) r.key.push_back((*values)[c]);
+  if (id_tiebreak) r.key.push_back((*values)[id_column_]);
+  r.values = std::move(values);
+  return r;
 }
 
 const std::vector<Table::Row>* Table::Universe() const {
@@ -323,8 +335,7 @@ bool Table::ReadBatch(const Database::Snapshot& snapshot) {
       keys.push_back(v.number());
   }
   if (keys.size() > kMaxKeys) return false;
-  bool id_tiebreak = id_column_ >= 0 && std::find(index_columns_.begin(), index_columns_.end(),
-                                                  id_column_) == index_columns_.end();
+  const bool id_tiebreak = IdBreaksTies();
   // The keys are read by runs of near neighbours, one index range each: the few rows of other
   // masters inside a run are read and dropped.
   constexpr double kGap = 8;
@@ -345,17 +356,7 @@ bool Table::ReadBatch(const Database::Snapshot& snapshot) {
     while (st.Step()) {
       const Value link = st.Column(detail_column + 1);
       if (!link.is_number() || !groups.count(link.number())) continue;
-      Row r;
-      r.rowid = st.Column(0).integer();
-      auto values = std::make_shared<std::vector<Value>>();
-      values->reserve(columns_.size());
-      for (size_t i = 0; i < columns_.size(); ++i)
-        values->push_back(st.Column(static_cast<int>(i) + 1));
-      r.key.reserve(index_columns_.size() + (id_tiebreak ? 1 : 0));
-      for (int c : index_columns_) r.key.push_back((*values)[c]);
-      if (id_tiebreak) r.key.push_back((*values)[id_column_]);
-      r.values = std::move(values);
-      rows.push_back(std::move(r));
+      rows.push_back(WholeRow(st, id_tiebreak));
     }
     st.Reset();
     first = last + 1;

@@ -173,6 +173,10 @@ class Table {
   // Rows a detail of this table may be shown for: the current batch or the rows read whole;
   // nullptr when there are none to offer.
   const std::vector<Row>* Universe() const;
+  // ID follows the index fields in the keys when the index does not hold it.
+  bool IdBreaksTies() const;
+  // The row a statement of "SELECT rowid, *" stands on, with its keys for the current index.
+  Row WholeRow(const Statement& st, bool id_tiebreak) const;
   bool RowsFromBatch(const Value& link, const Database::Snapshot& snapshot);
   bool ReadBatch(const Database::Snapshot& snapshot);
   void LoadColumns();
