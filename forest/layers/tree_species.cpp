@@ -1,5 +1,6 @@
 #include "forest/layers/tree_species.h"
 
+#include "data/codelists/code_list_container.h"
 #include "data/codelists/species.h"
 #include "forest/colour.h"
 #include "forest/hierarchy/prop_fields.h"
@@ -25,9 +26,12 @@ void TDrevina::SetDR_ZKR(const std::string& code) {
 }
 
 int32_t TDrevina::DR_KOD() {
-  if (!Ciselnik()) return -1;
+  // Asked for every species several times (its code, stem volume, stem count): the code lists
+  // are found once per question.
+  tciselnik* lists = Ciselnik();
+  if (!lists) return -1;
   const std::string text =
-      CodeListName(*this, "tb_DrevCis", platform::Trim(dr_zkr_), "NKOD", "CKOD");
+      lists->Lists().Description("tb_DrevCis", platform::Trim(dr_zkr_), "NKOD", "CKOD");
   return platform::TextToInt(text).value_or(-1);
 }
 
