@@ -59,9 +59,8 @@ bool AsciiFieldKey(std::string_view name, std::string* key) {
   }
   return true;
 }
-}  // namespace
 
-namespace {
+// Identifiers of row universes, unique over all tables of the program.
 uint64_t NextUniverseId() {
   static uint64_t last = 0;
   return ++last;
