@@ -41,6 +41,8 @@ class TElementRef {
 namespace internal {
 int32_t RegisterHandle(TElement* element);
 void ForgetHandle(int32_t handle);
+// Pages of handles the registry holds memory for (for tests of its memory).
+size_t HandlePagesHeld();
 }  // namespace internal
 
 }  // namespace tarnik::framework

@@ -1,8 +1,11 @@
 #include "data/codelists/species.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "platform/encoding.h"
 
@@ -76,10 +79,66 @@ constexpr const char* kTableB[25] = {
     "9986532111111111",
 };
 
-int Lookup(const CodeGroup* table, size_t size, const std::string& code, int fallback) {
-  for (size_t i = 0; i < size; ++i)
-    if (code == table[i].code) return table[i].group;
-  return fallback;
+// Three ASCII bytes as one number; 0 for anything else. The tables' codes are all such.
+constexpr uint32_t Packed(const char* code) {
+  if (!code[0] || !code[1] || !code[2] || code[3]) return 0;
+  return static_cast<uint32_t>(static_cast<unsigned char>(code[0])) << 16 |
+         static_cast<uint32_t>(static_cast<unsigned char>(code[1])) << 8 |
+         static_cast<unsigned char>(code[2]);
+}
+
+// The normalised form of a code (see NormalizeSpeciesCode) packed as above, without building
+// it: 0 when it is not three ASCII characters, so that it matches none of the tables' codes.
+uint32_t PackedNormalized(std::string_view code) {
+  uint32_t key = 0;
+  int characters = 0;
+  for (size_t i = 0; i < code.size() && characters < 3; ++i, ++characters) {
+    unsigned char c = static_cast<unsigned char>(code[i]);
+    if (c >= 0x80 || c == 0) return 0;
+    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+    key = key << 8 | c;
+  }
+  if (characters == 2) return key << 8 | ' ';
+  return characters == 3 ? key : 0;
+}
+
+struct PackedGroup {
+  uint32_t key;
+  int group;
+};
+
+// A table's codes packed and sorted for a binary search; among equal codes the first listed
+// comes first (a stable insertion sort), as a walk of the table would find it.
+template <size_t N>
+constexpr std::array<PackedGroup, N> SortedKeys(const CodeGroup (&table)[N]) {
+  std::array<PackedGroup, N> out{};
+  for (size_t i = 0; i < N; ++i) {
+    PackedGroup entry{Packed(table[i].code), table[i].group};
+    size_t j = i;
+    for (; j > 0 && out[j - 1].key > entry.key; --j) out[j] = out[j - 1];
+    out[j] = entry;
+  }
+  return out;
+}
+
+template <size_t N>
+constexpr bool AllPacked(const CodeGroup (&table)[N]) {
+  for (const CodeGroup& entry : table)
+    if (Packed(entry.code) == 0) return false;
+  return true;
+}
+static_assert(AllPacked(kGroups) && AllPacked(kGrowthClasses));
+
+constexpr auto kGroupKeys = SortedKeys(kGroups);
+constexpr auto kGrowthClassKeys = SortedKeys(kGrowthClasses);
+
+template <size_t N>
+int Lookup(const std::array<PackedGroup, N>& keys, std::string_view code, int fallback) {
+  const uint32_t key = PackedNormalized(code);
+  if (key == 0) return fallback;
+  auto it = std::lower_bound(keys.begin(), keys.end(), key,
+                             [](const PackedGroup& e, uint32_t k) { return e.key < k; });
+  return it != keys.end() && it->key == key ? it->group : fallback;
 }
 
 // Age steps of 20 years: 0 up to 20, 1 up to 40, ..., 6 above 120.
@@ -189,9 +248,7 @@ std::string NormalizeSpeciesCode(std::string_view code) {
   return out;
 }
 
-int SpeciesGroupOf(std::string_view code) {
-  return Lookup(kGroups, std::size(kGroups), NormalizeSpeciesCode(code), kGroupXXX);
-}
+int SpeciesGroupOf(std::string_view code) { return Lookup(kGroupKeys, code, kGroupXXX); }
 
 std::string SpeciesGroupName(int group) {
   if (group < 0 || group > 14) return "";
@@ -215,9 +272,7 @@ int OverBarkInt(double under_bark, std::string_view code) {
   return static_cast<int>(RoundHalfEven(under_bark / BarkFactor(code)));
 }
 
-int GrowthClassOf(std::string_view code) {
-  return Lookup(kGrowthClasses, std::size(kGrowthClasses), NormalizeSpeciesCode(code), 4);
-}
+int GrowthClassOf(std::string_view code) { return Lookup(kGrowthClassKeys, code, 4); }
 
 std::string GrowthClassSpecies(int growth_class) {
   if (growth_class < 0 || growth_class > 4) return "XXX";

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "framework/class_register.h"
 #include "framework/entity.h"
@@ -291,6 +293,28 @@ TEST_F(ElementTest, RegisterEntriesStaySortedAndNumbered) {
   EXPECT_EQ(entity->GetPropertyText("AncestorClassName"), "TElement");
 }
 
+TEST_F(ElementTest, RegisterLookupsFollowEntriesAddedAndRemovedAfterThem) {
+  TKelvaClasses reg;
+  reg.RegisterClass(TElement::StaticClass());
+  reg.RegisterClass(TOwnerEntity::StaticClass());
+  TKelvaClass* owner = reg.FindClassEntry("TOwnerEntity");
+  ASSERT_NE(owner, nullptr);
+  EXPECT_EQ(reg.FindClassEntry("TNameEntity"), nullptr);
+  // New entries sort in before the one found: the same questions find the right entries.
+  reg.RegisterClass(TNameEntity::StaticClass());
+  reg.RegisterClass(TEntity::StaticClass());
+  EXPECT_EQ(reg.FindClassEntry("TOwnerEntity"), owner);
+  ASSERT_NE(reg.FindClassEntry("TNameEntity"), nullptr);
+  EXPECT_EQ(reg.FindClassEntry("TNameEntity")->GetName(), "TNameEntity");
+  EXPECT_EQ(reg.FindClassEntry("towNerentity"), owner);
+  // An entry taken out is not found any more, and the others still are.
+  TKelvaClass* name_entity = reg.FindClassEntry("TNameEntity");
+  reg.RemoveElement(name_entity);
+  delete name_entity;
+  EXPECT_EQ(reg.FindClassEntry("TNameEntity"), nullptr);
+  EXPECT_EQ(reg.FindClassEntry("TOwnerEntity"), owner);
+}
+
 TEST_F(ElementTest, AMillionElementsLeaveTheHandleRegistryAsItWas) {
   size_t before = LiveHandleCount();
   auto* root = new TOwnerEntity();
@@ -316,6 +340,37 @@ TEST_F(ElementTest, HandlesOfDeadElementsReadNil) {
   delete f;
   EXPECT_EQ(FindElementByHandle(0), nullptr);
   EXPECT_EQ(FindElementByHandle(-5), nullptr);
+}
+
+TEST_F(ElementTest, HandlesStayRightWhileGroupsOfElementsComeAndGo) {
+  // A long-lived element among groups that are created and freed one after another, as the
+  // compartments of an export are: every live handle finds its element, every dead one nil, and
+  // the registry's memory does not grow with the number of groups.
+  auto* keeper = new TElement();
+  const int32_t kept = keeper->Handle();
+  std::vector<int32_t> dead;
+  size_t pages_after_first = 0;
+  for (int group = 0; group < 50; ++group) {
+    auto* root = new TOwnerEntity();
+    std::vector<std::pair<int32_t, TElement*>> live;
+    for (int i = 0; i < 3000 + group; ++i) {
+      auto* e = new TOwnerElement();
+      live.emplace_back(e->Handle(), e);
+      root->AddElement(e);
+    }
+    for (const auto& [h, e] : live) ASSERT_EQ(FindElementByHandle(h), e);
+    dead.push_back(live.front().first);
+    dead.push_back(live.back().first);
+    delete root;
+    if (group == 0) pages_after_first = internal::HandlePagesHeld();
+  }
+  EXPECT_EQ(FindElementByHandle(kept), keeper);
+  for (int32_t h : dead) EXPECT_EQ(FindElementByHandle(h), nullptr);
+  EXPECT_LE(internal::HandlePagesHeld(), pages_after_first + 1);
+  EXPECT_EQ(FindElementByHandle(dead.back() + 1000000), nullptr);
+  EXPECT_EQ(FindElementByHandle(int64_t{1} << 40), nullptr);
+  delete keeper;
+  EXPECT_EQ(FindElementByHandle(kept), nullptr);
 }
 
 TEST_F(ElementTest, PathQueries) {

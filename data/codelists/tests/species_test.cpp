@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "data/codelists/category.h"
 
 namespace tarnik::plan {
@@ -16,6 +18,9 @@ TEST(SpeciesGroups, CodesAreUpperCasedAndCompletedBeforeLookup) {
   EXPECT_EQ(SpeciesGroupOf("ZZ"), kGroupXXX);
   EXPECT_EQ(SpeciesGroupOf("S"), kGroupXXX);  // one character matches nothing
   EXPECT_EQ(SpeciesGroupOf(""), kGroupXXX);
+  EXPECT_EQ(SpeciesGroupOf("SMŘ"), kGroupXXX);  // a letter beyond ASCII matches nothing
+  EXPECT_EQ(SpeciesGroupOf("SMXŘ"), kGroupSM);  // ... unless it is cut off
+  EXPECT_EQ(SpeciesGroupOf(std::string_view("SM\0", 3)), kGroupXXX);
   EXPECT_EQ(NormalizeSpeciesCode("bk"), "BK ");
   EXPECT_EQ(NormalizeSpeciesCode("ď"), "ď");  // only a..z are upper-cased
 }
@@ -69,6 +74,11 @@ TEST(BarkConversion, RoundingTakesHalvesToEven) {
 TEST(GrowthClasses, ClassesDifferFromTheGroupsWhereTheTableSaysSo) {
   EXPECT_EQ(GrowthClassOf("JD"), 0);  // fir grows as spruce
   EXPECT_EQ(GrowthClassOf("MD"), 1);
+  EXPECT_EQ(GrowthClassOf("LMX"), 2);  // the last code of the table
+  EXPECT_EQ(GrowthClassOf("AK"), 2);   // the first in the alphabet
+  EXPECT_EQ(GrowthClassOf("VR"), 2);   // the last in the alphabet
+  EXPECT_EQ(GrowthClassOf("AAA"), 4);  // before the first
+  EXPECT_EQ(GrowthClassOf("ZZZ"), 4);  // after the last
   EXPECT_EQ(GrowthClassOf("SOU"), 4);  // spruce group, but no growth table
   EXPECT_EQ(GrowthClassOf("OS"), 2);
   EXPECT_EQ(GrowthClassOf("ORC"), 3);
