@@ -1,17 +1,64 @@
 #include "app/commands/unit_export_adapter.h"
 
+#include <exception>
+
+#include "data/engine/plan_databases.h"
 #include "forest/unit/lesni_celek.h"
+#include "forest/unit/merk_source.h"
 
 namespace tarnik::app {
 
+TLesniCelekExportUnit::~TLesniCelekExportUnit() { ReleaseLists(); }
+
 plan::TLHC* TLesniCelekExportUnit::LHC() { return unit_.LHC(); }
 plan::TCiselKelva* TLesniCelekExportUnit::CiselKelva() { return unit_.CiselKelva(); }
-void TLesniCelekExportUnit::ZnovuNacti() { unit_.ZnovuNacti(); }
-bool TLesniCelekExportUnit::JeKonec() { return unit_.JeKonec(); }
-void TLesniCelekExportUnit::NactiDalsiOddeleni(bool show_progress) {
-  unit_.NactiDalsiOddeleni(show_progress);
+
+void TLesniCelekExportUnit::ZnovuNacti() {
+  ReleaseLists();
+  unit_.ZnovuNacti();
+  HoldLists();
 }
+
+bool TLesniCelekExportUnit::JeKonec() {
+  const bool end = unit_.JeKonec();
+  if (end) ReleaseLists();
+  return end;
+}
+
+void TLesniCelekExportUnit::NactiDalsiOddeleni(bool show_progress) {
+  ReleaseLists();
+  unit_.NactiDalsiOddeleni(show_progress);
+  HoldLists();
+}
+
 framework::TElement* TLesniCelekExportUnit::AsElement() { return &unit_; }
 std::string TLesniCelekExportUnit::adresarObecnychDatLHP() { return unit_.adresarObecnychDatLHP(); }
+
+void TLesniCelekExportUnit::HoldLists() {
+  plan::MerkSource* source = unit_.PlanSource();
+  engine::Database* phs = source ? source->databases().phs() : nullptr;
+  // A transaction somebody else opened is theirs to end.
+  if (!phs || phs->InTransaction()) return;
+  try {
+    phs->StartTransaction();
+    lists_ = *phs;
+  } catch (const std::exception&) {
+    // Without it every look-up locks on its own, as outside an export.
+  }
+}
+
+void TLesniCelekExportUnit::ReleaseLists() {
+  if (!lists_) return;
+  try {
+    // Commit, not roll back: a write some look-up made meanwhile stays as it would have.
+    if (lists_->InTransaction()) lists_->Commit();
+  } catch (const std::exception&) {
+    try {
+      lists_->Rollback();
+    } catch (const std::exception&) {
+    }
+  }
+  lists_.reset();
+}
 
 }  // namespace tarnik::app

@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include <fmt/format.h>
@@ -21,11 +22,15 @@ struct Database::State {
   std::string file;
   bool read_only = false;
   sqlite3_stmt* data_version = nullptr;  // "PRAGMA data_version", prepared when first asked
+  // BEGIN, BEGIN IMMEDIATE, COMMIT and ROLLBACK, prepared when first run: a transaction per
+  // compartment would otherwise parse them thousands of times.
+  std::array<sqlite3_stmt*, 4> control{};
   // The pager's data version as the current transaction reads it; forgotten at every end of a
   // transaction (through this class, by SQL text or as the hooks report).
   bool version_known = false;
   unsigned int version = 0;
   ~State() {
+    for (sqlite3_stmt* st : control) sqlite3_finalize(st);
     sqlite3_finalize(data_version);
     sqlite3_close_v2(db);
   }
@@ -247,17 +252,41 @@ int64_t Database::Execute(const std::string& sql, const std::vector<Value>& para
   return ExecuteStatement(state_->db, sql, params);
 }
 
+namespace {
+enum Control { kBegin, kBeginImmediate, kCommit, kRollback };
+constexpr const char* kControlSql[] = {"BEGIN", "BEGIN IMMEDIATE", "COMMIT", "ROLLBACK"};
+}  // namespace
+
+void Database::RunControl(int which) {
+  state_->version_known = false;
+  const char* sql = kControlSql[which];
+  sqlite3_stmt*& st = state_->control[which];
+  if (!st && sqlite3_prepare_v2(state_->db, sql, -1, &st, nullptr) != SQLITE_OK) {
+    std::string msg = sqlite3_errmsg(state_->db);
+    sqlite3_finalize(st);
+    st = nullptr;
+    throw EngineError(fmt::format("Chybný příkaz SQL ({}): {}", msg, sql));
+  }
+  const int rc = sqlite3_step(st);
+  // The message belongs to the step; reset would repeat the code, not clear it.
+  std::string msg =
+      rc == SQLITE_DONE || rc == SQLITE_ROW ? std::string() : sqlite3_errmsg(state_->db);
+  sqlite3_reset(st);
+  if (rc != SQLITE_DONE && rc != SQLITE_ROW)
+    throw EngineError(fmt::format("Chyba databáze: {} ({})", msg, sql));
+}
+
 void Database::StartTransaction(bool immediate) {
   if (InTransaction()) throw EngineError("Transakce již probíhá.");
-  Execute(immediate ? "BEGIN IMMEDIATE" : "BEGIN");
+  RunControl(immediate ? kBeginImmediate : kBegin);
 }
 void Database::Commit() {
   if (!InTransaction()) throw EngineError("Žádná transakce neprobíhá.");
-  Execute("COMMIT");
+  RunControl(kCommit);
 }
 void Database::Rollback() {
   if (!InTransaction()) return;
-  Execute("ROLLBACK");
+  RunControl(kRollback);
 }
 bool Database::InTransaction() const { return sqlite3_get_autocommit(state_->db) == 0; }
 

@@ -111,6 +111,8 @@ class Database {
 
  private:
   explicit Database(std::shared_ptr<State> state) : state_(std::move(state)) {}
+  // Runs one of the prepared transaction statements (BEGIN, BEGIN IMMEDIATE, COMMIT, ROLLBACK).
+  void RunControl(int which);
   std::shared_ptr<State> state_;
 };
 
