@@ -100,8 +100,8 @@ TClassInfo::TClassInfo(std::string name, const TClassInfo* parent, TCreateFn cre
     index_.emplace_back(platform::UpperAscii(props_[i].name), static_cast<int>(i));
   }
   std::sort(index_.begin(), index_.end());
-  exact_.clear();
-  for (size_t i = 0; i < props_.size(); ++i) exact_.emplace(props_[i].name, static_cast<int>(i));
+  exact_.Clear();
+  for (size_t i = 0; i < props_.size(); ++i) exact_.Insert(props_[i].name, static_cast<int>(i));
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& other) const {
@@ -121,16 +121,20 @@ int TClassInfo::IndexOf(std::string_view name) const {
     size_t size = 0;
     int index = -1;
   };
-  thread_local std::array<Recent, 512> recent{};
+  constexpr size_t kSlots = 2048;  // the classes and names of a compartment, with room
+  thread_local std::array<Recent, kSlots> recent{};
   const auto address = reinterpret_cast<uintptr_t>(name.data());
   const auto self = reinterpret_cast<uintptr_t>(this);
-  Recent& slot = recent[((address >> 3) ^ (address >> 12) ^ (self >> 4) ^ name.size()) % 512];
+  // Literals lie a few bytes apart: every bit of the address counts (Fibonacci hashing).
+  const uint64_t mixed = (address ^ (self << 17) ^ (name.size() << 7)) * 0x9E3779B97F4A7C15ULL;
+  Recent& slot = recent[static_cast<size_t>(mixed >> 53)];  // 2^11 = kSlots
+  static_assert(kSlots == size_t{1} << 11);
   if (slot.info == this && slot.data == name.data() && slot.size == name.size() &&
       static_cast<size_t>(slot.index) < props_.size() && props_[slot.index].name == name)
     return slot.index;
-  if (auto hit = exact_.find(name); hit != exact_.end()) {
-    slot = {this, name.data(), name.size(), hit->second};
-    return hit->second;
+  if (const int hit = exact_.Find(name); hit >= 0) {
+    slot = {this, name.data(), name.size(), hit};
+    return hit;
   }
   auto it = std::lower_bound(index_.begin(), index_.end(), name,
                              [](const std::pair<std::string, int>& entry, std::string_view key) {

@@ -14,6 +14,8 @@
 #include <utility>
 #include <vector>
 
+#include "platform/name_index.h"
+
 namespace tarnik::framework {
 
 class TElement;
@@ -152,11 +154,7 @@ class TClassInfo {
   std::vector<TPropInfo> props_;
   std::vector<std::pair<std::string, int>> index_;  // upper-cased name → position, sorted
   // Names as declared → position: most lookups spell the name as declared.
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
-  };
-  std::unordered_map<std::string, int, NameHash, std::equal_to<>> exact_;
+  platform::NameIndex exact_;
 };
 
 // Declares the class description of an element class. Put it in the public part of the class.

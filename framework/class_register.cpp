@@ -200,10 +200,17 @@ void TKelvaClasses::AddClassEntry(TKelvaClass* entry) {
 }
 
 TKelvaClass* TKelvaClasses::FindClassEntry(std::string_view name) {
-  bool found = false;
-  int position = 0;
-  FindIndex(name, &found, &position);
-  if (!found) return nullptr;
+  if (found_version_ != ChildrenVersion() || found_.size() > 4096) {
+    found_.Clear();
+    found_version_ = ChildrenVersion();
+  }
+  int position = found_.Find(name);
+  if (position < 0) {
+    bool found = false;
+    FindIndex(name, &found, &position);
+    if (!found) return nullptr;
+    found_.Insert(name, position);
+  }
   auto* entry = static_cast<TKelvaClass*>(Children()[static_cast<size_t>(position)]);
   last_ = entry;
   return entry;

@@ -9,6 +9,7 @@
 
 #include "framework/entity.h"
 #include "framework/property_text.h"
+#include "platform/name_index.h"
 
 namespace tarnik::framework {
 
@@ -98,6 +99,9 @@ class TKelvaClasses : public TOwnerEntity {
 
  private:
   TElementRef last_;
+  // Names found before → their position, while the entries stay as they were.
+  platform::NameIndex found_;
+  uint64_t found_version_ = ~uint64_t{0};
   bool show_properties_ = false;
   bool sort_by_name_ = false;
   int32_t next_number_ = 0;

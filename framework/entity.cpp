@@ -58,6 +58,7 @@ void TEntity::LinkAt(size_t pos, TElement* element) {
   children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(pos), element);
   element->holders_.push_back(this);
   child_lineages_known_ = false;
+  ++children_version_;
 }
 
 TElement* TEntity::UnlinkAt(size_t pos) {
@@ -65,12 +66,14 @@ TElement* TEntity::UnlinkAt(size_t pos) {
   children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(pos));
   RemoveOne(element->holders_, this);
   child_lineages_known_ = false;
+  ++children_version_;
   return element;
 }
 
 void TEntity::UnlinkAll(TElement* element) {
   children_.erase(std::remove(children_.begin(), children_.end(), element), children_.end());
   child_lineages_known_ = false;
+  ++children_version_;
   auto& holders = element->holders_;
   holders.erase(std::remove(holders.begin(), holders.end(), this), holders.end());
 }

@@ -25,6 +25,9 @@ class TEntity : public TElement {
   // The index-th child; an index outside 0..Count-1 raises EListError.
   TElement* GetElement(int index) const;
   const std::vector<TElement*>& Children() const { return children_; }
+  // Moves on whenever a child is linked or unlinked: a caller may keep what it found among the
+  // children while it stays the same.
+  uint64_t ChildrenVersion() const { return children_version_; }
   // Replaces the index-th child (index 0 on an empty list appends), keeping the owner lists of
   // owner-tracking children true. Never frees.
   virtual void PutElement(int index, TElement* element);
@@ -90,6 +93,7 @@ class TEntity : public TElement {
   std::vector<TElement*> children_;
   mutable uint64_t child_lineages_ = 0;  // the children's lineage bits, while known
   mutable bool child_lineages_known_ = false;
+  uint64_t children_version_ = 0;
 };
 
 // A container of TAliasElement children.

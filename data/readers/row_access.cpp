@@ -47,18 +47,22 @@ double Round6(double x) {
 
 const int* ColumnMap::Find(std::string_view name) {
   Recent& slot = SlotOf(name);
-  if (slot.entry && slot.data == name.data() && slot.size == name.size() &&
-      slot.entry->first == name)
-    return &slot.entry->second;
-  auto found = names_.find(name);
-  if (found == names_.end()) return nullptr;
-  slot = {name.data(), name.size(), &*found};
-  return &found->second;
+  if (slot.entry >= 0 && slot.data == name.data() && slot.size == name.size() &&
+      spelled_[static_cast<size_t>(slot.entry)] == name)
+    return &positions_[static_cast<size_t>(slot.entry)];
+  const int entry = names_.Find(name);
+  if (entry < 0) return nullptr;
+  slot = {name.data(), name.size(), entry};
+  return &positions_[static_cast<size_t>(entry)];
 }
 
 void ColumnMap::Add(std::string_view name, int position) {
-  auto [entry, added] = names_.emplace(std::string(name), position);
-  SlotOf(name) = {name.data(), name.size(), &*entry};
+  const int entry = names_.Insert(name, static_cast<int>(positions_.size()));
+  if (entry == static_cast<int>(positions_.size())) {
+    spelled_.emplace_back(name);
+    positions_.push_back(position);
+  }
+  SlotOf(name) = {name.data(), name.size(), entry};
 }
 
 int Row::Position(std::string_view column) const {

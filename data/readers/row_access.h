@@ -11,9 +11,11 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "data/engine/field_type.h"
 #include "data/engine/table.h"
+#include "platform/name_index.h"
 
 namespace tarnik::framework {
 class TElement;
@@ -38,23 +40,22 @@ class ColumnMap {
   void Add(std::string_view name, int position);
 
  private:
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
-  };
-  using Names = std::unordered_map<std::string, int, NameHash, std::equal_to<>>;
   struct Recent {
     const char* data = nullptr;
     size_t size = 0;
-    const Names::value_type* entry = nullptr;
+    int entry = -1;  // into positions_
   };
   Recent& SlotOf(std::string_view name) {
-    const auto address = reinterpret_cast<uintptr_t>(name.data());
-    return recent_[((address >> 3) ^ (address >> 11) ^ name.size()) % recent_.size()];
+    // Literals lie a few bytes apart: every bit of the address counts (Fibonacci hashing).
+    const uint64_t address = reinterpret_cast<uintptr_t>(name.data());
+    return recent_[static_cast<size_t>(((address ^ (name.size() << 7)) * 0x9E3779B97F4A7C15ULL) >>
+                                       56)];
   }
 
-  std::array<Recent, 256> recent_{};
-  Names names_;
+  std::array<Recent, 256> recent_{};  // 2^8 slots
+  platform::NameIndex names_;         // name → entry
+  std::vector<std::string> spelled_;  // entry → name
+  std::vector<int> positions_;        // entry → position
 };
 
 // The current row of a table. With a column map the field names are resolved once per map;
