@@ -18,6 +18,7 @@
 #include "forest/layers/parcel_part.h"
 #include "forest/layers/tree_species.h"
 #include "forest/option_flags.h"
+#include "islh/ascii_names.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -71,11 +72,10 @@ TElement* TExportMapping::NextObject(const std::string& element_name) {
                                         {"KAT", KAT}, {"PSK", PSK},   {"BZL", BZL}, {"JP", JP},
                                         {"OP", OP},   {"ETZ", ETZ},   {"CPP", CPP}, {"CPB", CPB},
                                         {"CPJ", CPJ}, {"DRV", DRV},   {"ZAL", ZAL}, {"POS", POS}};
-  const std::string name = platform::UpperAscii(element_name);
-  if (name == "LHC") return unit_.LHC();
-  if (name == "ODD") return NextCompartment();
+  if (SameAsciiNoCase(element_name, "LHC")) return unit_.LHC();
+  if (SameAsciiNoCase(element_name, "ODD")) return NextCompartment();
   for (const KindName& k : kNames)
-    if (k.name == name) return Step(static_cast<Kind>(k.kind));
+    if (SameAsciiNoCase(element_name, k.name)) return Step(static_cast<Kind>(k.kind));
   return nullptr;
 }
 

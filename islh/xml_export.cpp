@@ -9,6 +9,7 @@
 #include "forest/option_flags.h"
 #include "framework/errors.h"
 #include "framework/property_text.h"
+#include "islh/ascii_names.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -270,7 +271,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
   if (name == "KLO" && !IsPolyline(object)) return;
 
   for (const OpenElement& open : open_) {
-    if (platform::UpperAscii(open.name) == platform::UpperAscii(name)) {
+    if (SameAsciiNoCase(open.name, name)) {
       throw framework::EKelvaError("Element " + name + " obsahuje sám sebe");
     }
   }
@@ -365,7 +366,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
 
 void TExportLHC_XML::WriteSkeleton(const std::string& name) {
   for (const OpenElement& open : open_) {
-    if (platform::UpperAscii(open.name) == platform::UpperAscii(name)) {
+    if (SameAsciiNoCase(open.name, name)) {
       throw framework::EKelvaError("Element " + name + " obsahuje sám sebe");
     }
   }
