@@ -86,6 +86,9 @@ void TLesniMnozina::AddElement(TElement* element) {
 
 std::vector<TElement*> TLesniMnozina::Prvky() const {
   std::vector<TElement*> elements;
+  // Most sets of a compartment are empty or hold only their elements.
+  if (Children().empty() || !MayHaveChildOfClass(*element_class_)) return elements;
+  elements.reserve(Children().size());
   for (TElement* child : Children()) {
     if (child->InheritsFrom(*element_class_)) elements.push_back(child);
   }

@@ -88,19 +88,22 @@ std::string Statement::ColumnName(int i) const {
 }
 
 Value Statement::Column(int i) const {
-  switch (sqlite3_column_type(stmt_, i)) {
+  // One look-up of the column, then its value read directly: the connection is used by one
+  // thread, so the unprotected value may be read.
+  sqlite3_value* v = sqlite3_column_value(stmt_, i);
+  switch (sqlite3_value_type(v)) {
     case SQLITE_INTEGER:
-      return Value(static_cast<int64_t>(sqlite3_column_int64(stmt_, i)));
+      return Value(static_cast<int64_t>(sqlite3_value_int64(v)));
     case SQLITE_FLOAT:
-      return Value(sqlite3_column_double(stmt_, i));
+      return Value(sqlite3_value_double(v));
     case SQLITE_TEXT: {
-      const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
-      return Value(std::string(p, sqlite3_column_bytes(stmt_, i)));
+      const auto* p = reinterpret_cast<const char*>(sqlite3_value_text(v));
+      return Value(std::string(p ? p : "", p ? static_cast<size_t>(sqlite3_value_bytes(v)) : 0));
     }
     case SQLITE_BLOB: {
-      const auto* p = static_cast<const char*>(sqlite3_column_blob(stmt_, i));
-      int n = sqlite3_column_bytes(stmt_, i);
-      return Value(Bytes{std::string(p ? p : "", p ? n : 0)});
+      const auto* p = static_cast<const char*>(sqlite3_value_blob(v));
+      const int n = sqlite3_value_bytes(v);
+      return Value(Bytes{std::string(p ? p : "", p ? static_cast<size_t>(n) : 0)});
     }
     default:
       return Value();
