@@ -20,6 +20,9 @@ class TCiselKelva;
 class TLHC;
 class TOddeleni;
 class tciselnik;
+namespace readers {
+class ColumnMapStore;
+}
 
 struct PlanReadContext {
   engine::PlanTables* tables = nullptr;              // positioned on the current TB_ODD row
@@ -31,6 +34,9 @@ struct PlanReadContext {
   // The unit's code-list container: the forest office of a cadastral area (LES_URAD replaced
   // from KU_KOD). May be null: LES_URAD then stays as stored.
   tciselnik* code_lists = nullptr;
+  // Column positions the readers resolved, kept by the owner of `tables` from one compartment to
+  // the next (valid while those tables live); may be null: each compartment resolves them anew.
+  readers::ColumnMapStore* column_maps = nullptr;
 };
 
 // Fills the header from the single row of TB_LHC (older set: its reduced column list).

@@ -32,7 +32,9 @@ class ReaderState {
   // A table by its container name; nullptr when the plan lacks it.
   engine::Table* Get(const char* name) { return ctx_.tables->Get(name); }
   // The current row of a table with the table's field names resolved once per state.
-  Row RowOf(engine::Table& table) { return Row(table, &columns_[&table]); }
+  Row RowOf(engine::Table& table) {
+    return Row(table, ctx_.column_maps ? &ctx_.column_maps->For(table) : &columns_.For(table));
+  }
 
   // The modal message and the progress line.
   void Message(const std::string& text);
@@ -53,7 +55,7 @@ class ReaderState {
 
  private:
   PlanReadContext& ctx_;
-  std::unordered_map<const engine::Table*, ColumnMap> columns_;
+  ColumnMapStore columns_;  // when the context keeps none
 };
 
 // The element's full designation (its published CeleOznaceni).

@@ -58,6 +58,16 @@ class ColumnMap {
   std::vector<int> positions_;        // entry → position
 };
 
+// Column maps per table, for as long as the tables live (a table's fields never change while it
+// is open); whoever owns the tables may keep one across compartments.
+class ColumnMapStore {
+ public:
+  ColumnMap& For(const engine::Table& table) { return maps_[&table]; }
+
+ private:
+  std::unordered_map<const engine::Table*, ColumnMap> maps_;
+};
+
 // The current row of a table. With a column map the field names are resolved once per map;
 // without one on every read.
 class Row {

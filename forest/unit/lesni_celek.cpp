@@ -342,6 +342,7 @@ PlanReadContext TLesniCelek::ReadContext(MerkSource& source) {
   ctx.national_park = StoredTypZdroje() == kSourceMerk98 && source.NationalPark();
   ctx.progress = log_;
   ctx.code_lists = Ciselnik();
+  ctx.column_maps = source.column_maps();
   return ctx;
 }
 

@@ -4,6 +4,7 @@
 
 #include "data/codelists/code_list_container.h"
 #include "data/engine/table.h"
+#include "data/readers/row_access.h"
 
 namespace tarnik::plan {
 namespace {
@@ -33,10 +34,12 @@ MerkSource::MerkSource(const std::string& directory, bool older_set) : older_set
   databases_ = std::make_unique<engine::PlanDatabases>(
       engine::PlanDatabases::Open(directory, {.older_set = older_set}));
   tables_ = std::make_unique<engine::PlanTables>(databases_->plan(), older_set);
+  column_maps_ = std::make_unique<readers::ColumnMapStore>();
 }
 
 MerkSource::~MerkSource() {
   lent_.clear();
+  column_maps_.reset();
   tables_.reset();
 }
 

@@ -17,6 +17,9 @@
 namespace tarnik::plan {
 
 class tciselnik;
+namespace readers {
+class ColumnMapStore;
+}
 
 class MerkSource {
  public:
@@ -28,6 +31,7 @@ class MerkSource {
   bool older_set() const { return older_set_; }
   engine::PlanDatabases& databases() { return *databases_; }
   engine::PlanTables& tables() { return *tables_; }
+  readers::ColumnMapStore* column_maps() { return column_maps_.get(); }
   // TB_ODD, the compartment table the readers walk; nullptr when the directory lacks it.
   engine::Table* Compartments() { return tables_->Get("TB_ODD"); }
   // The data directory and the PHS directory as the databases are connected.
@@ -49,6 +53,8 @@ class MerkSource {
   bool older_set_;
   std::unique_ptr<engine::PlanDatabases> databases_;
   std::unique_ptr<engine::PlanTables> tables_;
+  // The readers' column positions in tables_, kept from one compartment to the next.
+  std::unique_ptr<readers::ColumnMapStore> column_maps_;
   std::vector<std::pair<std::string, std::unique_ptr<engine::Table>>> lent_;
 };
 
