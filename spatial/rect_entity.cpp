@@ -49,14 +49,19 @@ void DefineRectEntity(std::vector<TPropInfo>& out) {
   // still empty, so restoring it moves nothing.
   d.Float("RelRefX", &R::RelRefX, &R::SetRelRefX);
   d.Float("RelRefY", &R::RelRefY, &R::SetRelRefY);
+  // The corners of an empty rectangle are the values a new one has.
   d.Float(
-      "MinX", [](R& e) { return e.bounds().min_x; }, [](R& e, double v) { e.bounds().min_x = v; });
+       "MinX", [](R& e) { return e.bounds().min_x; }, [](R& e, double v) { e.bounds().min_x = v; })
+      .DefaultFloat(kEmptyBound);
   d.Float(
-      "MinY", [](R& e) { return e.bounds().min_y; }, [](R& e, double v) { e.bounds().min_y = v; });
+       "MinY", [](R& e) { return e.bounds().min_y; }, [](R& e, double v) { e.bounds().min_y = v; })
+      .DefaultFloat(kEmptyBound);
   d.Float(
-      "MaxX", [](R& e) { return e.bounds().max_x; }, [](R& e, double v) { e.bounds().max_x = v; });
+       "MaxX", [](R& e) { return e.bounds().max_x; }, [](R& e, double v) { e.bounds().max_x = v; })
+      .DefaultFloat(-kEmptyBound);
   d.Float(
-      "MaxY", [](R& e) { return e.bounds().max_y; }, [](R& e, double v) { e.bounds().max_y = v; });
+       "MaxY", [](R& e) { return e.bounds().max_y; }, [](R& e, double v) { e.bounds().max_y = v; })
+      .DefaultFloat(-kEmptyBound);
   // Everything below is derived from the corners and the relative reference.
   d.Float("Width", &R::Width, &R::SetWidth).NotStored();
   d.Float("Height", &R::Height, &R::SetHeight).NotStored();

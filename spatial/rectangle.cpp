@@ -5,10 +5,11 @@ namespace {
 
 void DefineRectangle(std::vector<framework::TPropInfo>& out) {
   framework::TPropDefs<TRectangle> d(out);
-  d.Float("MinX", &TRectangle::MinX, &TRectangle::SetMinX);
-  d.Float("MinY", &TRectangle::MinY, &TRectangle::SetMinY);
-  d.Float("MaxX", &TRectangle::MaxX, &TRectangle::SetMaxX);
-  d.Float("MaxY", &TRectangle::MaxY, &TRectangle::SetMaxY);
+  // The corners of an empty rectangle are the values a new one has.
+  d.Float("MinX", &TRectangle::MinX, &TRectangle::SetMinX).DefaultFloat(kEmptyBound);
+  d.Float("MinY", &TRectangle::MinY, &TRectangle::SetMinY).DefaultFloat(kEmptyBound);
+  d.Float("MaxX", &TRectangle::MaxX, &TRectangle::SetMaxX).DefaultFloat(-kEmptyBound);
+  d.Float("MaxY", &TRectangle::MaxY, &TRectangle::SetMaxY).DefaultFloat(-kEmptyBound);
   // Derived from the corners: published, not stored.
   d.Float("Width", &TRectangle::Width, &TRectangle::SetWidth).NotStored();
   d.Float("Height", &TRectangle::Height, &TRectangle::SetHeight).NotStored();

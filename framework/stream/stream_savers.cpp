@@ -196,7 +196,7 @@ void TKelvaSaver::WriteProperties(TElement& element) {
         }
         case TTypeKind::tkFloat: {
           const double v = prop.get_float(element);
-          if (v == 0) break;
+          if (v == prop.default_float.value_or(0)) break;
           s.out.WriteInteger(index);
           s.out.WriteFloat(v);
           break;
