@@ -35,7 +35,7 @@ class TPolyElement : public TSpaceEntity {
   // Sum of the distances between consecutive vertices (not closed).
   double Length() const;
   // Adds copies of the entity's vertices, in their order or reversed.
-  void AddCoordsFrom(const framework::TEntity* entity, bool forward);
+  virtual void AddCoordsFrom(const framework::TEntity* entity, bool forward);
   // A new vertex (T2DCoordinate) added with AddWithBounds.
   void AddPoint(double x, double y);
 

@@ -129,6 +129,11 @@ void TPolyLineAreaElement::FreeElement(TElement* element) {
   if (index >= 0) ShiftBitsDown(index);
 }
 
+void TPolyLineAreaElement::FreeAll() {
+  TAreaElement::FreeAll();
+  bits_.clear();
+}
+
 void TPolyLineAreaElement::HandleMessage(framework::TKelvaMessage& message, bool& handled) {
   if (message.Message() != kNewPartMessage) return;
   auto* old_line = framework::ClassCast<TPolyLineElement>(message.Sender());

@@ -32,6 +32,8 @@ class TPolyLineAreaElement : public TAreaElement {
   // Removing or freeing a line moves the bits of the following lines down by one.
   void RemoveElement(framework::TElement* element) override;
   void FreeElement(framework::TElement* element) override;
+  // Frees the lines (shared ones are only let go) and forgets their bits.
+  void FreeAll() override;
   void HandleMessage(framework::TKelvaMessage& message, bool& handled) override;
 
   // Sum over the lines of (vertex count - 1).

@@ -178,6 +178,23 @@ TEST_F(RingTest, ASplitLineAnnouncesItsNewPartWhichJoinsTheRingBesideIt) {
   delete lost;
 }
 
+TEST_F(RingTest, ASplitAnnouncedToTheLinesHoldersReachesEveryStringAndRing) {
+  TPolyLineString string;
+  string.AddElement(left_top);
+  auto* part = NewLine({{0, 0}, {0, 5}});
+  left_top->SendToOwners(kNewPartMessage, part);  // the keeper, the ring and the string
+  ASSERT_EQ(string.GetCount(), 2);
+  EXPECT_EQ(string.GetElement(1), part);
+  ASSERT_EQ(ring.GetCount(), 3);
+  EXPECT_EQ(ring.GetElement(2), part);
+  EXPECT_EQ(ring.LinesOriginesHex(), "01");
+  EXPECT_EQ(part->GetOwnersCount(), 2);
+  EXPECT_EQ(keeper.GetCount(), 2);
+  ring.FreeAll();
+  EXPECT_EQ(ring.LinesOriginesHex(), "");
+  EXPECT_EQ(part->GetOwnersCount(), 1);
+}
+
 TEST_F(RingTest, AreasMadeOfLinesShareTheirLines) {
   TElementRef line_ref(bottom_right);
   {
