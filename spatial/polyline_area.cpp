@@ -28,6 +28,18 @@ const TPolyLineElement* RingLine(const TElement* child, int* count) {
   return *count >= 2 ? line : nullptr;
 }
 
+// Calls fn(line, vertex count, forward) for each line of the ring in order, skipping children
+// that add nothing, until fn answers false.
+template <class Fn>
+void WalkLines(const TPolyLineAreaElement& area, Fn fn) {
+  const auto& children = area.Children();
+  for (size_t k = 0; k < children.size(); ++k) {
+    int n = 0;
+    const TPolyLineElement* line = RingLine(children[k], &n);
+    if (line && !fn(*line, n, area.LineForward(static_cast<int>(k)))) return;
+  }
+}
+
 // The j-th vertex of a line of n vertices in walking direction.
 T2DCoordinate* Walked(const TPolyLineElement& line, int n, int j, bool forward) {
   return line.GetCoord(forward ? j : n - 1 - j);
@@ -148,52 +160,45 @@ void TPolyLineAreaElement::HandleMessage(framework::TKelvaMessage& message, bool
 
 int TPolyLineAreaElement::GetCoordsCount() const {
   int total = 0;
-  for (const TElement* child : Children()) {
-    int n = 0;
-    if (RingLine(child, &n)) total += n - 1;
-  }
+  WalkLines(*this, [&](const TPolyLineElement&, int n, bool) {
+    total += n - 1;
+    return true;
+  });
   return total;
 }
 
 T2DCoordinate* TPolyLineAreaElement::GetCoord(int i) const {
-  if (i < 0) return nullptr;
-  const auto& children = Children();
-  for (size_t k = 0; k < children.size(); ++k) {
-    int n = 0;
-    const TPolyLineElement* line = RingLine(children[k], &n);
-    if (!line) continue;
-    if (i < n - 1) return Walked(*line, n, i, LineForward(static_cast<int>(k)));
-    i -= n - 1;
-  }
-  return nullptr;
+  T2DCoordinate* found = nullptr;
+  if (i < 0) return found;
+  WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
+    if (i >= n - 1) {
+      i -= n - 1;
+      return true;
+    }
+    found = Walked(line, n, i, forward);
+    return false;
+  });
+  return found;
 }
 
 void TPolyLineAreaElement::ForEachCoord(
     const std::function<void(const T2DCoordinate*)>& visit) const {
-  const auto& children = Children();
-  for (size_t k = 0; k < children.size(); ++k) {
-    int n = 0;
-    const TPolyLineElement* line = RingLine(children[k], &n);
-    if (!line) continue;
-    const bool forward = LineForward(static_cast<int>(k));
-    for (int j = 0; j + 1 < n; ++j) visit(Walked(*line, n, j, forward));
-  }
+  WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
+    for (int j = 0; j + 1 < n; ++j) visit(Walked(line, n, j, forward));
+    return true;
+  });
 }
 
 std::vector<const T2DCoordinate*> TPolyLineAreaElement::RingVertices() const {
   std::vector<const T2DCoordinate*> vertices;
   bool first = true;
-  const auto& children = Children();
-  for (size_t k = 0; k < children.size(); ++k) {
-    int n = 0;
-    const TPolyLineElement* line = RingLine(children[k], &n);
-    if (!line) continue;
-    const bool forward = LineForward(static_cast<int>(k));
+  WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
     for (int j = first ? 0 : 1; j < n; ++j) {
-      if (const T2DCoordinate* v = Walked(*line, n, j, forward)) vertices.push_back(v);
+      if (const T2DCoordinate* v = Walked(line, n, j, forward)) vertices.push_back(v);
     }
     first = false;
-  }
+    return true;
+  });
   return vertices;
 }
 
