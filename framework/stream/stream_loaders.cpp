@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "framework/class_register.h"
+#include "framework/stream/class_stream_data.h"
 #include "framework/stream/klv_loader.h"
 #include "framework/stream/stream_tools.h"
 #include "platform/encoding.h"
@@ -142,6 +143,9 @@ class TpfReader {
     }
     if (element->Is<TNameElement>() || element->Is<TNameEntity>()) {
       element->SetName(platform::Cp1250ToUtf8(reader_.ReadString()));
+    }
+    if (const auto* data = stream::FindClassStreamData(info); data && data->read) {
+      data->read(*element, reader_);
     }
   }
 
