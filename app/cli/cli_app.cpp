@@ -44,8 +44,7 @@ void ReportSessionFailure(const plan::UnitSession& session, const std::string& d
                           const GlobalOptions& g) {
   *g.err << session.failure << "\n";
   if (session.failure == plan::kNoPlanData) {
-    *g.err << "Data LHP byla hledána v adresáři \"" << platform::AbsolutePath(directory)
-           << "\".\n";
+    *g.err << "Data LHP byla hledána v adresáři \"" << platform::AbsolutePath(directory) << "\".\n";
   }
 }
 

@@ -27,7 +27,6 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitPassedOver = 3;
 
-
 // Options given before the subcommand; filled in by the parser before a command runs.
 struct GlobalOptions {
   std::string program_dir;   // --program-dir: another program directory

@@ -100,9 +100,9 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
   std::string source =
       platform::ProgramFile(NumericalDtdName(lhc->GetPropertyBoolean("VerzeProPark1")));
   if (int error = CopyDtdFile(source, dtd_temporary); error != 0) {
-    platform::ui().ShowMessage("Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " +
-                                   std::to_string(error),
-                               platform::Severity::kFailure);
+    platform::ui().ShowMessage(
+        "Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " + std::to_string(error),
+        platform::Severity::kFailure);
     return result;
   }
 

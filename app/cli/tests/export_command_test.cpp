@@ -178,7 +178,9 @@ TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit {20000, 20000};
+    struct rlimit limit {
+      20000, 20000
+    };
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::_Exit(Export("numerika", tmp_.File("out")).code);
   }
@@ -196,8 +198,8 @@ TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
 TEST_F(ExportCommandTest, AUnitWithoutACompartmentListExportsNothing) {
   const std::string dir = tmp_.File("lhp160");
   WriteFile(dir + "/123.01V", "");
-  Result r = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", dir, "--out",
-                        tmp_.File("out")});
+  Result r = RunTarnik(
+      {"--quiet", "export", "--variant", "numerika", "--data", dir, "--out", tmp_.File("out")});
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("Neumím načíst seznam oddělení."), std::string::npos) << r.err;
