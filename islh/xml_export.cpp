@@ -368,6 +368,8 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
     if (name == "DRV") {
       out_.WriteLine(">");
       out_.WriteLine(Indent() + "</DRV>");
+    } else if (name == "MP") {
+      out_.WriteLine(Indent() + "</MP>");  // its start tag is closed already
     } else {
       out_.WriteLine("/>");
     }
