@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "app/cli/class_registration.h"
+#include "app/commands/program_start.h"
 #include "platform/console_ui.h"
 #include "platform/fs.h"
 #include "platform/paths.h"
@@ -35,6 +35,14 @@ std::string CzechUsageMessage(const CLI::Error& e) {
     default:
       return "Chybné použití: " + what;
   }
+}
+
+// The parameters the application tool looks at: the options file and the start script.
+std::vector<std::string> StartParameters(const GlobalOptions& g) {
+  std::vector<std::string> params;
+  if (!g.ini.empty()) params.push_back(g.ini);
+  if (!g.start_script.empty()) params.push_back(g.start_script);
+  return params;
 }
 
 }  // namespace
@@ -71,7 +79,6 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   app.add_flag("-y,--yes", global.yes, "Na otázky programu odpovídá Ano");
   app.add_flag("-q,--quiet", global.quiet, "Nevypisuje průběh");
 
-  RegisterProgramClasses();
   std::vector<Command> commands;
   RegisterCommands(app, commands);
   for (Command& c : commands) {
@@ -116,7 +123,8 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   for (Command& c : commands) {
     if (c.sub && c.sub->parsed()) {
       try {
-        return c.run(global);
+        apptool::TMainTool* tool = app::StartProgram(StartParameters(global));
+        return c.run(global, CommandContext{console, *tool});
       } catch (const platform::QuestionUnanswered& q) {
         err << q.text << "\n"
             << "Na otázku nelze odpovědět bez volby --yes; příkaz byl ukončen.\n";

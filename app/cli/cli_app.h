@@ -10,6 +10,13 @@
 
 #include <CLI/CLI.hpp>
 
+namespace tarnik::apptool {
+class TMainTool;
+}
+namespace tarnik::platform {
+class ConsoleUi;
+}
+
 namespace tarnik::cli {
 
 inline constexpr int kExitOk = 0;
@@ -28,11 +35,20 @@ struct GlobalOptions {
   std::ostream* err = nullptr;
 };
 
+// What a command is handed besides the options: the console Ui it reports through (installed
+// for the run; a command sets its answers to questions and choosers from its own options) and
+// the application tool the program's start made. Both outlive the run.
+struct CommandContext {
+  platform::ConsoleUi& ui;
+  apptool::TMainTool& tool;
+};
+
 // What a subcommand registers: the CLI11 subcommand is created by the registrar, and `run`
-// performs the command once parsing succeeded, answering the exit code.
+// performs the command once parsing succeeded and the program has started, answering the exit
+// code.
 struct Command {
   CLI::App* sub = nullptr;
-  std::function<int(const GlobalOptions&)> run;
+  std::function<int(const GlobalOptions&, const CommandContext&)> run;
 };
 
 // A registrar adds one subcommand to the root application.

@@ -37,14 +37,12 @@ struct SessionGuard {
   ~SessionGuard() { plan::CloseUnitSession(session); }
 };
 
-int RunExport(const ExportArgs& args, const GlobalOptions& g) {
-  if (auto* console = dynamic_cast<platform::ConsoleUi*>(&platform::ui())) {
-    if (args.yes) console->set_assume_yes(true);
-    console->set_directory_answer(platform::AbsolutePath(args.out));
-  }
+int RunExport(const ExportArgs& args, const GlobalOptions& g, platform::ConsoleUi& ui) {
+  if (args.yes) ui.set_assume_yes(true);
+  ui.set_directory_answer(platform::AbsolutePath(args.out));
   plan::UnitSessionOptions session_options;
   if (!g.quiet) {
-    session_options.log = [](const std::string& text) { platform::ui().SetStatus(text); };
+    session_options.log = [&ui](const std::string& text) { ui.SetStatus(text); };
   }
   plan::UnitSession session =
       plan::OpenUnitSession(platform::AbsolutePath(args.data), session_options);
@@ -101,7 +99,9 @@ void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands) {
   c.sub->add_flag("--keep-cancelled-statutes", args->keep_cancelled_statutes,
                   "Exportovat i zrušené statuty ochrany přírody");
   c.sub->add_flag("-y,--yes", args->yes, "Na otázky odpovídá Ano");
-  c.run = [args](const GlobalOptions& g) { return RunExport(*args, g); };
+  c.run = [args](const GlobalOptions& g, const CommandContext& context) {
+    return RunExport(*args, g, context.ui);
+  };
   commands.push_back(std::move(c));
 }
 

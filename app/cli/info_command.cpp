@@ -10,6 +10,7 @@
 
 #include "app/cli/commands.h"
 #include "forest/unit/lesni_celek.h"
+#include "forest/unit/plan_source.h"
 #include "forest/unit/unit_session.h"
 #include "forest/unit/unit_summary.h"
 #include "platform/console_ui.h"
@@ -106,20 +107,17 @@ void WriteText(std::ostream& out, const plan::UnitSummary& s) {
   }
 }
 
-int DataInfo(const InfoArgs& args, const GlobalOptions& g) {
-  if (args.yes) {
-    if (auto* console = dynamic_cast<platform::ConsoleUi*>(&platform::ui()))
-      console->set_assume_yes(true);
-  }
+int DataInfo(const InfoArgs& args, const GlobalOptions& g, platform::ConsoleUi& ui) {
+  if (args.yes) ui.set_assume_yes(true);
   plan::UnitSessionOptions options;
-  if (!g.quiet) options.log = [](const std::string& text) { platform::ui().SetStatus(text); };
+  if (!g.quiet) options.log = [&ui](const std::string& text) { ui.SetStatus(text); };
   plan::UnitSession session = plan::OpenUnitSession(platform::AbsolutePath(args.data), options);
   if (!session.ok()) {
     *g.err << session.failure << "\n";
     return kExitFailure;
   }
-  // A source kind without a reader, or a database that could not be opened (reported already).
-  const bool loadable = session.unit->UmiNacistOddeleni() && session.unit->PlanSource() != nullptr;
+  // A source without a reader, or a database that could not be opened (reported already).
+  const bool loadable = session.unit->Source().IsOpen();
   const plan::UnitSummary summary = plan::SummariseUnit(*session.unit);
   plan::CloseUnitSession(session);
   if (args.json) {
@@ -146,9 +144,9 @@ void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands) {
   c.sub->add_flag("--json", args->json, "Vypíše údaje lesního celku jako objekt JSON")->needs(data);
   c.sub->add_flag("-y,--yes", args->yes,
                   "Na otázky odpovídá Ano (například převede tabulky Paradox do tables.sqlite)");
-  c.run = [args](const GlobalOptions& g) {
+  c.run = [args](const GlobalOptions& g, const CommandContext& context) {
     if (args->data.empty()) return InstallationInfo(*g.out);
-    return DataInfo(*args, g);
+    return DataInfo(*args, g, context.ui);
   };
   commands.push_back(std::move(c));
 }

@@ -2,9 +2,8 @@
 
 #include <exception>
 
-#include "data/engine/plan_databases.h"
 #include "forest/unit/lesni_celek.h"
-#include "forest/unit/merk_source.h"
+#include "forest/unit/plan_source.h"
 
 namespace tarnik::app {
 
@@ -35,8 +34,7 @@ framework::TElement* TLesniCelekExportUnit::AsElement() { return &unit_; }
 std::string TLesniCelekExportUnit::adresarObecnychDatLHP() { return unit_.adresarObecnychDatLHP(); }
 
 void TLesniCelekExportUnit::HoldLists() {
-  plan::MerkSource* source = unit_.PlanSource();
-  engine::Database* phs = source ? source->databases().phs() : nullptr;
+  engine::Database* phs = unit_.Source().CodeListDatabase();
   // A transaction somebody else opened is theirs to end.
   if (!phs || phs->InTransaction()) return;
   try {

@@ -1,6 +1,6 @@
 #include "forest/layers/statuses.h"
 
-#include "data/codelists/category.h"
+#include "forest/codelists/category.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
 #include "platform/text.h"
