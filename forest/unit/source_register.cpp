@@ -34,13 +34,7 @@ std::vector<std::string> SourceRegister::Names() const {
 }
 
 SourceChoice SourceRegister::Choose(const std::string& text, bool write_manager) const {
-  SourceQuery query;
-  query.text = CleanDirectoryText(text);
-  query.path = platform::NormalizePath(query.text);
-  query.is_directory = query.text != engine::kNothingChosen && !query.path.empty() &&
-                       platform::DirectoryExists(query.path);
-  query.write_manager = write_manager;
-
+  const SourceQuery query = MakeSourceQuery(text, write_manager);
   SourceChoice choice;
   choice.directory = query.text;
   for (const Entry& entry : entries_) {
@@ -63,6 +57,16 @@ SourceRegister* SetPlanSources(SourceRegister* sources) {
   SourceRegister* previous = installed;
   installed = sources;
   return previous;
+}
+
+SourceQuery MakeSourceQuery(const std::string& text, bool write_manager) {
+  SourceQuery query;
+  query.text = CleanDirectoryText(text);
+  query.path = platform::NormalizePath(query.text);
+  query.is_directory = query.text != engine::kNothingChosen && !query.path.empty() &&
+                       platform::DirectoryExists(query.path);
+  query.write_manager = write_manager;
+  return query;
 }
 
 std::string CleanDirectoryText(const std::string& text) {

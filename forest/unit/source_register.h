@@ -97,4 +97,7 @@ class ScopedPlanSources {
 // The chosen text as the recognisers see it: trimmed, one trailing "\" or "/" removed.
 std::string CleanDirectoryText(const std::string& text);
 
+// The query of a chosen text: the cleaned text, its path and whether that names a directory.
+SourceQuery MakeSourceQuery(const std::string& text, bool write_manager = false);
+
 }  // namespace tarnik::plan

@@ -28,9 +28,7 @@ class ExchangeSourceTest : public ::testing::Test, public test::UnitFixture {
  protected:
   // The kind recognised in a directory of exchange files, or -1 for no match.
   int KindOf(const std::string& dir, bool is_directory = true) {
-    SourceQuery query;
-    query.text = dir;
-    query.path = dir;
+    SourceQuery query = MakeSourceQuery(dir);
     query.is_directory = is_directory;
     std::optional<SourceMatch> match = RecogniseExchangeFiles(query);
     if (!match) return -1;

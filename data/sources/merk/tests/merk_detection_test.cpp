@@ -14,27 +14,17 @@
 namespace tarnik::plan {
 namespace {
 
-class MerkDetectionTest : public ::testing::Test, public test::MerkUnitFixture {
- protected:
-  SourceQuery Query(const std::string& dir, bool write_manager = false) {
-    SourceQuery query;
-    query.text = dir;
-    query.path = dir;
-    query.is_directory = true;
-    query.write_manager = write_manager;
-    return query;
-  }
-};
+class MerkDetectionTest : public ::testing::Test, public test::MerkUnitFixture {};
 
 TEST_F(MerkDetectionTest, RecognisesTheDatabaseWithWhatItStores) {
   const std::string dir = Dir("DATA");
-  EXPECT_FALSE(RecogniseMerkDatabase(Query(dir)));
+  EXPECT_FALSE(RecogniseMerkDatabase(MakeSourceQuery(dir)));
   test::WriteMerkDatabase(dir, 615203, true);
-  SourceQuery not_a_directory = Query(dir);
+  SourceQuery not_a_directory = MakeSourceQuery(dir);
   not_a_directory.is_directory = false;
   EXPECT_FALSE(RecogniseMerkDatabase(not_a_directory));
 
-  std::optional<SourceMatch> match = RecogniseMerkDatabase(Query(dir));
+  std::optional<SourceMatch> match = RecogniseMerkDatabase(MakeSourceQuery(dir));
   ASSERT_TRUE(match);
   EXPECT_EQ(match->source->Kind(), kSourceMerk98);
   EXPECT_EQ(match->source->ReaderName(), "Merk98-Paradox");
@@ -50,7 +40,7 @@ TEST_F(MerkDetectionTest, RecognisesTheDatabaseWithWhatItStores) {
 
   const std::string older = Dir("older");
   test::WriteMerkDatabase(older, 4711, false);
-  match = RecogniseMerkDatabase(Query(older, true));
+  match = RecogniseMerkDatabase(MakeSourceQuery(older, true));
   ASSERT_TRUE(match);
   EXPECT_EQ(match->source->Kind(), kSourceMerk97);
   EXPECT_EQ(match->source->ReaderName(), "Merk97-Paradox");

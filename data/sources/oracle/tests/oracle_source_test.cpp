@@ -8,27 +8,20 @@
 namespace tarnik::plan {
 namespace {
 
-SourceQuery Text(const std::string& text) {
-  SourceQuery query;
-  query.text = text;
-  query.path = text;
-  return query;
-}
-
 TEST(OracleSources, AreRecognisedFromTheChosenTextAlone) {
-  std::optional<SourceMatch> alias = RecogniseAliasChoice(Text("ALIAS"));
+  std::optional<SourceMatch> alias = RecogniseAliasChoice(MakeSourceQuery("ALIAS"));
   ASSERT_TRUE(alias);
   EXPECT_EQ(alias->source->Kind(), kSourceAlias);
-  EXPECT_FALSE(RecogniseAliasChoice(Text("alias")));
-  EXPECT_FALSE(RecogniseAliasChoice(Text("ALIAS2")));
-  EXPECT_FALSE(RecogniseLcrOracle(Text("ALIAS")));
+  EXPECT_FALSE(RecogniseAliasChoice(MakeSourceQuery("alias")));
+  EXPECT_FALSE(RecogniseAliasChoice(MakeSourceQuery("ALIAS2")));
+  EXPECT_FALSE(RecogniseLcrOracle(MakeSourceQuery("ALIAS")));
 
-  std::optional<SourceMatch> lcr = RecogniseLcrOracle(Text("spojení LCR-Oracle 2"));
+  std::optional<SourceMatch> lcr = RecogniseLcrOracle(MakeSourceQuery("spojení LCR-Oracle 2"));
   ASSERT_TRUE(lcr);
   EXPECT_EQ(lcr->source->Kind(), kSourceLcrOracle);
   EXPECT_FALSE(lcr->lhc_kod);
   EXPECT_TRUE(lcr->settings.empty());
-  EXPECT_FALSE(RecogniseLcrOracle(Text("LCR-ORACLE")));
+  EXPECT_FALSE(RecogniseLcrOracle(MakeSourceQuery("LCR-ORACLE")));
   // Neither can be read yet: their data end at once.
   EXPECT_TRUE(lcr->source->AtEnd());
   EXPECT_FALSE(lcr->source->IsOpen());

@@ -24,27 +24,18 @@ TEST(SourceFiles, PartFileNamesNeedTwoIntegers) {
   EXPECT_FALSE(ParsePartFileName("1.2.3V"));
 }
 
-class PartFilesSourceTest : public ::testing::Test, public test::UnitFixture {
- protected:
-  SourceQuery Query(const std::string& dir) {
-    SourceQuery query;
-    query.text = dir;
-    query.path = dir;
-    query.is_directory = true;
-    return query;
-  }
-};
+class PartFilesSourceTest : public ::testing::Test, public test::UnitFixture {};
 
 TEST_F(PartFilesSourceTest, AnyPartFileMatchesAndTheFirstNamesTheUnit) {
   const std::string dir = Dir("lhp160");
-  EXPECT_FALSE(RecognisePartFiles(Query(dir)));
+  EXPECT_FALSE(RecognisePartFiles(MakeSourceQuery(dir)));
   tarnik::testing::WriteFile(dir + "/notes.V", "");
   tarnik::testing::WriteFile(dir + "/777.01X", "");
-  EXPECT_FALSE(RecognisePartFiles(Query(dir)));
+  EXPECT_FALSE(RecognisePartFiles(MakeSourceQuery(dir)));
 
   tarnik::testing::WriteFile(dir + "/123.02V", "");
   tarnik::testing::WriteFile(dir + "/123.01V", "");
-  std::optional<SourceMatch> match = RecognisePartFiles(Query(dir));
+  std::optional<SourceMatch> match = RecognisePartFiles(MakeSourceQuery(dir));
   ASSERT_TRUE(match);
   ASSERT_NE(match->source, nullptr);
   EXPECT_EQ(match->source->Kind(), kSourcePartFiles);
@@ -60,7 +51,7 @@ TEST_F(PartFilesSourceTest, AnyPartFileMatchesAndTheFirstNamesTheUnit) {
 TEST_F(PartFilesSourceTest, OnlyADirectoryIsLookedAt) {
   const std::string dir = Dir("lhp160");
   tarnik::testing::WriteFile(dir + "/123.01V", "");
-  SourceQuery query = Query(dir);
+  SourceQuery query = MakeSourceQuery(dir);
   query.is_directory = false;
   EXPECT_FALSE(RecognisePartFiles(query));
 }
