@@ -7,16 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "app/commands/class_registration.h"
+
 namespace tarnik::apptool {
 class TMainTool;
 }
 
 namespace tarnik::app {
-
-// Enters every element class of the program in the class register, in unit order: the framework
-// (with its tools, conditions, streams and scripts), the application tool, the forest model and
-// the exporter.
-void RegisterProgramClasses();
 
 // Registers the recogniser of every plan source with the forest unit. The unit runs them in its
 // order of detection steps whatever the order here; adding a source is one line.

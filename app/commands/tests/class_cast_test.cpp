@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/commands/program_start.h"
+#include "app/commands/class_registration.h"
 #include "forest/codelists/code_list_container.h"
 #include "forest/forest_element.h"
 #include "framework/class_register.h"
