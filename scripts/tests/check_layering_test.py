@@ -110,10 +110,65 @@ class CheckLayeringTest(unittest.TestCase):
         self.write('model/unit.cpp', '#include "unit.h"\n')
         self.assertFails('model/unit.cpp:1: includes "unit.h", which lies in no room')
 
-    def test_a_table_naming_an_unknown_room_is_refused(self):
+    def write_libraries(self):
+        self.write('model/CMakeLists.txt', textwrap.dedent('''\
+            add_library(tarnik_model STATIC unit.cpp)  # the model
+            target_link_libraries(tarnik_model PUBLIC tarnik_base
+                                  fmt::fmt)
+            tarnik_add_test(model_tests SOURCES tests/unit_test.cpp LIBS tarnik_model
+                            tarnik_helpers)
+            '''))
+        self.write('base/CMakeLists.txt', 'add_library(tarnik_base STATIC text.cpp)\n')
+        self.write('testing/CMakeLists.txt', 'add_library(tarnik_helpers STATIC f.cpp)\n'
+                   'target_link_libraries(tarnik_helpers PUBLIC tarnik_model)\n')
+        self.write('sources/CMakeLists.txt', textwrap.dedent('''\
+            add_library(tarnik_sources INTERFACE)
+            foreach(kind db)
+              add_subdirectory(${kind})
+              target_link_libraries(tarnik_sources INTERFACE tarnik_sources_${kind})
+            endforeach()
+            '''))
+        self.write('sources/db/CMakeLists.txt', 'add_library(tarnik_sources_db STATIC db.cpp)\n'
+                   'target_link_libraries(tarnik_sources_db PUBLIC tarnik_model)\n')
+        self.write('top/CMakeLists.txt', 'add_executable(tarnik main.cpp)\n'
+                   'target_link_libraries(tarnik PRIVATE tarnik_sources tarnik_model)\n')
+
+    def test_libraries_link_as_their_rooms_may_include(self):
+        self.write_libraries()
+        code, out = self.run_check()
+        self.assertEqual(code, 0, out)
+        self.write('model/CMakeLists.txt', 'add_library(tarnik_model STATIC unit.cpp)\n'
+                   '# a comment naming target_link_libraries(tarnik_model tarnik_top)\n'
+                   'target_link_libraries(tarnik_model PUBLIC\n  tarnik_sources_db)\n')
+        self.assertFails('model/CMakeLists.txt:3: tarnik_model of model/ links tarnik_sources_db '
+                         'of sources/db/, a room that model/ may not use')
+
+    def test_a_helper_library_carries_what_it_links(self):
+        self.write_libraries()
+        self.write('base/CMakeLists.txt', 'add_library(tarnik_base STATIC text.cpp)\n'
+                   'tarnik_add_test(base_tests SOURCES t.cpp LIBS tarnik_base tarnik_helpers)\n')
+        self.assertFails('base_tests of base/ links tarnik_helpers, which links model/')
+
+    def test_unknown_libraries_and_order_dependent_links_fail(self):
+        self.write_libraries()
+        self.write('top/CMakeLists.txt', 'add_executable(tarnik main.cpp)\n'
+                   'if(TARGET tarnik_gone)\n  target_link_libraries(tarnik PRIVATE tarnik_gone)\n'
+                   'endif()\n')
+        self.assertFails('top/CMakeLists.txt:2: asks whether tarnik_gone exists',
+                         'top/CMakeLists.txt:3: links tarnik_gone, which no CMakeLists.txt '
+                         'defines')
+
+    def test_a_table_naming_an_unknown_room_or_a_cycle_is_refused(self):
         self.write('layering.txt', TABLE + 'extra: nowhere\n')
         code, _ = self.run_check()
         self.assertEqual(code, 2)
+        self.write('layering.txt', TABLE.replace('base:', 'base: top'))
+        result = subprocess.run(
+            [sys.executable, SCRIPT, '--root', self.root,
+             '--table', os.path.join(self.root, 'layering.txt')],
+            capture_output=True, text=True)
+        self.assertEqual(result.returncode, 2)
+        self.assertIn('use each other', result.stderr)
 
 
 if __name__ == '__main__':
