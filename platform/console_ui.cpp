@@ -4,7 +4,15 @@
 
 namespace tarnik::platform {
 
-void ConsoleUi::ShowMessage(const std::string& text) {
+void ConsoleUi::Show(const std::string& text, Severity severity) {
+  log_.push_back({severity, text});
+  std::fprintf(out_, "%s\n", text.c_str());
+  std::fflush(out_);
+}
+
+void ConsoleUi::ShowProtocolLine(const std::string& file, const std::string& line) {
+  const std::string text = file + ": " + line;
+  log_.push_back({Severity::kPassedOver, text});
   std::fprintf(out_, "%s\n", text.c_str());
   std::fflush(out_);
 }
@@ -13,10 +21,12 @@ Button ConsoleUi::MessageBox(const std::string& text, const std::string& caption
                              const Buttons& buttons) {
   bool question = buttons.size() > 1;
   if (!question) {
-    ShowMessage(caption.empty() ? text : caption + ": " + text);
+    ShowMessage(caption.empty() ? text : caption + ": " + text,
+                type == MsgType::kError ? Severity::kFailure : Severity::kInformation);
     return buttons.empty() ? Button::kOk : buttons.front();
   }
   if (!assume_yes_) throw QuestionUnanswered{text};
+  log_.push_back({Severity::kInformation, text});
   std::fprintf(out_, "%s\n", text.c_str());
   for (Button preferred : {Button::kYes, Button::kOk}) {
     if (std::find(buttons.begin(), buttons.end(), preferred) != buttons.end()) {
@@ -41,8 +51,10 @@ std::optional<std::string> ConsoleUi::ChooseFile(const std::string& caption,
 }
 
 void ConsoleUi::SetStatus(const std::string& text) {
-  if (quiet_ || text.empty() || text == last_status_) return;
+  if (text.empty() || text == last_status_) return;
   last_status_ = text;
+  log_.push_back({Severity::kProgress, text});
+  if (quiet_) return;
   std::fprintf(out_, "%s\n", text.c_str());
   std::fflush(out_);
 }

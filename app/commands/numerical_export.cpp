@@ -80,7 +80,7 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
       platform::ProgramFile(NumericalDtdName(lhc->GetPropertyBoolean("VerzeProPark1")));
   if (int error = CopyDtdFile(source, result.dtd_file); error != 0) {
     platform::ui().ShowMessage("Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " +
-                               std::to_string(error));
+                               std::to_string(error), platform::Severity::kFailure);
     return result;
   }
 

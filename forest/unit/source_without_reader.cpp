@@ -5,12 +5,12 @@
 namespace tarnik::plan {
 
 bool SourceWithoutReader::ListCompartments(TLesniCelek&, CompartmentList&) {
-  platform::ui().ShowMessage(kCannotListCompartments);
+  platform::ui().ShowMessage(kCannotListCompartments, platform::Severity::kFailure);
   return false;
 }
 
 bool SourceWithoutReader::ReadHeader(TLesniCelek&) {
-  platform::ui().ShowMessage(kCannotListCompartments);
+  platform::ui().ShowMessage(kCannotListCompartments, platform::Severity::kFailure);
   return false;
 }
 

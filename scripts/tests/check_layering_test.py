@@ -17,6 +17,8 @@ TABLE = textwrap.dedent('''\
     top:            base model sources/*
     gui:            base model top
     testing:        *
+    tool:           base
+    tests:          tool
     qt:             gui
     ''')
 
@@ -73,6 +75,12 @@ class CheckLayeringTest(unittest.TestCase):
     def test_tests_belong_to_the_room_of_their_folder(self):
         self.write('base/tests/text_test.cpp', '#include "model/unit.h"\n')
         self.assertFails('base/tests/text_test.cpp:1:')
+
+    def test_tests_may_use_the_rooms_of_the_tests(self):
+        self.write('model/tests/tool_test.cpp', '#include "tool/generator.h"\n')
+        self.assertEqual(self.run_check()[0], 0)
+        self.write('model/unit.cpp', '#include "tool/generator.h"\n')
+        self.assertFails('model/unit.cpp:1: includes "tool/generator.h" of tool/')
 
     def test_sources_may_not_use_each_other(self):
         self.write('sources/files/files.cpp', '#include "sources/db/db.h"\n')

@@ -41,7 +41,7 @@ std::optional<SourceMatch> RecogniseMerkDatabase(const SourceQuery& query) {
     match.source = std::make_unique<MerkSource>(query.text, probe.kind);
     match.lhc_kod = probe.lhc_kod;
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     return std::nullopt;
   }
   if (query.write_manager) match.settings.emplace_back("MANAGER", "NE");
@@ -93,7 +93,7 @@ bool OfferParadoxConversion(const std::string& directory) {
           platform::ui().ShowMessage(table.message);
       }
     } catch (const engine::EngineError& e) {
-      platform::ui().ShowMessage(e.what());
+      platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     }
   }
   return platform::FindInDirectory(directory, engine::kDatabaseFileName).has_value();

@@ -73,7 +73,7 @@ bool MerkSource::Open(TLesniCelek& unit) {
     BindCodeLists(*unit.Ciselnik());
   } catch (const std::exception& e) {
     Close();
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
   }
   return databases_ != nullptr;
 }
@@ -133,7 +133,7 @@ bool MerkSource::ListCompartments(TLesniCelek& unit, CompartmentList& out) {
              [](long position, long max) { platform::ui().Progress(position, max); }))
       out.Add(std::to_string(number));
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
   }
   platform::ui().Progress(0, 0);
   return true;
@@ -164,7 +164,7 @@ bool MerkSource::ReadHeader(TLesniCelek& unit) {
     exhausted_ = false;
     odd->First();
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     return false;
   }
   return true;
@@ -184,13 +184,13 @@ TOddeleni* MerkSource::ReadCompartment(TLesniCelek& unit, bool /*show_progress*/
     compartment = NactiOddeleni(ctx);
     read.Commit();
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kPassedOver);
   }
   if (!compartment) {
     try {
       if (!odd->Eof() && odd->RecNo() == row) odd->Next();
     } catch (const std::exception& e) {
-      platform::ui().ShowMessage(e.what());
+      platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     }
     if (!odd->Eof() && odd->RecNo() == row) exhausted_ = true;
     return nullptr;
