@@ -322,11 +322,13 @@ void TObecnyLesniPrvek::NactiZeSeznamu(framework::TStringListElement& list) {
     } catch (const std::exception&) {
       if (HasProperty("CeleOznaceni")) {
         platform::ui().ShowMessage("Do vlastnosti \"" + prop->name + "\" prvku označení \"" +
-                                   GetPropertyText("CeleOznaceni") + "\" nejde načíst hodnota \"" +
-                                   value + "\".", platform::Severity::kPassedOver);
+                                       GetPropertyText("CeleOznaceni") +
+                                       "\" nejde načíst hodnota \"" + value + "\".",
+                                   platform::Severity::kPassedOver);
       } else {
         platform::ui().ShowMessage("Do vlastnosti \"" + prop->name + "\" prvku jménem \"" +
-                                   GetName() + "\" nejde načíst hodnota \"" + value + "\".", platform::Severity::kPassedOver);
+                                       GetName() + "\" nejde načíst hodnota \"" + value + "\".",
+                                   platform::Severity::kPassedOver);
       }
     }
   }

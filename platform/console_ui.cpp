@@ -1,20 +1,28 @@
 #include "platform/console_ui.h"
 
 #include <algorithm>
+#include <ostream>
 
 namespace tarnik::platform {
 
-void ConsoleUi::Show(const std::string& text, Severity severity) {
-  log_.push_back({severity, text});
+void ConsoleUi::WriteLine(const std::string& text) {
+  if (stream_) {
+    *stream_ << text << '\n' << std::flush;
+    return;
+  }
   std::fprintf(out_, "%s\n", text.c_str());
   std::fflush(out_);
+}
+
+void ConsoleUi::Show(const std::string& text, Severity severity) {
+  log_.push_back({severity, text});
+  WriteLine(text);
 }
 
 void ConsoleUi::ShowProtocolLine(const std::string& file, const std::string& line) {
   const std::string text = file + ": " + line;
   log_.push_back({Severity::kPassedOver, text});
-  std::fprintf(out_, "%s\n", text.c_str());
-  std::fflush(out_);
+  WriteLine(text);
 }
 
 Button ConsoleUi::MessageBox(const std::string& text, const std::string& caption, MsgType type,
@@ -27,10 +35,10 @@ Button ConsoleUi::MessageBox(const std::string& text, const std::string& caption
   }
   if (!assume_yes_) throw QuestionUnanswered{text};
   log_.push_back({Severity::kInformation, text});
-  std::fprintf(out_, "%s\n", text.c_str());
+  WriteLine(text);
   for (Button preferred : {Button::kYes, Button::kOk}) {
     if (std::find(buttons.begin(), buttons.end(), preferred) != buttons.end()) {
-      std::fprintf(out_, "-> %s (--yes)\n", ButtonText(preferred).c_str());
+      WriteLine("-> " + ButtonText(preferred) + " (--yes)");
       return preferred;
     }
   }
@@ -55,8 +63,7 @@ void ConsoleUi::SetStatus(const std::string& text) {
   last_status_ = text;
   log_.push_back({Severity::kProgress, text});
   if (quiet_) return;
-  std::fprintf(out_, "%s\n", text.c_str());
-  std::fflush(out_);
+  WriteLine(text);
 }
 
 void ConsoleUi::Progress(long position, long max) {}

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <iosfwd>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@ namespace tarnik::platform {
 class ConsoleUi : public Ui {
  public:
   explicit ConsoleUi(std::FILE* out = stderr) : out_(out) {}
+  // Writes to a stream instead (the CLI's error stream, so that its lines keep their order).
+  explicit ConsoleUi(std::ostream& out) : out_(nullptr), stream_(&out) {}
 
   // --yes: questions are answered with Yes (or OK, or the first button when neither is offered).
   void set_assume_yes(bool yes) { assume_yes_ = yes; }
@@ -48,7 +51,10 @@ class ConsoleUi : public Ui {
   void ShowProtocolLine(const std::string& file, const std::string& line) override;
 
  private:
+  void WriteLine(const std::string& text);
+
   std::FILE* out_;
+  std::ostream* stream_ = nullptr;
   bool assume_yes_ = false;
   bool quiet_ = false;
   std::optional<std::string> directory_;

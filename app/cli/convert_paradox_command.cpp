@@ -26,7 +26,7 @@ void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& command
   c.sub->add_option("DIR", args->directory, "Adresář s tabulkami Paradox")->required();
   c.sub->add_flag("--replace", args->replace,
                   "Nahradí tabulky, které už tables.sqlite obsahuje (jinak zůstanou beze změny)");
-  c.run = [args](const GlobalOptions& g, const CommandContext&) {
+  c.run = [args](const GlobalOptions& g) {
     std::ostream& out = *g.out;
     std::ostream& err = *g.err;
     if (!platform::DirectoryExists(args->directory)) {

@@ -14,8 +14,8 @@ void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands) {
   Command c;
   c.sub = root.add_subcommand("script", "Spustí skript jazyka KSL; výstup a chyby vypíše");
   c.sub->add_option("soubor", *file, "Skriptový soubor (.ksl)")->required();
-  c.run = [file](const GlobalOptions& g, const CommandContext& context) {
-    framework::TCommandLine* cl = context.tool.CommandLine();
+  c.run = [file](const GlobalOptions& g) {
+    framework::TCommandLine* cl = g.tool->CommandLine();
     bool error = false;
     cl->SetByDDE(true);
     cl->SetOutputListener([&](const std::string& line) {

@@ -47,7 +47,8 @@ std::vector<DecisionType> ReadDecisionTypes(const std::string& path) {
     }
   } catch (const std::exception&) {
     platform::ui().ShowMessage("Problémy v tabulce \"" + path + "\". Volejte horkou linku. Pkod=" +
-                               previous_kod + " Krok=" + std::to_string(step), platform::Severity::kPassedOver);
+                                   previous_kod + " Krok=" + std::to_string(step),
+                               platform::Severity::kPassedOver);
   }
   return rows;
 }

@@ -161,10 +161,13 @@ class CheckLayeringTest(unittest.TestCase):
         self.write_libraries()
         self.write('top/CMakeLists.txt', 'add_executable(tarnik main.cpp)\n'
                    'if(TARGET tarnik_gone)\n  target_link_libraries(tarnik PRIVATE tarnik_gone)\n'
-                   'endif()\n')
+                   'endif()\nset(EXTRA_LIBS tarnik_model tarnik_lost)\n')
         self.assertFails('top/CMakeLists.txt:2: asks whether tarnik_gone exists',
                          'top/CMakeLists.txt:3: links tarnik_gone, which no CMakeLists.txt '
+                         'defines',
+                         'top/CMakeLists.txt:5: names tarnik_lost, which no CMakeLists.txt '
                          'defines')
+        self.assertEqual(self.run_check()[1].count('tarnik_model'), 0)
 
     def test_a_table_naming_an_unknown_room_or_a_cycle_is_refused(self):
         self.write('layering.txt', TABLE + 'extra: nowhere\n')
