@@ -48,12 +48,13 @@ class CheckLayeringTest(unittest.TestCase):
         with open(full, 'w', encoding='utf-8') as f:
             f.write(text)
 
-    def run_check(self):
+    def run_check(self, stream='stdout'):
+        """The exit code and what the checker wrote to `stream`."""
         result = subprocess.run(
             [sys.executable, SCRIPT, '--root', self.root,
              '--table', os.path.join(self.root, 'layering.txt')],
             capture_output=True, text=True)
-        return result.returncode, result.stdout
+        return result.returncode, getattr(result, stream)
 
     def assertFails(self, *expected):
         code, out = self.run_check()
@@ -174,12 +175,9 @@ class CheckLayeringTest(unittest.TestCase):
         code, _ = self.run_check()
         self.assertEqual(code, 2)
         self.write('layering.txt', TABLE.replace('base:', 'base: top'))
-        result = subprocess.run(
-            [sys.executable, SCRIPT, '--root', self.root,
-             '--table', os.path.join(self.root, 'layering.txt')],
-            capture_output=True, text=True)
-        self.assertEqual(result.returncode, 2)
-        self.assertIn('use each other', result.stderr)
+        code, err = self.run_check('stderr')
+        self.assertEqual(code, 2)
+        self.assertIn('use each other', err)
 
 
 if __name__ == '__main__':
