@@ -4,7 +4,7 @@
 #include <cmath>
 #include <exception>
 
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/colour.h"
 #include "forest/forest_set.h"
 #include "forest/forest_string_list.h"

@@ -7,7 +7,6 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterConvertParadoxCommand(root, commands);
   RegisterScriptCommand(root, commands);
   RegisterExportCommand(root, commands);
-  RegisterApplicationToolStart(root, commands);
 }
 
 }  // namespace tarnik::cli

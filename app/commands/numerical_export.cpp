@@ -5,7 +5,7 @@
 #include "app/commands/bark_confirmation.h"
 #include "app/commands/dtd_copy.h"
 #include "app/commands/output_directory.h"
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/option_flags.h"
 #include "islh/export_mapping.h"

@@ -1,6 +1,6 @@
 #include "forest/layers/damage.h"
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/tree_species.h"

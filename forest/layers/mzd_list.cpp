@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/kelva_codes.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/kelva_codes.h"
 #include "forest/layers/mzd_table.h"
 #include "forest/layers/owner_names.h"
 #include "platform/text.h"

@@ -3,8 +3,8 @@
 #include <cmath>
 #include <string>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_rules.h"

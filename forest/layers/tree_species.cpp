@@ -1,7 +1,7 @@
 #include "forest/layers/tree_species.h"
 
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/species.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/species.h"
 #include "forest/colour.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/damage.h"

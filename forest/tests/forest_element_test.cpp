@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/colour.h"
 #include "forest/forest_set.h"
 #include "forest/property_metadata.h"

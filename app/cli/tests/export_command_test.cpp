@@ -15,9 +15,9 @@
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
 #include "data/engine/database.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/encoding.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
 #include "testing/test_env.h"
 #include "testing/xml_check.h"
 

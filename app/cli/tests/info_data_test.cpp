@@ -5,9 +5,9 @@
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
 #include "data/engine/database.h"
-#include "data/engine/tests/engine_test_util.h"
-#include "data/engine/tests/paradox_writer.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
+#include "testing/paradox_writer.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {

@@ -5,9 +5,9 @@
 #include "data/engine/engine_error.h"
 #include "data/engine/paradox_reader.h"
 #include "data/engine/table.h"
-#include "data/engine/tests/engine_test_util.h"
-#include "data/engine/tests/paradox_writer.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
+#include "testing/paradox_writer.h"
 
 namespace tarnik::engine {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/kelva_codes.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/kelva_codes.h"
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/hierarchy_classes.h"
 #include "forest/hierarchy/lhc.h"
