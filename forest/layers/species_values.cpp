@@ -11,6 +11,7 @@
 #include "forest/layers/owner_names.h"
 #include "forest/layers/tree_species.h"
 #include "forest/option_flags.h"
+#include "platform/checked_math.h"
 #include "platform/text.h"
 
 namespace tarnik::plan {
@@ -18,7 +19,8 @@ namespace {
 
 using P = TDrevina;
 
-int32_t Rounded(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
+// Products of stored values may leave the integer range (or be infinite): they stick at its ends.
+int32_t Rounded(double value) { return platform::RoundToInt32(value); }
 
 int32_t LayerInt(P& p, const char* property) { return IntProperty(p.OwnerEtaz(), property); }
 
@@ -116,10 +118,16 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
   const auto zas_cel = [zas_ha](P& p) { return Rounded(zas_ha(p) * GroupArea(p)); };
   d.Integer("VypoctenaDR_ZAS_CELzTabulek", zas_cel, nullptr);
   d.Integer(
-      "KontrolniDR_ZAS_HA", [zas_ha](P& p) { return Stored(p, TDrevina::kZasHa) - zas_ha(p); },
+      "KontrolniDR_ZAS_HA",
+      [zas_ha](P& p) {
+        return platform::ClampToInt32(int64_t{Stored(p, TDrevina::kZasHa)} - zas_ha(p));
+      },
       nullptr);
   d.Integer(
-      "KontrolniDR_ZAS_CEL", [zas_cel](P& p) { return Stored(p, TDrevina::kZasCel) - zas_cel(p); },
+      "KontrolniDR_ZAS_CEL",
+      [zas_cel](P& p) {
+        return platform::ClampToInt32(int64_t{Stored(p, TDrevina::kZasCel)} - zas_cel(p));
+      },
       nullptr);
   d.Float(
       "VYCETNI_ZAKLADNATabul",

@@ -218,6 +218,23 @@ TEST_F(EdgeCaseTest, HeaderDefaultsOfAnEmptyOrigin) {
   EXPECT_TRUE(lhc.GetPropertyBoolean("VerzeProPark1"));
 }
 
+// Stored values at the ends of the integer range (as a foreign program may leave them) are read
+// without overflow; what leaves the range sticks at its ends.
+using StoredExtremesTest = EdgeCaseTest;
+
+TEST_F(StoredExtremesTest, UnderBarkStatesAndVolumesOfAnyValue) {
+  db_->Execute("UPDATE DREVINA SET STAV_ZPRAC = -2147483648 WHERE ID = 5");
+  db_->Execute("UPDATE NAVRH SET STAV_ZPRAC = -2147483648 WHERE ID = 9");
+  db_->Execute("UPDATE NAVRH SET STAV_ZPRAC = 2147483647, N_Objem = -1000000000 WHERE ID = 8");
+  ASSERT_NE(Next(), nullptr);
+  auto* spruce = Key<TDrevina>(Layer("2")->DrevinaMN(), "SM");
+  auto* beech = Key<TDrevina>(Layer("2")->DrevinaMN(), "BK");
+  ASSERT_TRUE(spruce && beech);
+  EXPECT_EQ(spruce->StoredVolume(TDrevina::kZasCel), 2147483647);  // 100 + 2^31 + 5
+  EXPECT_EQ(spruce->StoredVolume(TDrevina::kTv), 2147483647);
+  EXPECT_EQ(beech->StoredVolume(TDrevina::kTo), -2147483648);
+}
+
 class NationalParkTest : public ReaderTest {
  protected:
   void SetUp() override { OpenFixture("national_park.sql"); }
