@@ -204,25 +204,27 @@ int RunTarnik(std::vector<std::string> args) {
   return code;
 }
 
-// Loads the unit and reads every property of every element, compartment by compartment.
-void ReadUnitProperties(const Case& c, const Options& o) {
+// Loads the unit and reads every property of every element, compartment by compartment;
+// answers the count of properties read.
+size_t ReadUnitProperties(const Case& c, const Options& o) {
   tarnik::fuzzing::InstallQuietUi();
   tarnik::platform::SetProgramDir(o.program_dir);
   tarnik::plan::UnitSession session = tarnik::plan::OpenUnitSession((c.dir / "DATA").string());
-  if (!session.ok()) return;
+  if (!session.ok()) return 0;
   tarnik::plan::TLesniCelek& unit = *session.unit;
-  tarnik::fuzzing::ReadEveryProperty(unit);
+  size_t count = tarnik::fuzzing::ReadEveryProperty(unit);
   while (!unit.JeKonec()) {
     if (unit.NactiDalsiOddeleni(false) && unit.LHC())
-      tarnik::fuzzing::ReadEveryProperty(*unit.LHC());
+      count += tarnik::fuzzing::ReadEveryProperty(*unit.LHC());
   }
   tarnik::plan::CloseUnitSession(session);
   tarnik::framework::ResetWorld();
+  return count;
 }
 
 // Runs the case's commands in this process and answers the export's exit code.
 int RunCase(const Case& c, const Options& o) {
-  if (o.properties) ReadUnitProperties(c, o);
+  if (o.properties) std::cerr << "properties read: " << ReadUnitProperties(c, o) << "\n";
   const int code = RunTarnik(c.export_args);
   if (c.with_info) {
     RunTarnik({"--quiet", "--yes", "--program-dir", o.program_dir, "info", "--data",
@@ -288,7 +290,8 @@ void Report(const Case& c, const Outcome& outcome, const Options& o) {
   std::cerr << fmt::format("plan_db_mutation: FAILED case seed {:#x}: {}\n", c.seed, outcome.what);
   for (const std::string& m : c.mutations) std::cerr << "  mutation: " << m << "\n";
   std::cerr << "  output (end):\n" << Tail(ReadAll(c.dir / "log.txt"), 60) << "\n";
-  std::cerr << fmt::format("  repeat: plan_db_mutation --case {:#x}\n", c.seed);
+  std::cerr << fmt::format("  repeat: plan_db_mutation --case {:#x} --mutations {}{}\n", c.seed,
+                           o.max_mutations, o.properties ? " --properties" : "");
   if (!o.keep.empty()) {
     const fsys::path kept = fsys::path(o.keep) / fmt::format("case-{:016x}", c.seed);
     std::error_code ec;
@@ -335,10 +338,18 @@ int main(int argc, char** argv) {
     long done = 0;
     long by_code[4] = {0, 0, 0, 0};  // export exit codes 0..3
     long with_compartments = 0;
+    double slowest = 0;
+    uint64_t slowest_seed = 0;
     Rng seeds(o.seed);
     while (o.cases ? done < o.cases : elapsed() < o.seconds) {
       const Case c = PrepareCase(seeds.Next(), o, templ, root / "case");
+      const double case_start = elapsed();
       const Outcome outcome = RunCaseInChild(c, o);
+      const double took = elapsed() - case_start;
+      if (took > slowest) {
+        slowest = took;
+        slowest_seed = c.seed;
+      }
       ++done;
       if (outcome.failed) {
         ++failures;
@@ -349,15 +360,16 @@ int main(int argc, char** argv) {
       if (!outcome.failed && WroteCompartments(c)) ++with_compartments;
       if (o.verbose) {
         std::cerr << fmt::format(
-            "case {} seed {:#x}: {} mutations, {}\n", done, c.seed, c.mutations.size(),
-            outcome.failed ? outcome.what : fmt::format("exit {}", outcome.export_code));
+            "case {} seed {:#x}: {} mutations, {}, {:.1f} s\n", done, c.seed, c.mutations.size(),
+            outcome.failed ? outcome.what : fmt::format("exit {}", outcome.export_code), took);
       }
     }
     std::cout << fmt::format(
         "plan_db_mutation: {} cases from seed {} in {:.0f} s, {} failed; export exit codes "
-        "0: {}, 1: {}, 2: {}, 3: {}; {} documents with compartments\n",
+        "0: {}, 1: {}, 2: {}, 3: {}; {} documents with compartments; slowest case {:#x} "
+        "{:.1f} s\n",
         done, o.seed, elapsed(), failures, by_code[0], by_code[1], by_code[2], by_code[3],
-        with_compartments);
+        with_compartments, slowest_seed, slowest);
   } catch (const std::exception& e) {
     std::cerr << "plan_db_mutation: " << e.what() << "\n";
     fsys::remove_all(root);

@@ -1,6 +1,8 @@
 // Key rules, messages and value rules of the readers on a small unit built for them.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "data/readers/tests/reader_fixture.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/land.h"
@@ -233,6 +235,17 @@ TEST_F(StoredExtremesTest, UnderBarkStatesAndVolumesOfAnyValue) {
   EXPECT_EQ(spruce->StoredVolume(TDrevina::kZasCel), 2147483647);  // 100 + 2^31 + 5
   EXPECT_EQ(spruce->StoredVolume(TDrevina::kTv), 2147483647);
   EXPECT_EQ(beech->StoredVolume(TDrevina::kTo), -2147483648);
+}
+
+TEST_F(StoredExtremesTest, WholeNumbersOfRealsBeyondTheRangeStickAtItsEnds) {
+  db_->Execute("UPDATE LHC SET LHC_KOD = 1e19, MVYCH_DO40 = -1e300");
+  engine::Table* header = tables_->Get("TB_LHC");
+  ASSERT_NE(header, nullptr);
+  header->First();
+  ASSERT_FALSE(header->Eof());
+  readers::Row row(*header);
+  EXPECT_EQ(row.IntOrZero("LHC_KOD"), std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(row.IntOrZero("MVYCH_DO40"), std::numeric_limits<int64_t>::min());
 }
 
 class NationalParkTest : public ReaderTest {
