@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <limits>
 #include <stdexcept>
@@ -439,7 +441,8 @@ class Mutator {
     tables_ = db_.Tables();
     if (tables_.empty()) return "";
     const uint64_t roll = rng_.Below(100);
-    if (roll < 45) return SetCell();
+    if (roll < 40) return SetCell();
+    if (roll < 45) return ExtremeRow();
     if (roll < 50) return SetColumn();
     if (roll < 55) return CopyCell();
     if (roll < 60) return Rescale();
@@ -482,6 +485,37 @@ class Mutator {
     const Cell value = AnyValue(rng_);
     if (!db_.Set(*t, column, rowid, value)) return "";
     return Where(*t, column, rowid) + " = " + value.Describe();
+  }
+
+  // Every column of a row but its ID and VAZBA at an end of some range.
+  std::string ExtremeRow() {
+    static const Cell kExtremes[] = {Cell::Integer(2147483647),
+                                     Cell::Integer(-2147483648LL),
+                                     Cell::Integer(2147483648LL),
+                                     Cell::Integer(-2147483649LL),
+                                     Cell::Integer(32767),
+                                     Cell::Integer(-32768),
+                                     Cell::Integer(std::numeric_limits<int64_t>::max()),
+                                     Cell::Integer(std::numeric_limits<int64_t>::min()),
+                                     Cell::Real(1e300),
+                                     Cell::Real(-1e300),
+                                     Cell::Real(9.3e18),
+                                     Cell::Real(2147483648.5),
+                                     Cell::Real(-0.0),
+                                     Cell::Real(1e-300)};
+    const TableInfo* t = TableWithRows();
+    if (!t) return "";
+    const int64_t rowid = AnyRow(*t);
+    const bool one_value = rng_.Percent(50);
+    const Cell& value = Pick(rng_, kExtremes);
+    for (const Column& column : t->columns) {
+      if (sqlite3_stricmp(column.name.c_str(), "ID") == 0 ||
+          sqlite3_stricmp(column.name.c_str(), "VAZBA") == 0)
+        continue;
+      db_.Set(*t, column.name, rowid, one_value ? value : Pick(rng_, kExtremes));
+    }
+    return fmt::format("{} row {}: every value extreme{}", t->name, rowid,
+                       one_value ? " (" + value.Describe() + ")" : "");
   }
 
   std::string SetColumn() {
@@ -672,6 +706,33 @@ class Mutator {
 };
 
 }  // namespace
+
+std::string DamageFile(const std::string& file, Rng& rng) {
+  std::error_code ec;
+  const uint64_t size = std::filesystem::file_size(file, ec);
+  if (ec || size == 0) return "";
+  switch (rng.Below(4)) {
+    case 0: {
+      std::fstream f(file, std::ios::in | std::ios::out | std::ios::binary);
+      const uint64_t count = 1 + rng.Below(16);
+      for (uint64_t i = 0; i < count; ++i) {
+        f.seekp(static_cast<std::streamoff>(rng.Below(size)));
+        f.put(static_cast<char>(rng.Below(256)));
+      }
+      return fmt::format("{} bytes overwritten", count);
+    }
+    case 1: {
+      const uint64_t length = rng.Below(size);
+      std::filesystem::resize_file(file, length, ec);
+      return ec ? "" : fmt::format("cut to {} of {} bytes", length, size);
+    }
+    case 2:
+      std::filesystem::resize_file(file, 0, ec);
+      return ec ? "" : "emptied";
+    default:
+      return std::filesystem::remove(file, ec) ? "removed" : "";
+  }
+}
 
 std::vector<std::string> MutateDatabase(const std::string& file, Rng& rng, int count) {
   MutableDatabase db(file);

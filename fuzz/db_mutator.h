@@ -30,4 +30,8 @@ class Rng {
 // ("ETAZ.VEK row 3 = text 'abc'").
 std::vector<std::string> MutateDatabase(const std::string& file, Rng& rng, int count);
 
+// Damages the file itself, as a broken disk or copy leaves it: a few bytes overwritten, the file
+// cut short or emptied, or the file gone. Answers what was done.
+std::string DamageFile(const std::string& file, Rng& rng);
+
 }  // namespace tarnik::fuzzing

@@ -175,6 +175,12 @@ Case PrepareCase(uint64_t seed, const Options& o, const fsys::path& templ, const
          tarnik::fuzzing::MutateDatabase((dir / db / "tables.sqlite").string(), rng, n))
       c.mutations.push_back(std::string(db) + ": " + m);
   }
+  for (const char* db : {"DATA", "PHS"}) {
+    if (!rng.Percent(3)) continue;
+    const std::string done =
+        tarnik::fuzzing::DamageFile((dir / db / "tables.sqlite").string(), rng);
+    if (!done.empty()) c.mutations.push_back(std::string(db) + ": tables.sqlite " + done);
+  }
   c.export_args = {"--quiet",
                    "--yes",
                    "--program-dir",

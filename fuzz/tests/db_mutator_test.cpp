@@ -107,7 +107,8 @@ TEST(DbMutatorTest, EveryKindOfDamageIsApplied) {
                                           " duplicated",
                                           "every row deleted",
                                           " dropped",
-                                          " declared '"};
+                                          " declared '",
+                                          "every value extreme"};
   std::set<std::string> seen;
   for (uint64_t seed = 1; seed <= 400 && seen.size() < kinds.size(); ++seed) {
     const std::string file = Fresh(dir, "m.sqlite");
@@ -138,6 +139,33 @@ TEST(DbMutatorTest, ADuplicateKeyDropsTheKeyButKeepsTheOtherIndexes) {
     return;
   }
   FAIL() << "no seed duplicated a DILEC row";
+}
+
+TEST(DbMutatorTest, DamagedFilesAreWhatTheLogSays) {
+  TempDir dir;
+  std::set<std::string> seen;
+  for (uint64_t seed = 1; seed <= 40; ++seed) {
+    const std::string file = Fresh(dir, "d.sqlite");
+    const std::string before = ::tarnik::testing::ReadFile(file);
+    Rng rng(seed);
+    const std::string done = DamageFile(file, rng);
+    const std::string after = ::tarnik::testing::ReadFile(file);
+    seen.insert(done.find("overwritten") != std::string::npos ? "overwritten"
+                                                              : done.substr(0, done.find(' ')));
+    if (done == "removed") {
+      EXPECT_FALSE(platform::FileExists(file));
+    } else if (done == "emptied") {
+      EXPECT_TRUE(platform::FileExists(file));
+      EXPECT_TRUE(after.empty());
+    } else if (done.rfind("cut to ", 0) == 0) {
+      EXPECT_LT(after.size(), before.size());
+      EXPECT_EQ(after, before.substr(0, after.size()));
+    } else {
+      ASSERT_NE(done.find("bytes overwritten"), std::string::npos) << done;
+      EXPECT_EQ(after.size(), before.size());
+    }
+  }
+  EXPECT_EQ(seen, (std::set<std::string>{"cut", "emptied", "overwritten", "removed"}));
 }
 
 TEST(RngTest, BelowStaysInRangeAndCoversIt) {
