@@ -45,6 +45,11 @@ double MerchantableStemVolume(P& p) {
 
 int32_t Stored(P& p, TDrevina::Volume which) { return p.StoredVolume(which); }
 
+// A percentage of a stored volume, rounded; the product is taken in floating point.
+int32_t PercentOf(int32_t volume, int32_t percent) {
+  return Rounded(static_cast<double>(volume) * percent / 100.0);
+}
+
 // The damages' texts joined with CR LF.
 std::string DamageTexts(P& p, const char* property) {
   std::vector<std::string> lines;
@@ -144,21 +149,19 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
   d.Integer("SpocteneN_ProcentoTV", &ProcentoTVDlePravidel, nullptr);
   d.Integer(
       "SpocteneN_ObjemHaTV",
-      [](P& p) { return Rounded(Stored(p, TDrevina::kZasHa) * ProcentoTVDlePravidel(p) / 100.0); },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasHa), ProcentoTVDlePravidel(p)); },
       nullptr);
   d.Integer(
       "SpocteneDR_TV",
-      [](P& p) { return Rounded(Stored(p, TDrevina::kZasCel) * ProcentoTVDlePravidel(p) / 100.0); },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasCel), ProcentoTVDlePravidel(p)); },
       nullptr);
   d.Integer(
       "KontrolniN_ObjemHaTV",
-      [](P& p) {
-        return Rounded(Stored(p, TDrevina::kZasHa) * IntProperty(&p, "N_ProcentoTV") / 100.0);
-      },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasHa), IntProperty(&p, "N_ProcentoTV")); },
       nullptr);
   d.Integer(
       "SpocteneDR_TO",
-      [](P& p) { return Rounded(Stored(p, TDrevina::kZasCel) * LayerInt(p, "PROC_HS") / 100.0); },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasCel), LayerInt(p, "PROC_HS")); },
       nullptr);
   // The thinning is taken over the whole diameter range: the thinned trees have the mean
   // diameter of the species whenever there is a thinning.
@@ -196,7 +199,7 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
         const int32_t height = IntProperty(&p, "VYSKA");
         const int32_t age = LayerInt(p, "VEK");
         // A height needs an age, and a tree grows at most about a metre a year.
-        return height >= 0 && height <= 60 && (height == 0 || (age > 0 && height <= age + 1));
+        return height >= 0 && height <= 60 && (height == 0 || (age > 0 && height - 1 <= age));
       },
       nullptr);
   d.Boolean(

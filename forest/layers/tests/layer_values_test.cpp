@@ -123,6 +123,17 @@ TEST_F(LayerValuesTest, ChecksOfExtremeStoredValuesStayInRange) {
   EXPECT_EQ(spruce_->GetPropertyText("VypoctenaDR_ZAS_CELzTabulek"), "-2147483648");
   spruce_->SetPropertyText("BON_A", "24");
   EXPECT_EQ(spruce_->GetPropertyText("DR_CBP"), "-2147483648");
+  layer_->SetPropertyText("VEK", "2147483647");
+  spruce_->SetPropertyText("VYSKA", "30");
+  EXPECT_EQ(spruce_->GetPropertyText("VyskaAVekVPoradku"), "True");
+  spruce_->SetStoredVolume(TDrevina::kZasHa, 2147483647);
+  spruce_->SetPropertyText("N_ProcentoTV", "100");
+  EXPECT_EQ(spruce_->GetPropertyText("KontrolniN_ObjemHaTV"), "2147483647");
+  layer_->SetPropertyText("VEK", "95");  // 50 % of the volume is felled
+  layer_->SetPropertyText("OBMYTI", "100");
+  layer_->SetPropertyText("OBN_DOBA", "30");
+  spruce_->SetStoredVolume(TDrevina::kZasCel, 2147483647);
+  EXPECT_EQ(spruce_->GetPropertyText("SpocteneDR_TO"), "1073741824");
 }
 
 TEST_F(LayerValuesTest, ThinningFromTheUnitRulesAndFellingFromTheRegenerationShare) {
