@@ -24,6 +24,7 @@
 
 #include <fmt/format.h>
 
+#include "app/cli/class_registration.h"
 #include "app/cli/cli_app.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/unit/lesni_celek.h"
@@ -324,6 +325,8 @@ int main(int argc, char** argv) {
     fsys::copy(o.program_dir, root / "program", fsys::copy_options::recursive);
     o.program_dir = (root / "program").string();
 
+    // Registered once here, the classes come into every case child ready.
+    tarnik::cli::RegisterProgramClasses();
     if (o.one_case) {
       const Case c = PrepareCase(o.case_seed, o, templ, root / "case");
       for (const std::string& m : c.mutations) std::cerr << "mutation: " << m << "\n";
