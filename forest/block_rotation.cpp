@@ -74,7 +74,7 @@ bool SaveWithBackups(const std::string& file, int backups,
   } catch (const std::exception&) {
   }
   if (temporary_written) platform::DeleteFile(temporary);
-  platform::ui().ShowMessage(fmt::format("Chyba při ukládání do bloku \"{}\"  č.{}", file, step));
+  platform::ui().ShowMessage(fmt::format("Chyba při ukládání do bloku \"{}\"  č.{}", file, step), platform::Severity::kFailure);
   return false;
 }
 

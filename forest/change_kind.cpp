@@ -22,7 +22,7 @@ ChangeKind ChangeKindFromText(const std::string& text) {
   if (lower == "nezmenilse") return ChangeKind::kUnchanged;
   if (lower == "bylnovezaveden") return ChangeKind::kNew;
   if (lower == "budesmazan") return ChangeKind::kToDelete;
-  platform::ui().ShowMessage("Neznám typZmeny =\"" + text + "\"");
+  platform::ui().ShowMessage("Neznám typZmeny =\"" + text + "\"", platform::Severity::kPassedOver);
   return ChangeKind::kUnchanged;
 }
 

@@ -324,10 +324,10 @@ void TObecnyLesniPrvek::NactiZeSeznamu(framework::TStringListElement& list) {
       if (HasProperty("CeleOznaceni")) {
         platform::ui().ShowMessage("Do vlastnosti \"" + prop->name + "\" prvku označení \"" +
                                    GetPropertyText("CeleOznaceni") + "\" nejde načíst hodnota \"" +
-                                   value + "\".");
+                                   value + "\".", platform::Severity::kPassedOver);
       } else {
         platform::ui().ShowMessage("Do vlastnosti \"" + prop->name + "\" prvku jménem \"" +
-                                   GetName() + "\" nejde načíst hodnota \"" + value + "\".");
+                                   GetName() + "\" nejde načíst hodnota \"" + value + "\".", platform::Severity::kPassedOver);
       }
     }
   }

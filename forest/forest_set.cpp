@@ -66,7 +66,7 @@ void TLesniMnozina::AddElement(TElement* element) {
   if (!element) return;
   if (!element->InheritsFrom(*element_class_)) {
     platform::ui().ShowMessage("Prvek \"" + element->GetName() + "\" neni typem pro mnozinu \"" +
-                               GetName() + "\"");
+                               GetName() + "\"", platform::Severity::kPassedOver);
     return;
   }
   SetAktualniPrvek(element);

@@ -28,7 +28,7 @@ void TLesniMnozina::Sort(const std::string& name, bool ascending, bool numeric) 
   if (elements.empty()) return;
   if (!elements.front()->HasProperty(name)) {
     platform::ui().ShowMessage("V prvcích množiny " + GetName() + " není properta \"" + name +
-                               "\"");
+                               "\"", platform::Severity::kPassedOver);
     return;
   }
   std::vector<size_t> order;

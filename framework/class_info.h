@@ -79,7 +79,10 @@ struct TPropInfo {
 
   TStoredKind stored = TStoredKind::kTrue;
   std::function<bool(TElement&)> stored_test;
+  // The value a new element has: an ordinal or float equal to it is not written to model
+  // files (0 when none is declared).
   std::optional<int64_t> default_value;
+  std::optional<double> default_float;
 
   const TClassInfo* RefClass() const {
     return ref_class ? ref_class : (ref_class_fn ? &ref_class_fn() : nullptr);
@@ -101,6 +104,10 @@ struct TPropInfo {
   }
   TPropInfo& Default(int64_t value) {
     default_value = value;
+    return *this;
+  }
+  TPropInfo& DefaultFloat(double value) {
+    default_float = value;
     return *this;
   }
   TPropInfo& StoredIf(std::function<bool(TElement&)> test) {

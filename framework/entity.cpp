@@ -134,7 +134,7 @@ void TEntity::FreeAllChildren(bool destroying) {
       if (free) delete child;
     }
   } catch (const std::exception& e) {
-    ui.ShowMessage(std::string("TEntity.FreeAll\r\n") + e.what());
+    ui.ShowMessage(std::string("TEntity.FreeAll\r\n") + e.what(), platform::Severity::kFailure);
   }
   SetFlag(kInFreeAll, false);
   ui.SetCursor(platform::Cursor::kDefault);
@@ -188,7 +188,7 @@ void TEntity::FreeElement(TElement* element) {
     element->RemoveOwner(this);
     if (free) delete element;
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(std::string("TEntity.FreeElement\r\n") + e.what());
+    platform::ui().ShowMessage(std::string("TEntity.FreeElement\r\n") + e.what(), platform::Severity::kFailure);
     platform::ui().SetCursor(platform::Cursor::kDefault);
   }
 }

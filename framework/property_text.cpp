@@ -115,14 +115,48 @@ void WriteText(TElement& element, const TPropInfo& prop, const std::string& text
   }
 }
 
+// The property reads under way, innermost last. Getters read other properties by name, so a
+// chain that comes back to a read under way, or one that nests without end, is refused here
+// instead of exhausting the stack.
+struct ActiveRead {
+  const TElement* element;
+  const TPropInfo* prop;
+};
+thread_local ActiveRead t_active[kMaxPropertyNesting];
+thread_local int t_depth = 0;
+
+std::string FailedReadText(const TPropInfo& prop) {
+  return prop.IsOrdinal() ? "Err Ord Value" : "Err Value";
+}
+
+std::string RefusedRead(TElement& element, const TPropInfo& prop, bool reentered) {
+  const std::string what = "Vlastnost \"" + prop.name + "\" prvku \"" + element.GetName() +
+                           "\" (" + element.ClassName() + ")";
+  platform::ui().ShowMessage(
+      reentered ? what + " se čte sama ze sebe; čtení bylo přerušeno."
+                : what + ": čtení vlastností je vnořeno hlouběji než " +
+                      std::to_string(kMaxPropertyNesting) + " úrovní; čtení bylo přerušeno.",
+      platform::Severity::kPassedOver);
+  return FailedReadText(prop);
+}
+
 }  // namespace
 
 std::string PropertyText(TElement& element, const TPropInfo& prop) {
   if (!prop.HasReader()) return {};
+  for (int i = t_depth - 1; i >= 0; --i) {
+    if (t_active[i].prop == &prop && t_active[i].element == &element)
+      return RefusedRead(element, prop, true);
+  }
+  if (t_depth >= kMaxPropertyNesting) return RefusedRead(element, prop, false);
+  t_active[t_depth++] = {&element, &prop};
+  struct Leave {
+    ~Leave() { --t_depth; }
+  } leave;
   try {
     return ReadText(element, prop);
   } catch (...) {
-    return prop.IsOrdinal() ? "Err Ord Value" : "Err Value";
+    return FailedReadText(prop);
   }
 }
 
@@ -131,7 +165,7 @@ void SetPropertyFromText(TElement& element, const TPropInfo& prop, const std::st
   try {
     WriteText(element, prop, text);
   } catch (const std::exception&) {
-    platform::ui().ShowMessage("Error filling property " + prop.name + " by string " + text);
+    platform::ui().ShowMessage("Error filling property " + prop.name + " by string " + text, platform::Severity::kPassedOver);
   }
 }
 

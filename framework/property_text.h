@@ -23,7 +23,12 @@ struct TRawValue {
   TMethod method;           // tkMethod
 };
 
-// Text of a property by its kind; empty without a reader.
+// How deeply property reads may nest (a getter reading another property by name is one level).
+inline constexpr int kMaxPropertyNesting = 128;
+
+// Text of a property by its kind; empty without a reader. A read that re-enters the same
+// property of the same element, or nests deeper than kMaxPropertyNesting, fails as a throwing
+// getter does, with one message naming the element and the property (data passed over).
 std::string PropertyText(TElement& element, const TPropInfo& prop);
 // Sets a property from text; nothing without a writer.
 void SetPropertyFromText(TElement& element, const TPropInfo& prop, const std::string& text);

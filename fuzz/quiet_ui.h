@@ -8,7 +8,6 @@ namespace tarnik::fuzzing {
 
 class QuietUi : public platform::Ui {
  public:
-  void ShowMessage(const std::string&) override {}
   platform::Button MessageBox(const std::string&, const std::string&, platform::MsgType,
                               const platform::Buttons& buttons) override {
     return buttons.empty() ? platform::Button::kOk : buttons.front();
@@ -24,6 +23,9 @@ class QuietUi : public platform::Ui {
   void Progress(long, long) override {}
   void Beep() override {}
   void SetCursor(platform::Cursor) override {}
+
+ protected:
+  void Show(const std::string&, platform::Severity) override {}
 };
 
 // Installs the quiet Ui on first call.

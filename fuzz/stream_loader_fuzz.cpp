@@ -11,6 +11,7 @@
 #include "framework/stream/stream_tools.h"
 #include "framework/tools/tool_classes.h"
 #include "fuzz/quiet_ui.h"
+#include "spatial/spatial_classes.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tarnik::fuzzing::InstallQuietUi();
   tarnik::framework::RegisterFrameworkClasses();
   tarnik::framework::RegisterToolClasses();
+  tarnik::spatial::RegisterSpatialClasses();
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   if (bytes.substr(0, 4) == "TPF0") {
     tarnik::framework::TLoader loader;

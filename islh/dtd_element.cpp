@@ -39,7 +39,7 @@ bool TDTDelement::Open(const std::string& path) {
   auto bytes = platform::ReadFileBytes(path);
   opened_ = bytes.has_value();
   if (!opened_) {
-    platform::ui().ShowMessage("Soubor " + path + " neexistuje !");
+    platform::ui().ShowMessage("Soubor " + path + " neexistuje !", platform::Severity::kFailure);
     return false;
   }
   lines_ = SplitLines(*bytes);
@@ -73,6 +73,8 @@ std::string TDTDelement::NextToken(const std::string& line, size_t* pos) {
 void TDTDelement::ReadElement(const std::string& name) {
   children_.clear();
   attributes_.clear();
+  attribute_lines_.clear();
+  declaration_line_ = 0;
   name_ = name;
   if (!opened_) throw std::runtime_error("Soubor " + path_ + " nelze číst");
 
@@ -89,10 +91,11 @@ void TDTDelement::ReadElement(const std::string& name) {
     }
   }
   if (!found) {
-    platform::ui().ShowMessage("Nenalezen element " + name);
+    platform::ui().ShowMessage("Nenalezen element " + name, platform::Severity::kPassedOver);
     return;
   }
 
+  declaration_line_ = line_no + 1;
   const std::string& decl = lines_[line_no];
   std::string content = NextToken(decl, &pos);
   if (content == "(") {
@@ -103,7 +106,7 @@ void TDTDelement::ReadElement(const std::string& name) {
       children_.push_back(token);
     }
   } else if (content != "EMPTY") {
-    platform::ui().ShowMessage("Chybný element " + name);
+    platform::ui().ShowMessage("Chybný element " + name, platform::Severity::kPassedOver);
     return;
   }
 
@@ -113,6 +116,7 @@ void TDTDelement::ReadElement(const std::string& name) {
     size_t p = 11;
     if (!SameAscii(NextToken(line, &p), name)) break;
     attributes_.push_back(NextToken(line, &p));
+    attribute_lines_.push_back(line_no + 1);
   }
 }
 

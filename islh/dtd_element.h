@@ -29,6 +29,11 @@ class TDTDelement {
   const std::string& element_name() const { return name_; }
   const std::vector<std::string>& children() const { return children_; }
   const std::vector<std::string>& attributes() const { return attributes_; }
+  // The file the reader was opened on and, for the element last read, the 1-based line of its
+  // declaration (0 when not found) and of each attribute in `attributes()`.
+  const std::string& path() const { return path_; }
+  size_t declaration_line() const { return declaration_line_; }
+  const std::vector<size_t>& attribute_lines() const { return attribute_lines_; }
 
   // The token reader over one line from a 1-based position; moves *pos past what it read.
   static std::string NextToken(const std::string& line, size_t* pos);
@@ -40,6 +45,8 @@ class TDTDelement {
   std::string name_;
   std::vector<std::string> children_;
   std::vector<std::string> attributes_;
+  size_t declaration_line_ = 0;
+  std::vector<size_t> attribute_lines_;
 };
 
 }  // namespace tarnik::islh

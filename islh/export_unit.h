@@ -22,6 +22,9 @@ class TExportUnit {
  public:
   virtual ~TExportUnit() = default;
 
+  // Whether the unit's source can deliver its compartment list; an export of a unit that cannot
+  // writes nothing.
+  virtual bool CanReadCompartments() { return true; }
   // The LHC record; nil when the unit has none.
   virtual plan::TLHC* LHC() = 0;
   // The unit's code lists; nil when they are not loaded.

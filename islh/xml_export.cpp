@@ -10,6 +10,8 @@
 #include "framework/errors.h"
 #include "framework/property_text.h"
 #include "islh/ascii_names.h"
+#include "islh/xml_names.h"
+#include "platform/fs.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -34,6 +36,21 @@ void DefineExport(std::vector<TPropInfo>& out) {
   d.String("KU_DATUM", &TExportLHC_XML::KU_DATUM, &TExportLHC_XML::SetKU_DATUM);
 }
 
+// Nesting deeper than this comes only from a damaged DTD; the walk stops there instead of
+// exhausting the stack.
+constexpr int kMaxDepth = 200;
+
+bool IsRepeatMark(char c) { return c == '*' || c == '+'; }
+bool IsOccurrenceMark(char c) { return IsRepeatMark(c) || c == '?'; }
+
+// A token as it can stand in a message: control bytes shown as '?'.
+std::string Printable(const std::string& token) {
+  std::string out = token;
+  for (char& c : out)
+    if (static_cast<unsigned char>(c) < 0x20) c = '?';
+  return out;
+}
+
 bool IsPolyline(TElement* object) {
   if (!object) return false;
   for (const framework::TClassInfo* c = &object->ClassType(); c; c = c->Parent()) {
@@ -51,8 +68,24 @@ bool ExportTuningDisabled() {
 
 TARNIK_DEFINE_CLASS(TExportLHC_XML, framework::TElement, DefineExport)
 
+namespace {
+
+// Control characters other than tab, line feed and carriage return cannot stand in an XML
+// document, not even as references.
+bool IsForbiddenControl(unsigned char c) { return c < 0x20 && c != '\t' && c != '\n' && c != '\r'; }
+
+bool NeedsEscaping(const std::string& value) {
+  for (unsigned char c : value) {
+    if (c == '&' || c == '\'' || c == '"' || c == '<' || c == '>' || IsForbiddenControl(c))
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 std::string EscapeAttributeString(const std::string& attribute, const std::string& value) {
-  if (value.find_first_of("&'\"<>") == std::string::npos) return value;
+  if (!NeedsEscaping(value)) return value;
   // One pass does what replacing "&" first and then the other four would do: the texts put in
   // for "&" hold none of the other characters.
   const bool telephone = attribute.size() == 9 && platform::SameTextCz(attribute, "CISLO_TEL");
@@ -78,7 +111,7 @@ std::string EscapeAttributeString(const std::string& attribute, const std::strin
         text += "&lt;";
         break;
       default:
-        text += c;
+        text += IsForbiddenControl(static_cast<unsigned char>(c)) ? ' ' : c;
     }
   }
   return text;
@@ -106,9 +139,44 @@ TExportLHC_XML::DtdEntry& TExportLHC_XML::LookUp(const std::string& name) {
   dtd_->ReadElement(name);
   // Unmemoised, the declaration is read again on every lookup; an entry already handed out stays
   // as it is, since a caller up the stack may still hold it.
+  DtdEntry entry = CheckedEntry();
   if (it != dtd_cache_.end()) return it->second;
-  DtdEntry entry{dtd_->attributes(), dtd_->children()};
   return dtd_cache_.emplace(key, std::move(entry)).first->second;
+}
+
+void TExportLHC_XML::ReportBadToken(size_t line, const std::string& token) {
+  if (!reported_tokens_.insert({line, token}).second) return;
+  platform::ui().ShowMessage("Soubor DTD " + dtd_->path() + ", řádek " + std::to_string(line) +
+                                 ": \"" + Printable(token) + "\" není jméno XML, vynecháno.",
+                             platform::Severity::kPassedOver);
+}
+
+TExportLHC_XML::DtdEntry TExportLHC_XML::CheckedEntry() {
+  DtdEntry entry;
+  const std::vector<std::string>& attributes = dtd_->attributes();
+  const std::vector<size_t>& lines = dtd_->attribute_lines();
+  for (size_t i = 0; i < attributes.size(); ++i) {
+    const std::string& attribute = attributes[i];
+    if (!IsXmlName(attribute)) {
+      ReportBadToken(i < lines.size() ? lines[i] : 0, attribute);
+      continue;
+    }
+    // Declared twice, written once: an element cannot carry an attribute twice.
+    if (std::find(entry.attributes.begin(), entry.attributes.end(), attribute) ==
+        entry.attributes.end())
+      entry.attributes.push_back(attribute);
+  }
+  for (const std::string& child : dtd_->children()) {
+    if (child.empty()) continue;
+    std::string_view name = child;
+    if (IsOccurrenceMark(name.back())) name.remove_suffix(1);
+    if (!IsXmlName(name)) {
+      ReportBadToken(dtd_->declaration_line(), child);
+      continue;
+    }
+    entry.children.push_back(child);
+  }
+  return entry;
 }
 
 const TExportLHC_XML::TAttributeSource& TExportLHC_XML::Resolve(TElement& object,
@@ -131,7 +199,10 @@ const TExportLHC_XML::TAttributeSource& TExportLHC_XML::Resolve(TElement& object
 }
 
 void TExportLHC_XML::Protocol(const std::string& line) {
-  if (protocol_.IsOpen()) protocol_.WriteLine(line);
+  if (!protocol_.IsOpen()) return;
+  protocol_.WriteLine(line);
+  platform::ui().ReportProtocolLine(
+      protocol_name_.empty() ? platform::FileNameOf(error_file_name_) : protocol_name_, line);
 }
 
 void TExportLHC_XML::ShowProgress(const std::string& text) {
@@ -213,6 +284,8 @@ void TExportLHC_XML::Run() {
   open_.clear();
   mzd_expanded_ = false;
   dtd_cache_.clear();
+  written_counts_.clear();
+  reported_tokens_.clear();
   try {
     if (dtd_file_name_.empty()) throw framework::EKelvaError("Není zadán soubor DTD");
     dtd_ = std::make_unique<TDTDelement>(dtd_file_name_);
@@ -239,7 +312,7 @@ void TExportLHC_XML::Run() {
     }
     throw;
   }
-  out_.Flush();
+  out_.Close();
   protocol_.Close();
 }
 
@@ -270,11 +343,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
   if (name == "PLO_OBRAZ") return;
   if (name == "KLO" && !IsPolyline(object)) return;
 
-  for (const OpenElement& open : open_) {
-    if (SameAsciiNoCase(open.name, name)) {
-      throw framework::EKelvaError("Element " + name + " obsahuje sám sebe");
-    }
-  }
+  CheckNesting(name);
   current_element_name_ = name;
   DtdEntry& entry = LookUp(name);
   const std::vector<std::string>& attributes = entry.attributes;
@@ -287,6 +356,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
   }
 
   out_.WriteText(Indent() + "<" + name);
+  ++written_counts_[name];
   open_.push_back({name, depth_, true});
   if (name == "MP") {
     out_.WriteText(">");
@@ -306,9 +376,9 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
 
   bool written = false;
   for (std::string child : children) {
-    if (child.empty()) continue;
-    bool repeats = child.back() == '*' || child.back() == '+';
-    if (repeats) child.pop_back();
+    // A child marked '?' is asked once, as one without a mark.
+    const bool repeats = IsRepeatMark(child.back());
+    if (IsOccurrenceMark(child.back())) child.pop_back();
     ++depth_;
     if (!repeats || child == "MP") {
       if (TElement* next = source_->NextObject(child)) {
@@ -321,7 +391,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
       while (TElement* next = source_->NextObject(child)) {
         if (previous.Get() == next) {
           platform::ui().ShowMessage("Element " + child + " dostává stále tentýž objekt " +
-                                     next->GetName());
+                                     next->GetName(), platform::Severity::kPassedOver);
           break;
         }
         previous = next;
@@ -334,7 +404,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
           WriteElement(next, child);
         } catch (const std::exception&) {
           if (out_.Failed()) throw;  // write failures end the export
-          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child);
+          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child, platform::Severity::kPassedOver);
           depth_ = depth;
           CloseOpenedDownTo(level);
         }
@@ -344,7 +414,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
         try {
           source_->RozvinMZDHospSoub();
         } catch (const std::exception&) {
-          platform::ui().ShowMessage("chyba v RozvinMZDHospSoub");
+          platform::ui().ShowMessage("chyba v RozvinMZDHospSoub", platform::Severity::kPassedOver);
         }
       }
     }
@@ -364,16 +434,25 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
   open_.pop_back();
 }
 
-void TExportLHC_XML::WriteSkeleton(const std::string& name) {
+void TExportLHC_XML::CheckNesting(const std::string& name) const {
   for (const OpenElement& open : open_) {
     if (SameAsciiNoCase(open.name, name)) {
       throw framework::EKelvaError("Element " + name + " obsahuje sám sebe");
     }
   }
+  if (open_.size() >= static_cast<size_t>(kMaxDepth)) {
+    throw framework::EKelvaError("Elementy DTD jsou vnořeny hlouběji než " +
+                                 std::to_string(kMaxDepth) + " úrovní");
+  }
+}
+
+void TExportLHC_XML::WriteSkeleton(const std::string& name) {
+  CheckNesting(name);
   const DtdEntry& entry = LookUp(name);
   const std::vector<std::string>& attributes = entry.attributes;
   const std::vector<std::string>& children = entry.children;
   out_.WriteText(Indent() + "<" + name);
+  ++written_counts_[name];
   for (const std::string& attribute : attributes) out_.WriteText(" " + attribute + "=\"\"");
   if (children.empty()) {
     out_.WriteLine("/>");
@@ -382,8 +461,7 @@ void TExportLHC_XML::WriteSkeleton(const std::string& name) {
   out_.WriteLine(">");
   open_.push_back({name, depth_, false});
   for (std::string child : children) {
-    if (child.empty()) continue;
-    if (child.back() == '*' || child.back() == '+') child.pop_back();
+    if (IsOccurrenceMark(child.back())) child.pop_back();
     ++depth_;
     WriteSkeleton(child);
     --depth_;

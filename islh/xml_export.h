@@ -6,7 +6,9 @@
 // writer could close what it opened. One exporter serves one export; the source must outlive it.
 #pragma once
 
+#include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -47,11 +49,19 @@ class TExportLHC_XML : public framework::TElement {
   framework::TElement* HeleLes() const { return hele_les_.Get(); }
   void SetHeleLes(framework::TElement* e) { hele_les_ = e; }
 
+  // The name under which lines of the protocol are reported through the UI seam as data passed
+  // over (the error file's own name when not set).
+  void SetProtocolName(const std::string& name) { protocol_name_ = name; }
+
+  // Elements written, by element name (the skeleton's included).
+  const std::map<std::string, long>& WrittenCounts() const { return written_counts_; }
+
   void SetSource(TExportSource* source) { source_ = source; }
   // Progress texts go to the status line through the UI seam when set.
   void SetProgressLine(bool on) { progress_line_ = on; }
 
-  // Writes the whole document. Errors that end the export propagate after the output has been
+  // Writes the whole document and closes the output and the protocol, each flushed to the disk;
+  // errors while closing throw. Errors that end the export propagate after the output has been
   // flushed and the protocol closed.
   void Run();
   void WriteElement(framework::TElement* object, const std::string& name);
@@ -81,6 +91,10 @@ class TExportLHC_XML : public framework::TElement {
   };
 
   DtdEntry& LookUp(const std::string& name);
+  // The declaration the DTD reader holds, with every token that is not a name passed over
+  // (reported once each) and every attribute declared again left out.
+  DtdEntry CheckedEntry();
+  void ReportBadToken(size_t line, const std::string& token);
   const TAttributeSource& Resolve(framework::TElement& object, const std::string& attribute);
   // The value text of an attribute (escaped) through its resolved source.
   std::string AttributeValue(const std::string& attribute, framework::TElement* object,
@@ -89,6 +103,8 @@ class TExportLHC_XML : public framework::TElement {
                        const std::string& element_name);
   void WriteHeader();
   void WriteSkeleton(const std::string& name);
+  // Refuses an element inside itself and nesting deeper than the walk allows (throws).
+  void CheckNesting(const std::string& name) const;
   void CloseStartTag();
   void CloseOpenedDownTo(size_t level);
   void Protocol(const std::string& line);
@@ -106,6 +122,9 @@ class TExportLHC_XML : public framework::TElement {
   TExportSource* source_ = nullptr;
   bool progress_line_ = false;
   std::string progress_text_;
+  std::string protocol_name_;
+  std::map<std::string, long> written_counts_;
+  std::set<std::pair<size_t, std::string>> reported_tokens_;
   bool ran_ = false;
   bool mzd_expanded_ = false;
 

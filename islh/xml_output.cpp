@@ -1,5 +1,7 @@
 #include "islh/xml_output.h"
 
+#include <unistd.h>
+
 #include <stdexcept>
 
 #include "platform/encoding.h"
@@ -87,7 +89,9 @@ void TXmlOutput::Close() {
   Flush();
   std::FILE* f = file_;
   file_ = nullptr;
-  if (std::fclose(f) != 0) {
+  // On the disk before anyone renames the file over an older one.
+  const bool synced = ::fsync(::fileno(f)) == 0;
+  if (std::fclose(f) != 0 || !synced) {
     failed_ = true;
     throw std::runtime_error("Chyba zápisu do souboru " + path_);
   }

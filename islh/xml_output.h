@@ -27,7 +27,7 @@ class TXmlOutput {
   // ` name="value"`: the same bytes as WriteText of that text, with one check of the buffer.
   void WriteAttribute(std::string_view name, std::string_view value);
   void Flush();
-  // Flushes and closes; errors while closing throw.
+  // Flushes, syncs to the disk and closes; errors on the way throw.
   void Close();
   // Bytes written so far, buffered ones included.
   size_t Size() const { return written_ + buffer_.size(); }

@@ -1,26 +1,44 @@
 #include "platform/console_ui.h"
 
 #include <algorithm>
+#include <ostream>
 
 namespace tarnik::platform {
 
-void ConsoleUi::ShowMessage(const std::string& text) {
+void ConsoleUi::WriteLine(const std::string& text) {
+  if (stream_) {
+    *stream_ << text << '\n' << std::flush;
+    return;
+  }
   std::fprintf(out_, "%s\n", text.c_str());
   std::fflush(out_);
+}
+
+void ConsoleUi::Show(const std::string& text, Severity severity) {
+  log_.push_back({severity, text});
+  WriteLine(text);
+}
+
+void ConsoleUi::ShowProtocolLine(const std::string& file, const std::string& line) {
+  const std::string text = file + ": " + line;
+  log_.push_back({Severity::kPassedOver, text});
+  WriteLine(text);
 }
 
 Button ConsoleUi::MessageBox(const std::string& text, const std::string& caption, MsgType type,
                              const Buttons& buttons) {
   bool question = buttons.size() > 1;
   if (!question) {
-    ShowMessage(caption.empty() ? text : caption + ": " + text);
+    ShowMessage(caption.empty() ? text : caption + ": " + text,
+                type == MsgType::kError ? Severity::kFailure : Severity::kInformation);
     return buttons.empty() ? Button::kOk : buttons.front();
   }
   if (!assume_yes_) throw QuestionUnanswered{text};
-  std::fprintf(out_, "%s\n", text.c_str());
+  log_.push_back({Severity::kInformation, text});
+  WriteLine(text);
   for (Button preferred : {Button::kYes, Button::kOk}) {
     if (std::find(buttons.begin(), buttons.end(), preferred) != buttons.end()) {
-      std::fprintf(out_, "-> %s (--yes)\n", ButtonText(preferred).c_str());
+      WriteLine("-> " + ButtonText(preferred) + " (--yes)");
       return preferred;
     }
   }
@@ -41,10 +59,11 @@ std::optional<std::string> ConsoleUi::ChooseFile(const std::string& caption,
 }
 
 void ConsoleUi::SetStatus(const std::string& text) {
-  if (quiet_ || text.empty() || text == last_status_) return;
+  if (text.empty() || text == last_status_) return;
   last_status_ = text;
-  std::fprintf(out_, "%s\n", text.c_str());
-  std::fflush(out_);
+  log_.push_back({Severity::kProgress, text});
+  if (quiet_) return;
+  WriteLine(text);
 }
 
 void ConsoleUi::Progress(long position, long max) {}

@@ -1,11 +1,14 @@
-// Ui for the command line: messages and status go to stderr in UTF-8. Questions and choosers are
+// Ui for the command line: messages, status and protocol lines go to stderr in UTF-8 (--quiet
+// leaves out the status lines only). Questions and choosers are
 // answered only from what the command line preset (--yes, a directory or file option); otherwise
 // they throw QuestionUnanswered. Never reads stdin.
 #pragma once
 
 #include <cstdio>
+#include <iosfwd>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ui.h"
 
@@ -14,6 +17,8 @@ namespace tarnik::platform {
 class ConsoleUi : public Ui {
  public:
   explicit ConsoleUi(std::FILE* out = stderr) : out_(out) {}
+  // Writes to a stream instead (the CLI's error stream, so that its lines keep their order).
+  explicit ConsoleUi(std::ostream& out) : out_(nullptr), stream_(&out) {}
 
   // --yes: questions are answered with Yes (or OK, or the first button when neither is offered).
   void set_assume_yes(bool yes) { assume_yes_ = yes; }
@@ -22,7 +27,14 @@ class ConsoleUi : public Ui {
   void set_file_answer(std::optional<std::string> file) { file_ = std::move(file); }
   void set_quiet(bool quiet) { quiet_ = quiet; }
 
-  void ShowMessage(const std::string& text) override;
+  // Every message, status line and protocol line shown, with its severity, in order (kept for
+  // machine-readable output).
+  struct Logged {
+    Severity severity;
+    std::string text;
+  };
+  const std::vector<Logged>& log() const { return log_; }
+
   Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
                     const Buttons& buttons) override;
   std::optional<std::string> ChooseDirectory(const std::string& caption,
@@ -34,13 +46,21 @@ class ConsoleUi : public Ui {
   void Beep() override {}
   void SetCursor(Cursor) override {}
 
+ protected:
+  void Show(const std::string& text, Severity severity) override;
+  void ShowProtocolLine(const std::string& file, const std::string& line) override;
+
  private:
+  void WriteLine(const std::string& text);
+
   std::FILE* out_;
+  std::ostream* stream_ = nullptr;
   bool assume_yes_ = false;
   bool quiet_ = false;
   std::optional<std::string> directory_;
   std::optional<std::string> file_;
   std::string last_status_;
+  std::vector<Logged> log_;
 };
 
 }  // namespace tarnik::platform

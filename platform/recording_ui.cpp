@@ -18,8 +18,21 @@ std::vector<std::string> RecordingUi::Statuses() const {
   return out;
 }
 
-void RecordingUi::ShowMessage(const std::string& text) {
-  shown.push_back({"message", text, "", MsgType::kInformation, {Button::kOk}});
+std::vector<std::string> RecordingUi::MessagesOf(Severity severity) const {
+  std::vector<std::string> out;
+  for (const Shown& s : shown) {
+    if ((s.kind == "message" || s.kind == "protocol") && s.severity == severity)
+      out.push_back(s.text);
+  }
+  return out;
+}
+
+void RecordingUi::Show(const std::string& text, Severity severity) {
+  shown.push_back({"message", text, "", MsgType::kInformation, {Button::kOk}, severity});
+}
+
+void RecordingUi::ShowProtocolLine(const std::string& file, const std::string& line) {
+  shown.push_back({"protocol", line, file, MsgType::kInformation, {}, Severity::kPassedOver});
 }
 
 Button RecordingUi::MessageBox(const std::string& text, const std::string& caption, MsgType type,

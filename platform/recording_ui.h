@@ -15,11 +15,13 @@ namespace tarnik::platform {
 class RecordingUi : public Ui {
  public:
   struct Shown {
-    std::string kind;  // "message", "box", "directory", "file", "status", "progress", "beep"
+    // "message", "box", "directory", "file", "status", "progress", "beep", "protocol"
+    std::string kind;
     std::string text;
     std::string caption;
     MsgType type = MsgType::kInformation;
     Buttons buttons;
+    Severity severity = Severity::kInformation;  // of messages and protocol lines
   };
 
   std::vector<Shown> shown;                            // every call, in order
@@ -32,9 +34,10 @@ class RecordingUi : public Ui {
   // The texts of the modal messages and boxes, in order (status lines left out).
   std::vector<std::string> Messages() const;
   std::vector<std::string> Statuses() const;
+  // The texts of the messages of one severity, in order.
+  std::vector<std::string> MessagesOf(Severity severity) const;
   void Clear() { shown.clear(); }
 
-  void ShowMessage(const std::string& text) override;
   Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
                     const Buttons& buttons) override;
   std::optional<std::string> ChooseDirectory(const std::string& caption,
@@ -46,6 +49,10 @@ class RecordingUi : public Ui {
   void Beep() override;
   void SetCursor(Cursor) override {}
   void ProcessPendingEvents() override;
+
+ protected:
+  void Show(const std::string& text, Severity severity) override;
+  void ShowProtocolLine(const std::string& file, const std::string& line) override;
 };
 
 }  // namespace tarnik::platform

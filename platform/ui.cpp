@@ -26,6 +26,47 @@ Ui* SetUi(Ui* u) {
   return previous;
 }
 
+const char* SeverityName(Severity severity) {
+  switch (severity) {
+    case Severity::kProgress:
+      return "progress";
+    case Severity::kInformation:
+      return "information";
+    case Severity::kPassedOver:
+      return "passed_over";
+    case Severity::kFailure:
+      return "failure";
+  }
+  return "information";
+}
+
+void Ui::Count(Severity severity) {
+  switch (severity) {
+    case Severity::kProgress:
+      ++counts_.progress;
+      break;
+    case Severity::kInformation:
+      ++counts_.information;
+      break;
+    case Severity::kPassedOver:
+      ++counts_.passed_over;
+      break;
+    case Severity::kFailure:
+      ++counts_.failure;
+      break;
+  }
+}
+
+void Ui::ShowMessage(const std::string& text, Severity severity) {
+  Count(severity);
+  Show(text, severity);
+}
+
+void Ui::ReportProtocolLine(const std::string& file, const std::string& line) {
+  Count(Severity::kPassedOver);
+  ShowProtocolLine(file, line);
+}
+
 void SetPendingWorkHandler(std::function<void()> handler) { PendingWork() = std::move(handler); }
 
 void Ui::DrainPendingWork() {

@@ -21,6 +21,27 @@ using Buttons = std::vector<Button>;
 
 enum class Cursor { kDefault, kWait, kCustom };
 
+// What a message means for the outcome of a command. The CLI's exit code follows the counts: a
+// command that reported data passed over finished, but not with everything.
+enum class Severity {
+  kProgress,     // what the program is doing now
+  kInformation,  // a notice; nothing was lost
+  kPassedOver,   // a record, element, value or compartment was not read or not written
+  kFailure,      // the command could not do what was asked
+};
+
+// The identifier of a severity in machine-readable output ("progress", "information",
+// "passed_over", "failure").
+const char* SeverityName(Severity severity);
+
+// Messages shown or reported through one Ui, by severity.
+struct MessageCounts {
+  long progress = 0;
+  long information = 0;
+  long passed_over = 0;
+  long failure = 0;
+};
+
 struct QuestionUnanswered {
   std::string text;  // the question as it would have been shown
 };
@@ -29,8 +50,15 @@ class Ui {
  public:
   virtual ~Ui() = default;
 
-  // A modal message with one OK button ("ShowMessage").
-  virtual void ShowMessage(const std::string& text) = 0;
+  // A modal message with one OK button ("ShowMessage"), counted by its severity.
+  void ShowMessage(const std::string& text, Severity severity = Severity::kInformation);
+  // An item passed over that a command wrote as a line of its protocol file (error.txt)
+  // instead of showing it: counted as data passed over; the console lists it, the window does
+  // not show it.
+  void ReportProtocolLine(const std::string& file, const std::string& line);
+  // What was shown and reported through this Ui since it was created or the counts were reset.
+  const MessageCounts& counts() const { return counts_; }
+  void ResetCounts() { counts_ = {}; }
   // A modal message box with a caption, a type and buttons; answers the pressed button.
   virtual Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
                             const Buttons& buttons) = 0;
@@ -58,7 +86,15 @@ class Ui {
   }
 
  protected:
+  // Shows the message (ShowMessage has counted it).
+  virtual void Show(const std::string& text, Severity severity) = 0;
+  // Lists a protocol line; nothing by default.
+  virtual void ShowProtocolLine(const std::string& file, const std::string& line) {}
   static void DrainPendingWork();
+
+ private:
+  void Count(Severity severity);
+  MessageCounts counts_;
 };
 
 // The installed Ui; a console Ui writing to stderr when nothing was installed.

@@ -8,6 +8,7 @@
 #include "framework/class_register.h"
 #include "framework/framework_classes.h"
 #include "islh/xml_export.h"
+#include "spatial/spatial_classes.h"
 
 namespace tarnik::cli {
 
@@ -16,6 +17,7 @@ void RegisterProgramClasses() {
   if (done) return;
   done = true;
   framework::RegisterFrameworkClasses();
+  spatial::RegisterSpatialClasses();
   apptool::RegisterAppToolClasses();
   plan::RegisterForestClasses();
   plan::RegisterHierarchyClasses();

@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "app/cli/class_registration.h"
+#include "forest/unit/unit_session.h"
 #include "platform/console_ui.h"
 #include "platform/fs.h"
 #include "platform/paths.h"
@@ -39,11 +40,28 @@ std::string CzechUsageMessage(const CLI::Error& e) {
 
 }  // namespace
 
+void ReportSessionFailure(const plan::UnitSession& session, const std::string& directory,
+                          const GlobalOptions& g) {
+  *g.err << session.failure << "\n";
+  if (session.failure == plan::kNoPlanData) {
+    *g.err << "Data LHP byla hledána v adresáři \"" << platform::AbsolutePath(directory)
+           << "\".\n";
+  }
+}
+
+std::string PassedOverSummary(long count) {
+  return fmt::format("Příkaz byl dokončen, ale část dat byla vynechána: {} hlášení.", count);
+}
+
 int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   CLI::App app{
       "tarnik: převod lesního hospodářského plánu (LHP) do XML podle standardu ISLH a zpět.",
       "tarnik"};
   app.require_subcommand(0, 1);
+  app.footer(
+      "Návratové kódy: 0 vše proběhlo bez ztráty dat; 3 příkaz doběhl a zapsal výstup, ale část "
+      "dat vynechal (hlášení na chybovém výstupu, poslední řádek je spočítá); 1 chyba; 2 chybné "
+      "použití.");
   app.option_defaults()->group("Volby");
   app.set_help_flag("-h,--help", "Vypíše tuto nápovědu");
   auto fmt_ = app.get_formatter();
@@ -108,15 +126,20 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
     platform::SetProgramDir(platform::ResolvePath(dir));
   }
 
-  platform::ConsoleUi console(stderr);
+  platform::ConsoleUi console(err);
   console.set_assume_yes(global.yes);
   console.set_quiet(global.quiet);
   platform::ScopedUi scoped(&console);
+  global.console = &console;
 
   for (Command& c : commands) {
     if (c.sub && c.sub->parsed()) {
       try {
-        return c.run(global);
+        const int code = c.run(global);
+        const long lost = console.counts().passed_over + console.counts().failure;
+        if (code != kExitOk || lost == 0) return code;
+        err << PassedOverSummary(lost) << "\n";
+        return kExitPassedOver;
       } catch (const platform::QuestionUnanswered& q) {
         err << q.text << "\n"
             << "Na otázku nelze odpovědět bez volby --yes; příkaz byl ukončen.\n";

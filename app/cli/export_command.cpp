@@ -1,13 +1,16 @@
 // `tarnik export --variant numerika|numerika-lcr --data PLANDIR --out DIR ...`: the numerical
 // ISLH export of the unit in PLANDIR into DIR/ISHULXML (DIR used as it is when it is that
 // directory already), with the main window's options as they stand after its first show unless
-// changed by the options. Prints the paths written. Exit 1 when the unit cannot be loaded, the
-// export fails or the bark question is left unanswered (without --yes).
+// changed by the options. Prints the paths written, or with --json one object with the files,
+// the elements written by name and every message with its severity. Exit 1 when the unit or its
+// compartment list cannot be loaded, the export fails (the previous files stay as they were) or
+// the bark question is left unanswered (without --yes).
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "app/cli/commands.h"
+#include "app/cli/json_text.h"
 #include "app/commands/numerical_export.h"
 #include "app/commands/unit_export_adapter.h"
 #include "forest/unit/lesni_celek.h"
@@ -29,6 +32,7 @@ struct ExportArgs {
   bool no_mzd_under_80 = false;
   bool keep_cancelled_statutes = false;
   bool yes = false;
+  bool json = false;
 };
 
 // Closes the unit session however the command ends.
@@ -37,11 +41,22 @@ struct SessionGuard {
   ~SessionGuard() { plan::CloseUnitSession(session); }
 };
 
-int RunExport(const ExportArgs& args, const GlobalOptions& g) {
-  if (auto* console = dynamic_cast<platform::ConsoleUi*>(&platform::ui())) {
-    if (args.yes) console->set_assume_yes(true);
-    console->set_directory_answer(platform::AbsolutePath(args.out));
+void WriteJson(std::ostream& out, const app::ExportResult& result,
+               const platform::ConsoleUi& console) {
+  out << "{\"files\":[" << JsonText(result.xml_file) << "," << JsonText(result.dtd_file) << ","
+      << JsonText(result.error_file) << "],\"elements\":{";
+  bool first = true;
+  for (const auto& [name, count] : result.written) {
+    out << (first ? "" : ",") << JsonText(name) << ":" << count;
+    first = false;
   }
+  out << "},\"passed_over\":" << console.counts().passed_over + console.counts().failure << ","
+      << JsonMessages(console.log()) << "}\n";
+}
+
+int RunExport(const ExportArgs& args, const GlobalOptions& g) {
+  if (args.yes) g.console->set_assume_yes(true);
+  g.console->set_directory_answer(platform::AbsolutePath(args.out));
   plan::UnitSessionOptions session_options;
   if (!g.quiet) {
     session_options.log = [](const std::string& text) { platform::ui().SetStatus(text); };
@@ -49,7 +64,7 @@ int RunExport(const ExportArgs& args, const GlobalOptions& g) {
   plan::UnitSession session =
       plan::OpenUnitSession(platform::AbsolutePath(args.data), session_options);
   if (!session.ok()) {
-    *g.err << session.failure << "\n";
+    ReportSessionFailure(session, args.data, g);
     return kExitFailure;
   }
   SessionGuard guard{session};
@@ -66,7 +81,11 @@ int RunExport(const ExportArgs& args, const GlobalOptions& g) {
   app::TLesniCelekExportUnit unit(*session.unit);
   app::ExportResult result = app::ExportNumerical(unit, variant, options);
   if (result.status != app::ExportResult::Status::kDone) return kExitFailure;
-  *g.out << result.xml_file << "\n" << result.dtd_file << "\n" << result.error_file << "\n";
+  if (args.json) {
+    WriteJson(*g.out, result, *g.console);
+  } else {
+    *g.out << result.xml_file << "\n" << result.dtd_file << "\n" << result.error_file << "\n";
+  }
   return kExitOk;
 }
 
@@ -101,6 +120,9 @@ void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands) {
   c.sub->add_flag("--keep-cancelled-statutes", args->keep_cancelled_statutes,
                   "Exportovat i zrušené statuty ochrany přírody");
   c.sub->add_flag("-y,--yes", args->yes, "Na otázky odpovídá Ano");
+  c.sub->add_flag("--json", args->json,
+                  "Vypíše zapsané soubory, počty zapsaných elementů podle jména a všechna hlášení "
+                  "s jejich závažností jako objekt JSON");
   c.run = [args](const GlobalOptions& g) { return RunExport(*args, g); };
   commands.push_back(std::move(c));
 }

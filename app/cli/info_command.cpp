@@ -1,14 +1,15 @@
 // `tarnik info`: what the program knows about its installation: version, program directory and
 // the data files found in it. `tarnik info --data DIR [--json]` locates and loads the forest unit
 // in DIR and lists its source kind, reader, code and name and the element counts of every
-// compartment, as Czech text or as one JSON object (UTF-8). Exit 1 when DIR holds no plan data
-// or the unit's source cannot be loaded.
+// compartment, as Czech text or as one JSON object (UTF-8) with the messages reported on the way.
+// Exit 1 when DIR holds no plan data or the unit's compartment list cannot be read.
 #include <fmt/format.h>
 
 #include <memory>
 #include <ostream>
 
 #include "app/cli/commands.h"
+#include "app/cli/json_text.h"
 #include "forest/unit/lesni_celek.h"
 #include "forest/unit/unit_session.h"
 #include "forest/unit/unit_summary.h"
@@ -46,39 +47,8 @@ int InstallationInfo(std::ostream& out) {
   return codes ? kExitOk : kExitFailure;
 }
 
-// A JSON string literal: quotes, backslashes and control characters escaped, other bytes
-// (UTF-8) as they are.
-std::string JsonText(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (c < 0x20) {
-          out += fmt::format("\\u{:04x}", c);
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
-
-void WriteJson(std::ostream& out, const plan::UnitSummary& s) {
+void WriteJson(std::ostream& out, const plan::UnitSummary& s,
+               const std::vector<platform::ConsoleUi::Logged>& log) {
   out << fmt::format("{{\"source_kind\":{},\"read_as\":{},\"lhc_kod\":{},\"lhc_naz\":{},",
                      s.source_kind, JsonText(s.read_as), s.lhc_kod, JsonText(s.lhc_naz));
   out << "\"compartments\":[";
@@ -90,7 +60,7 @@ void WriteJson(std::ostream& out, const plan::UnitSummary& s) {
                "\"layers\":{},\"species\":{}}}",
                c.odd, c.sub_compartments, c.stands, c.stand_groups, c.layers, c.species);
   }
-  out << "]}\n";
+  out << "]," << JsonMessages(log) << "}\n";
 }
 
 void WriteText(std::ostream& out, const plan::UnitSummary& s) {
@@ -107,15 +77,12 @@ void WriteText(std::ostream& out, const plan::UnitSummary& s) {
 }
 
 int DataInfo(const InfoArgs& args, const GlobalOptions& g) {
-  if (args.yes) {
-    if (auto* console = dynamic_cast<platform::ConsoleUi*>(&platform::ui()))
-      console->set_assume_yes(true);
-  }
+  if (args.yes) g.console->set_assume_yes(true);
   plan::UnitSessionOptions options;
   if (!g.quiet) options.log = [](const std::string& text) { platform::ui().SetStatus(text); };
   plan::UnitSession session = plan::OpenUnitSession(platform::AbsolutePath(args.data), options);
   if (!session.ok()) {
-    *g.err << session.failure << "\n";
+    ReportSessionFailure(session, args.data, g);
     return kExitFailure;
   }
   // A source kind without a reader, or a database that could not be opened (reported already).
@@ -123,7 +90,7 @@ int DataInfo(const InfoArgs& args, const GlobalOptions& g) {
   const plan::UnitSummary summary = plan::SummariseUnit(*session.unit);
   plan::CloseUnitSession(session);
   if (args.json) {
-    WriteJson(*g.out, summary);
+    WriteJson(*g.out, summary, g.console->log());
   } else {
     WriteText(*g.out, summary);
   }

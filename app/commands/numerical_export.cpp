@@ -11,6 +11,8 @@
 #include "islh/export_mapping.h"
 #include "islh/export_unit.h"
 #include "islh/xml_export.h"
+#include "platform/file_replacement.h"
+#include "platform/fs.h"
 #include "platform/paths.h"
 #include "platform/ui.h"
 
@@ -19,24 +21,25 @@ namespace {
 
 using Status = ExportResult::Status;
 
-void RunExporter(islh::TExportUnit& unit, const ExportResult& files, const ExportOptions& options) {
+// The exporter writes under the temporary names; the counts of what it wrote go to `result`.
+void RunExporter(islh::TExportUnit& unit, const std::string& xml, const std::string& dtd,
+                 const std::string& error, const ExportOptions& options, ExportResult& result) {
   islh::TExportMapping mapping(unit);
   mapping.SetProgressLine(true);
-  {
-    islh::TExportLHC_XML exporter;
-    exporter.SetSource(&mapping);
-    exporter.SetProgressLine(true);
-    exporter.SetXMLFileName(files.xml_file);
-    exporter.SetDTDFileName(files.dtd_file);
-    exporter.SetErrorFileName(files.error_file);
-    exporter.SetLHC(unit.AsElement());
-    exporter.SetTypIshul(options.typ_ishul);
-    exporter.SetKU_DATUM(options.ku_datum);
-    exporter.SetHeleLes(nullptr);
-    exporter.SetEmptyXML(false);
-    exporter.Run();
-  }  // the exporter shows "Konec exportu do XML" as it goes
-  platform::ui().SetStatus("Export proveden.");
+  islh::TExportLHC_XML exporter;
+  exporter.SetSource(&mapping);
+  exporter.SetProgressLine(true);
+  exporter.SetXMLFileName(xml);
+  exporter.SetDTDFileName(dtd);
+  exporter.SetErrorFileName(error);
+  exporter.SetProtocolName(platform::FileNameOf(result.error_file));
+  exporter.SetLHC(unit.AsElement());
+  exporter.SetTypIshul(options.typ_ishul);
+  exporter.SetKU_DATUM(options.ku_datum);
+  exporter.SetHeleLes(nullptr);
+  exporter.SetEmptyXML(false);
+  exporter.Run();  // shows "Konec exportu do XML" as it goes
+  result.written = exporter.WrittenCounts();
 }
 
 }  // namespace
@@ -59,6 +62,10 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
   ExportResult result;
   plan::TLHC* lhc = unit.LHC();
   if (!lhc) throw std::runtime_error("Lesní hospodářský celek není načten.");
+  if (!unit.CanReadCompartments()) {
+    platform::ui().ShowMessage(kNoCompartmentList, platform::Severity::kFailure);
+    return result;
+  }
   ApplyWindowOptions(options);
   lhc->SetExportProLCR(variant == NumericalVariant::kNumerikaLCR);
   if (!ConfirmBarkExport()) {
@@ -76,18 +83,35 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
 
   const std::string code = std::to_string(lhc->LHC_KOD_XML());
   result.dtd_file = dir.path + "/" + code + ".dtd";
+  result.xml_file = dir.path + "/" + code + ".xml";
+  result.error_file = dir.path + "/error.txt";
+  // The three files are written under temporary names and replace the old ones only when all
+  // are complete, so a failed export leaves the previous document as it was.
+  platform::FileReplacement files;
+  std::string dtd_temporary, xml_temporary, error_temporary;
+  try {
+    dtd_temporary = files.Add(result.dtd_file);
+    xml_temporary = files.Add(result.xml_file);
+    error_temporary = files.Add(result.error_file);
+  } catch (const std::exception& e) {
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
+    return result;
+  }
   std::string source =
       platform::ProgramFile(NumericalDtdName(lhc->GetPropertyBoolean("VerzeProPark1")));
-  if (int error = CopyDtdFile(source, result.dtd_file); error != 0) {
+  if (int error = CopyDtdFile(source, dtd_temporary); error != 0) {
     platform::ui().ShowMessage("Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " +
-                               std::to_string(error));
+                                   std::to_string(error),
+                               platform::Severity::kFailure);
     return result;
   }
 
   SetExportFlags(unit, options);
-  result.xml_file = dir.path + "/" + code + ".xml";
-  result.error_file = dir.path + "/error.txt";
-  RunExporter(unit, result, options);
+  // The walk reads the program's DTD, of which the copy is byte for byte the same: messages about
+  // the DTD then name the file to mend.
+  RunExporter(unit, xml_temporary, source, error_temporary, options, result);
+  files.Commit();
+  platform::ui().SetStatus("Export proveden.");
   result.status = Status::kDone;
   return result;
 }

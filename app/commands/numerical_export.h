@@ -4,6 +4,7 @@
 // seam; a file that cannot be written ends the command with its exception.
 #pragma once
 
+#include <map>
 #include <string>
 
 #include "app/commands/export_options.h"
@@ -23,22 +24,30 @@ struct ExportResult {
     kDone,       // the document was written
     kDeclined,   // the bark question was answered "Ne"
     kCancelled,  // the directory dialog was cancelled
-    kFailed,     // the directory or the DTD copy failed (the message was shown)
+    kFailed,     // nothing was written: no compartment list, or the directory or the DTD copy
+                 // failed (the message was shown)
   };
   Status status = Status::kFailed;
   std::string directory;   // the ISHULXML directory
   std::string xml_file;    // <code>.xml
   std::string dtd_file;    // <code>.dtd
   std::string error_file;  // error.txt
+  std::map<std::string, long> written;  // elements written, by element name
 };
+
+// Shown when the unit's compartment list cannot be read: nothing is exported.
+inline constexpr const char* kNoCompartmentList =
+    "Seznam oddělení lesního celku nelze načíst, export nebyl proveden.";
 
 // SnizEtat on, the LHC record's VypMzdDleZezuly1 from the MZD box, SestavitMZD when the code
 // lists bring no MZD list.
 void SetExportFlags(islh::TExportUnit& unit, const ExportOptions& options);
 
-// The button handler and ExportNumerical() behind it: marks the LHC record for LČR by the
-// variant, asks the bark question, then chooses the output directory, copies the DTD, sets the
-// export flags, runs the exporter and shows "Export proveden.".
+// The button handler and ExportNumerical() behind it: refuses a unit whose compartment list
+// cannot be read, marks the LHC record for LČR by the variant, asks the bark question, then
+// chooses the output directory, copies the DTD, sets the export flags, runs the exporter and
+// shows "Export proveden.". The document, its DTD and error.txt replace the old files only once
+// all three are complete; a failure (thrown) leaves the old files as they were.
 ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
                              const ExportOptions& options);
 

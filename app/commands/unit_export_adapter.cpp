@@ -10,6 +10,11 @@ namespace tarnik::app {
 
 TLesniCelekExportUnit::~TLesniCelekExportUnit() { ReleaseLists(); }
 
+bool TLesniCelekExportUnit::CanReadCompartments() {
+  // The source is opened while the unit loads its first compartment.
+  return unit_.UmiNacistOddeleni() && unit_.PlanSource() != nullptr;
+}
+
 plan::TLHC* TLesniCelekExportUnit::LHC() { return unit_.LHC(); }
 plan::TCiselKelva* TLesniCelekExportUnit::CiselKelva() { return unit_.CiselKelva(); }
 

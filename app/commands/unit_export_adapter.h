@@ -24,6 +24,7 @@ class TLesniCelekExportUnit : public islh::TExportUnit {
   TLesniCelekExportUnit(const TLesniCelekExportUnit&) = delete;
   TLesniCelekExportUnit& operator=(const TLesniCelekExportUnit&) = delete;
 
+  bool CanReadCompartments() override;
   plan::TLHC* LHC() override;
   plan::TCiselKelva* CiselKelva() override;
   void ZnovuNacti() override;

@@ -47,7 +47,7 @@ std::vector<DecisionType> ReadDecisionTypes(const std::string& path) {
     }
   } catch (const std::exception&) {
     platform::ui().ShowMessage("Problémy v tabulce \"" + path + "\". Volejte horkou linku. Pkod=" +
-                               previous_kod + " Krok=" + std::to_string(step));
+                               previous_kod + " Krok=" + std::to_string(step), platform::Severity::kPassedOver);
   }
   return rows;
 }

@@ -21,7 +21,7 @@ std::optional<std::string> LocateDataDirectory(bool older_set,
   auto chosen = platform::ui().ChooseDirectory(
       older_set ? "Vyhledej adresář dat merku97." : "Vyhledej adresář dat merku.", stored);
   if (!chosen || *chosen == kNothingChosen || chosen->empty()) {
-    platform::ui().ShowMessage("Neúspěšné otevření souboru s údaji.");
+    platform::ui().ShowMessage("Neúspěšné otevření souboru s údaji.", platform::Severity::kFailure);
     return std::nullopt;
   }
   StoreDataDirectory(*chosen);
@@ -61,7 +61,7 @@ void PlanDatabases::CreateMissingTables(Database& db, TableSet set,
       changes_.statements.push_back(fmt::format("CREATE TABLE {}", name));
     } catch (const EngineError& e) {
       changes_.failures.push_back(fmt::format("{}: {}", name, e.what()));
-      platform::ui().ShowMessage(fmt::format("nemuzu vytvorit tabulku \"{}\"", MessageName(name)));
+      platform::ui().ShowMessage(fmt::format("nemuzu vytvorit tabulku \"{}\"", MessageName(name)), platform::Severity::kFailure);
     }
   }
 }
@@ -86,7 +86,7 @@ PlanDatabases PlanDatabases::Open(const std::string& data_directory,
     if (HoldsParadoxTablesOnly(p.phs_directory_)) {
       std::string text = NotConvertedMessage(p.phs_directory_);
       p.changes_.failures.push_back(text);
-      platform::ui().ShowMessage(text);
+      platform::ui().ShowMessage(text, platform::Severity::kFailure);
     } else {
       p.aliases_.Bind(p.phs_alias(), p.phs_directory_);
     }

@@ -96,7 +96,7 @@ bool ApplyRule(Database& db, TableSet set, const Rule& rule, const std::string& 
     if (rule.failure_message) {
       std::string text = rule.failure_message;
       if (rule.failure_names_column) text += missing.front().name;
-      platform::ui().ShowMessage(text);
+      platform::ui().ShowMessage(text, platform::Severity::kFailure);
     }
     return false;
   }

@@ -8,7 +8,7 @@ namespace tarnik::plan::readers {
 
 ReaderState::ReaderState(PlanReadContext& ctx) : ctx_(ctx) {}
 
-void ReaderState::Message(const std::string& text) { platform::ui().ShowMessage(text); }
+void ReaderState::Message(const std::string& text) { platform::ui().ShowMessage(text, platform::Severity::kPassedOver); }
 
 void ReaderState::Progress(const std::string& text) {
   if (ctx_.progress) ctx_.progress(text);

@@ -68,7 +68,7 @@ TDilecMN* TOddeleni::DilecMN() {
     step = 3;
     return set;
   } catch (const std::exception&) {
-    platform::ui().ShowMessage("Chyba v dílecMN \"" + std::to_string(step) + "\"");
+    platform::ui().ShowMessage("Chyba v dílecMN \"" + std::to_string(step) + "\"", platform::Severity::kFailure);
     return nullptr;
   }
 }

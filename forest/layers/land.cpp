@@ -43,7 +43,7 @@ std::string TLesniPlosnyNeporostniPrvek::MAJ_NAZ() {
 void TLesniPlosnyNeporostniPrvek::SetVLASTNIK(const std::string& text) {
   if (text.size() != 6) {
     platform::ui().ShowMessage("U prvku " + GetName() + " není vlastník \"" + text +
-                               "\" šestimístný.");
+                               "\" šestimístný.", platform::Severity::kPassedOver);
     return;
   }
   maj_druh_puv_ = IntFromText(text.substr(0, 1));

@@ -62,7 +62,7 @@ void RozvinMZDHospSoub(TCiselKelva& codes) {
         record->SetText("DR_ZKR", r.dr_zkr);
         expanded->AddElement(record);
       } catch (const std::exception&) {
-        platform::ui().ShowMessage("chyba v RozvinMZDHospSoub ss_DR=" + r.dr_zkr);
+        platform::ui().ShowMessage("chyba v RozvinMZDHospSoub ss_DR=" + r.dr_zkr, platform::Severity::kPassedOver);
       }
     }
   }

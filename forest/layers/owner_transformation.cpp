@@ -48,7 +48,7 @@ bool ApplyRows(TOddeleni& compartment, const TTransforDleMajiteleMN& rows) {
     TDilec* dilec = compartment.DilecJmenem(row->dil);
     if (!dilec) {
       platform::ui().ShowMessage("V oddělení " + std::to_string(compartment.ODD()) +
-                                 "neexistuje dílec \"" + row->dil + "\"");
+                                 "neexistuje dílec \"" + row->dil + "\"", platform::Severity::kPassedOver);
       return false;
     }
     if (!by_dilec.count(dilec)) order.push_back(dilec);
@@ -60,7 +60,7 @@ bool ApplyRows(TOddeleni& compartment, const TTransforDleMajiteleMN& rows) {
       TPorost* stand = dilec->PorostJmenem(row->por);
       if (!stand) {
         platform::ui().ShowMessage("V dílci " + dilec->GetPropertyText("CeleOznaceni") +
-                                   " chybí porost \"" + row->por + "\"");
+                                   " chybí porost \"" + row->por + "\"", platform::Severity::kPassedOver);
         continue;
       }
       stand->SetMAJ_KOD(row->maj_kod);
@@ -82,7 +82,7 @@ bool TransformujDleMajitele(TOddeleni& compartment, const TTransforDleMajiteleMN
       const std::optional<std::string> code =
           manager ? manager(*stand) : std::optional<std::string>();
       if (!code) {
-        platform::ui().ShowMessage("číselník chybí");
+        platform::ui().ShowMessage("číselník chybí", platform::Severity::kPassedOver);
         continue;
       }
       if (!platform::Trim(*code).empty()) stand->SetPropertyText("OLH_98n", *code);

@@ -1,5 +1,8 @@
 #include "forest/layers/statuses.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "data/codelists/category.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
@@ -37,7 +40,17 @@ std::string StandDesignation(TObecnyLesniPrvek* stand) {
 TKategorie1::TKategorie1() { MarkAsNew(*this); }
 
 TObecnyLesniPrvek* TKategorie1::Porost() {
-  return HolderAboveSet(*this, TKategorie1MN::StaticClass());
+  // Every forest element can hold categories, categories too; the stand is the holder above
+  // the outermost of them. (Asking a holding category for its KAT_SPEC would climb the nesting
+  // one property read per level.)
+  TObecnyLesniPrvek* holder = HolderAboveSet(*this, TKategorie1MN::StaticClass());
+  std::vector<const TObecnyLesniPrvek*> climbed;
+  while (auto* category = framework::ClassCast<TKategorie1>(holder)) {
+    if (std::find(climbed.begin(), climbed.end(), category) != climbed.end()) return nullptr;
+    climbed.push_back(category);
+    holder = HolderAboveSet(*category, TKategorie1MN::StaticClass());
+  }
+  return holder;
 }
 
 void TKategorie1::Define(std::vector<framework::TPropInfo>& out) {

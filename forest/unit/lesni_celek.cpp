@@ -288,7 +288,7 @@ MerkSource* TLesniCelek::OpenPlanSource() {
     merk_->BindCodeLists(*Ciselnik());
   } catch (const std::exception& e) {
     merk_.reset();
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
   }
   return merk_.get();
 }
@@ -297,7 +297,7 @@ bool TLesniCelek::BuildCompartmentList() {
   compartments_.Clear();
   compartments_built_ = true;
   if (!UmiNacistOddeleni()) {
-    platform::ui().ShowMessage(kCannotList);
+    platform::ui().ShowMessage(kCannotList, platform::Severity::kFailure);
     return false;
   }
   MerkSource* source = OpenPlanSource();
@@ -310,7 +310,7 @@ bool TLesniCelek::BuildCompartmentList() {
              [](long position, long max) { platform::ui().Progress(position, max); }))
       compartments_.Add(std::to_string(number));
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
   }
   platform::ui().Progress(0, 0);
   return true;
@@ -348,7 +348,7 @@ PlanReadContext TLesniCelek::ReadContext(MerkSource& source) {
 
 bool TLesniCelek::NactiPrvniOddeleni() {
   if (!UmiNacistOddeleni()) {
-    platform::ui().ShowMessage(kCannotList);
+    platform::ui().ShowMessage(kCannotList, platform::Severity::kFailure);
     return false;
   }
   const uint8_t kind = StoredTypZdroje();
@@ -365,7 +365,7 @@ bool TLesniCelek::NactiPrvniOddeleni() {
     exhausted_ = false;
     odd->First();
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     return false;
   }
   TOddeleni* compartment = ReadCompartment(*source);
@@ -387,13 +387,13 @@ TOddeleni* TLesniCelek::ReadCompartment(MerkSource& source) {
     compartment = NactiOddeleni(ctx);
     read.Commit();
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kPassedOver);
   }
   if (!compartment) {
     try {
       if (!odd->Eof() && odd->RecNo() == row) odd->Next();
     } catch (const std::exception& e) {
-      platform::ui().ShowMessage(e.what());
+      platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     }
     if (!odd->Eof() && odd->RecNo() == row) exhausted_ = true;
   }

@@ -76,7 +76,7 @@ void DetectMerkDatabase(const std::string& dir, SourceDetection& result) {
     result.kind = probe.kind;
     result.lhc_kod = probe.lhc_kod;
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what());
+    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
   }
 }
 
@@ -142,7 +142,7 @@ bool OfferParadoxConversion(const std::string& directory) {
           platform::ui().ShowMessage(table.message);
       }
     } catch (const engine::EngineError& e) {
-      platform::ui().ShowMessage(e.what());
+      platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
     }
   }
   return platform::FindInDirectory(directory, engine::kDatabaseFileName).has_value();

@@ -160,7 +160,7 @@ void TWorld::DispatchMessage(TKelvaMessage& message, bool& handled) {
 }
 
 void TWorld::ShowWorldError(TElement* /*sender*/, const std::exception& error) {
-  platform::ui().ShowMessage(std::string("World Level Error :") + error.what());
+  platform::ui().ShowMessage(std::string("World Level Error :") + error.what(), platform::Severity::kFailure);
 }
 
 TWCSLibrary* TWCSWorld::WCSLibrary() {

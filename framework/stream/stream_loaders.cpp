@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "framework/class_register.h"
+#include "framework/stream/class_stream_data.h"
 #include "framework/stream/klv_loader.h"
 #include "framework/stream/stream_tools.h"
 #include "platform/encoding.h"
@@ -67,12 +68,12 @@ class TpfReader {
   bool Read() {
     try {
       if (reader_.ReadRaw(4) != stream::kTpfSignature) {
-        platform::ui().ShowMessage("Chyba při čtení elementu: ");
+        platform::ui().ShowMessage("Chyba při čtení elementu: ", platform::Severity::kPassedOver);
         return false;
       }
       reader_.ReadListBegin();
     } catch (const stream::StreamFormatError&) {
-      platform::ui().ShowMessage("Chyba při čtení elementu: ");
+      platform::ui().ShowMessage("Chyba při čtení elementu: ", platform::Severity::kPassedOver);
       return false;
     }
     while (true) {
@@ -81,18 +82,18 @@ class TpfReader {
         if (reader_.EndOfList()) return true;
         name = platform::Cp1250ToUtf8(reader_.ReadString());
       } catch (const stream::StreamFormatError&) {
-        platform::ui().ShowMessage("Chyba při čtení elementu: " + name);
+        platform::ui().ShowMessage("Chyba při čtení elementu: " + name, platform::Severity::kPassedOver);
         return false;
       }
       const TClassInfo* info = FindElementClass(name);
       if (!info) {
-        platform::ui().ShowMessage("Neregistrovaný element: " + name);
+        platform::ui().ShowMessage("Neregistrovaný element: " + name, platform::Severity::kPassedOver);
         return false;
       }
       try {
         ReadRecord(*info);
       } catch (const std::exception&) {
-        platform::ui().ShowMessage("Chyba při čtení elementu: " + name);
+        platform::ui().ShowMessage("Chyba při čtení elementu: " + name, platform::Severity::kPassedOver);
         return false;
       }
     }
@@ -142,6 +143,9 @@ class TpfReader {
     }
     if (element->Is<TNameElement>() || element->Is<TNameEntity>()) {
       element->SetName(platform::Cp1250ToUtf8(reader_.ReadString()));
+    }
+    if (const auto* data = stream::FindClassStreamData(info); data && data->read) {
+      data->read(*element, reader_);
     }
   }
 

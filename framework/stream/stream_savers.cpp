@@ -8,6 +8,7 @@
 
 #include "framework/class_register.h"
 #include "framework/stamp.h"
+#include "framework/stream/class_stream_data.h"
 #include "framework/stream/klv_parser.h"
 #include "framework/stream/stream_tools.h"
 #include "framework/stream/value_io.h"
@@ -181,7 +182,7 @@ void TKelvaSaver::WriteProperties(TElement& element) {
         case TTypeKind::tkEnumeration:
         case TTypeKind::tkSet: {
           const auto v = static_cast<int32_t>(prop.get_ord(element));
-          if (v == 0) break;
+          if (v == prop.default_value.value_or(0)) break;
           s.out.WriteInteger(index);
           s.out.WriteInteger(v);
           break;
@@ -195,7 +196,7 @@ void TKelvaSaver::WriteProperties(TElement& element) {
         }
         case TTypeKind::tkFloat: {
           const double v = prop.get_float(element);
-          if (v == 0) break;
+          if (v == prop.default_float.value_or(0)) break;
           s.out.WriteInteger(index);
           s.out.WriteFloat(v);
           break;
@@ -312,6 +313,9 @@ void TSaver::Process(TElement* element) {
   }
   if (element->Is<TNameElement>() || element->Is<TNameEntity>()) {
     s.out.WriteString(ToCp1250(element->IsNameStored() ? element->GetName() : std::string()));
+  }
+  if (const auto* data = stream::FindClassStreamData(element->ClassType()); data && data->write) {
+    data->write(*element, s.out);
   }
 }
 

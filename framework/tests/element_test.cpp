@@ -183,7 +183,9 @@ TEST_F(ElementTest, ChildClassHintNeverDeniesAChildOfTheClassOrADescendant) {
   auto* child = Named("X");  // a TOwnerEntity
   root.AddElement(child);
   for (const TClassInfo* c : classes) {
-    if (child->InheritsFrom(*c)) EXPECT_TRUE(root.MayHaveChildOfClass(*c)) << c->Name();
+    if (child->InheritsFrom(*c)) {
+      EXPECT_TRUE(root.MayHaveChildOfClass(*c)) << c->Name();
+    }
   }
   // The hint follows removals and additions after it was asked.
   root.RemoveElement(child);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <vector>
+
 #include "framework/class_register.h"
 #include "framework/entity.h"
 #include "framework/framework_classes.h"
@@ -63,6 +66,17 @@ void DefineSample(std::vector<TPropInfo>& out) {
       "Broken", [](TSample&) -> int32_t { throw std::runtime_error("x"); }, nullptr);
   d.String(
       "BrokenText", [](TSample&) -> std::string { throw std::runtime_error("x"); }, nullptr);
+  // Reads itself through the text interface, as getters that call each other by name can.
+  d.Integer(
+      "Circular", [](TSample& s) { return s.GetPropertyInteger("Circular") + 1; }, nullptr);
+  // Reads the same property of the linked sample, plus one: a chain as long as the links.
+  d.Integer(
+      "Chain",
+      [](TSample& s) {
+        TElement* next = s.link.Get();
+        return next ? next->GetPropertyInteger("Chain") + 1 : 0;
+      },
+      nullptr);
 }
 
 TARNIK_DEFINE_CLASS(TSample, TOwnerEntity, DefineSample)
@@ -179,6 +193,36 @@ TEST_F(PropertyTextTest, FailuresReadAsErrorTextsAndWritesReport) {
   EXPECT_EQ(s_.count, 3);
   ASSERT_EQ(ui_.Messages().size(), 1u);
   EXPECT_EQ(ui_.Messages()[0], "Error filling property Count by string 8");
+}
+
+TEST_F(PropertyTextTest, ReadsThatComeBackOrNestTooDeepFailWithOneMessage) {
+  s_.SetName("S");
+  // The inner read fails, the outer one goes on with what it got ("Err Ord Value" reads as 0).
+  EXPECT_EQ(s_.GetPropertyText("Circular"), "1");
+  EXPECT_EQ(ui_.MessagesOf(platform::Severity::kPassedOver),
+            std::vector<std::string>{"Vlastnost \"Circular\" prvku \"S\" (TSample) se čte sama "
+                                     "ze sebe; čtení bylo přerušeno."});
+  ui_.Clear();
+
+  // A chain of distinct elements reads up to the nesting limit.
+  std::vector<std::unique_ptr<TSample>> chain;
+  for (int i = 0; i < kMaxPropertyNesting + 10; ++i) {
+    chain.push_back(std::make_unique<TSample>());
+    chain.back()->SetName("C" + std::to_string(i));
+    if (i > 0) chain[static_cast<size_t>(i) - 1]->link = chain.back().get();
+  }
+  EXPECT_EQ(chain[10]->GetPropertyText("Chain"), std::to_string(kMaxPropertyNesting + 9 - 10));
+  EXPECT_TRUE(ui_.Messages().empty());
+  // From the start the limit is reached: the innermost allowed read answers the failure text,
+  // every read around it adds its one.
+  EXPECT_EQ(chain[0]->GetPropertyText("Chain"), std::to_string(kMaxPropertyNesting));
+  ASSERT_EQ(ui_.Messages().size(), 1u);
+  EXPECT_NE(ui_.Messages()[0].find("\"Chain\" prvku \"C128\""), std::string::npos);
+  EXPECT_NE(ui_.Messages()[0].find("hlouběji než 128 úrovní"), std::string::npos);
+  // The limit is a count of reads under way, not of reads done.
+  ui_.Clear();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(chain[100]->GetPropertyText("Chain"), "37");
+  EXPECT_TRUE(ui_.Messages().empty());
 }
 
 TEST_F(PropertyTextTest, TablesListInheritedPropertiesFirst) {

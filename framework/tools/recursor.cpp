@@ -84,7 +84,7 @@ void TRecursor::RecurseInto(TElement* element) {
       Visit(child_ref);
     } catch (const std::exception&) {
       platform::ui().ShowMessage("chyba při načítaní elementu \"" + child_name +
-                                 "\" recursorem \"" + GetName() + "\"");
+                                 "\" recursorem \"" + GetName() + "\"", platform::Severity::kPassedOver);
     }
   }
   path_.pop_back();

@@ -3,16 +3,23 @@
 // beside it. TARNIK_UPDATE_GOLDEN=1 rewrites the golden files from the current output.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
+#include "data/engine/database.h"
 #include "data/engine/tests/engine_test_util.h"
 #include "platform/encoding.h"
 #include "platform/fs.h"
 #include "testing/test_env.h"
+#include "testing/xml_check.h"
 
 namespace tarnik::cli {
 namespace {
@@ -123,11 +130,106 @@ TEST_F(ExportCommandTest, MissingPropertyIsWrittenEmptyAndProtocolled) {
   ASSERT_NE(dtd.find(odd), std::string::npos);
   WriteFile(program_.File("XmlExpNU.dtd"),
             Replace(dtd, odd, odd + "<!ATTLIST ODD NEZNAMY CDATA #IMPLIED>\r\n"));
-  ASSERT_EQ(Export("numerika", tmp_.File("out")).code, kExitOk);
+  // Each protocol line is an attribute written empty: data passed over.
+  Result r = Export("numerika", tmp_.File("out"));
+  ASSERT_EQ(r.code, kExitPassedOver) << r.err;
   const std::string dir = tmp_.File("out/ISHULXML");
   EXPECT_NE(ReadFile(dir + "/615203.xml").find("<ODD ODD=\"11\" NEZNAMY=\"\">"), std::string::npos);
   EXPECT_NE(ReadFile(dir + "/error.txt").find("ODD->NEZNAMY ... missing property\r\n"),
             std::string::npos);
+  EXPECT_NE(r.err.find("error.txt: ODD->NEZNAMY ... missing property\n"), std::string::npos)
+      << r.err;
+  EXPECT_TRUE(r.err.ends_with("\nPříkaz byl dokončen, ale část dat byla vynechána: 3 hlášení.\n"))
+      << r.err;
+}
+
+TEST_F(ExportCommandTest, DataPassedOverIsCountedAndListedInJson) {
+  {
+    engine::Database db = engine::Database::Open(data_);
+    db.Execute("UPDATE ODDELENI SET ODD = 'zz' WHERE ODD = 12");
+    db.Execute("UPDATE ETAZ SET VEK = 'abc' WHERE ID = (SELECT MIN(ID) FROM ETAZ)");
+  }
+  Result r = Export("numerika", tmp_.File("out"), {"--json"});
+  ASSERT_EQ(r.code, kExitPassedOver) << r.err;
+  const size_t summary = r.err.rfind("Příkaz byl dokončen, ale část dat byla vynechána: ");
+  ASSERT_NE(summary, std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find('\n', summary), r.err.size() - 1);  // the last line
+  const std::string dir = tmp_.File("out/ISHULXML");
+  EXPECT_EQ(r.out.rfind("{\"files\":[\"" + dir + "/615203.xml\",\"" + dir + "/615203.dtd\",\"" +
+                            dir + "/error.txt\"],\"elements\":{",
+                        0),
+            0u)
+      << r.out;
+  // The compartment whose number is no number is not written, the others are.
+  EXPECT_NE(r.out.find("\"ODD\":2,"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("{\"severity\":\"passed_over\",\"text\":"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"passed_over\":"), std::string::npos);
+  EXPECT_TRUE(r.out.ends_with("]}\n"));
+}
+
+TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
+  ASSERT_EQ(Export("numerika", tmp_.File("out")).code, kExitOk);
+  const std::string dir = tmp_.File("out/ISHULXML");
+  const std::vector<std::string> names = {"615203.xml", "615203.dtd", "error.txt"};
+  std::vector<std::string> before;
+  for (const std::string& n : names) before.push_back(ReadFile(dir + "/" + n));
+  // The disk "fills" after 20 kB of any file: the document cannot be written whole.
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limit {20000, 20000};
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+    std::_Exit(Export("numerika", tmp_.File("out")).code);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), kExitFailure);
+  for (size_t i = 0; i < names.size(); ++i)
+    EXPECT_TRUE(ReadFile(dir + "/" + names[i]) == before[i]) << names[i] << " changed";
+  // No temporary file is left behind.
+  EXPECT_EQ(platform::ListDirectory(dir, "*", platform::kListFiles | platform::kListHidden).size(),
+            names.size());
+}
+
+TEST_F(ExportCommandTest, AUnitWithoutACompartmentListExportsNothing) {
+  const std::string dir = tmp_.File("lhp160");
+  WriteFile(dir + "/123.01V", "");
+  Result r = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", dir, "--out",
+                        tmp_.File("out")});
+  EXPECT_EQ(r.code, kExitFailure);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("Neumím načíst seznam oddělení."), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Export proveden."), std::string::npos) << r.err;
+  EXPECT_FALSE(platform::DirectoryExists(tmp_.File("out/ISHULXML")));
+}
+
+TEST_F(ExportCommandTest, ADamagedDtdStillGivesAWellFormedDocument) {
+  std::string dtd = ReadFile(program_.File("XmlExpNU.dtd"));
+  const std::string odd = "<!ATTLIST ODD ODD CDATA #IMPLIED>\r\n";
+  ASSERT_NE(dtd.find(odd), std::string::npos);
+  // The attribute twice, one with a NUL byte in its name, one with a character no name may
+  // hold, and a child group of alternatives.
+  dtd = Replace(dtd, odd,
+                odd + odd + std::string("<!ATTLIST ODD X\0Y CDATA #IMPLIED>\r\n", 33) +
+                    "<!ATTLIST ODD A=B CDATA #IMPLIED>\r\n");
+  dtd = Replace(dtd, "<!ELEMENT ODD (DIL*)>", "<!ELEMENT ODD (DIL*, #PCDATA, (A|B)?)>");
+  WriteFile(program_.File("XmlExpNU.dtd"), dtd);
+  Result r = Export("numerika", tmp_.File("out"));
+  ASSERT_EQ(r.code, kExitPassedOver) << r.err;
+  const std::string xml = ReadFile(tmp_.File("out/ISHULXML/615203.xml"));
+  EXPECT_EQ(::tarnik::testing::XmlWellFormednessError(xml), std::nullopt);
+  EXPECT_NE(xml.find("<ODD ODD=\"11\">"), std::string::npos);
+  EXPECT_NE(r.err.find("XmlExpNU.dtd, řádek 62: \"X?Y\" není jméno XML, vynecháno."),
+            std::string::npos)
+      << r.err;
+  EXPECT_NE(r.err.find("\"(\" není jméno XML"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("\"#PCDATA\" není jméno XML"), std::string::npos) << r.err;
+  if (HaveXmllint()) {
+    const std::string command = "xmllint --noout '" + tmp_.File("out/ISHULXML/615203.xml") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << command;
+  }
 }
 
 TEST_F(ExportCommandTest, BarkQuestionNeedsYesAndBadArgumentsFail) {

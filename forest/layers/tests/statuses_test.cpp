@@ -26,7 +26,7 @@ class TTestPlocha : public TObecnyLesniPrvek {
   S* Set(framework::TElementRef& ref, const char* name) {
     return OwnChildSet<S>(*this, ref, name);
   }
-  int32_t chko = 0, np = 0, pr = 0, po = 0;
+  int32_t chko = 0, np = 0, pr = 0, po = 0, kat_spec = 7;
   framework::TElementRef evl_, owners_, statuses_, categories_, levels_;
   static void Define(std::vector<framework::TPropInfo>& out) {
     using P = TTestPlocha;
@@ -52,6 +52,7 @@ class TTestPlocha : public TObecnyLesniPrvek {
     d.Integer("NP_KOD", TARNIK_FIELD(&P::np));
     d.Integer("PR_KOD", TARNIK_FIELD(&P::pr));
     d.Integer("PO_KOD", TARNIK_FIELD(&P::po));
+    d.Integer("KAT_SPEC", TARNIK_FIELD(&P::kat_spec));
     d.String(
         "CeleOznaceniKratce", [](P&) { return std::string("5a1"); }, nullptr);
     DefineArealCodeProperties(out);
@@ -168,6 +169,24 @@ TEST_F(StandListsTest, CategoriesAndLevels) {
   levels->SetUroven(1, "2");
   EXPECT_EQ(levels->Uroven(1), "2");
   EXPECT_EQ(levels->Uroven(3), "9");
+}
+
+TEST_F(StandListsTest, KatSpecOfNestedCategoriesIsTheStands) {
+  // Every forest element can hold categories, so a category's own set may hold another, as deep
+  // as anyone asks for "always" elements. KAT_SPEC is the stand's however deep the category is.
+  auto* categories = SetOf<TKategorie1MN>("Kategorie1MN");
+  categories->NastavKategorie("32e", "/");
+  framework::TElement* category = categories->Prvky().front();
+  for (int depth = 0; depth < 2000; ++depth) {
+    auto* inner = static_cast<TKategorie1MN*>(framework::GetPropertyObject(category, "Kategorie1MN"));
+    ASSERT_NE(inner, nullptr);
+    category = inner->AktualniPrvekVzdy();
+    ASSERT_NE(category, nullptr);
+  }
+  EXPECT_EQ(static_cast<TKategorie1*>(category)->Porost(), stand_.get());
+  EXPECT_EQ(category->GetPropertyText("KAT_SPEC"), "7");
+  EXPECT_EQ(category->GetPropertyText("CeleOznaceni"), "5a1 Ktg: ");
+  EXPECT_TRUE(ui_.Messages().empty());
 }
 
 TEST_F(StandListsTest, PublishedPropertiesOfHolders) {
