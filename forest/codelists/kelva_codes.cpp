@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "platform/checked_math.h"
 #include "platform/numtext.h"
 
 namespace tarnik::plan {
@@ -53,7 +54,11 @@ void DefineCisHs(std::vector<TPropInfo>& out) {
   TPropDefs<TKodovyPrvek> d(out);
   d.Integer(
       "POC_OBNOVY",
-      [](TKodovyPrvek& e) { return (e.Number("OBMYTI") - e.Number("OBN_DOBA") / 2) / 10 * 10 + 1; },
+      [](TKodovyPrvek& e) {
+        // Taken wide: the stored rotation and period may be any integers.
+        return platform::ClampToInt32(
+            (int64_t{e.Number("OBMYTI")} - e.Number("OBN_DOBA") / 2) / 10 * 10 + 1);
+      },
       [](TKodovyPrvek& e, int32_t v) { e.SetNumber("POC_OBNOVY", v); });
   Declare(out, {"JdeDoSestavDTO", "MZD", "POC_PROR", "POC_PROB", "POC_MYTKLID", "ODVOZ_TEZ"},
           {"POC_PROR", "POC_PROB", "POC_MYTKLID"});

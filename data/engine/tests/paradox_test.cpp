@@ -60,6 +60,17 @@ TEST(ParadoxTest, ReaderDecodesCzechTextTypesAndBlanks) {
   EXPECT_THROW(ReadParadoxTable(tmp.File("NENI.DB")), EngineError);
 }
 
+TEST(ParadoxTest, TimestampsOutsideTheCalendarReadBlank) {
+  testing::TempDir tmp;
+  const double noon = kMarch15 * 86400000.0 + 45000000.0;  // 12:30:00
+  test::WriteParadoxTable(tmp.File("CASY.DB"), {{"KDY", pxfTimestamp, 0}}, 0,
+                          {{noon}, {1e300}, {-1e300}, {-86400000.0}, {3652060 * 86400000.0}});
+  ParadoxTable t = ReadParadoxTable(tmp.File("CASY.DB"));
+  ASSERT_EQ(t.rows.size(), 5u);
+  EXPECT_EQ(t.rows[0][0], Value("2022-03-15 12:30:00"));
+  for (size_t i = 1; i < t.rows.size(); ++i) EXPECT_TRUE(t.rows[i][0].is_null()) << i;
+}
+
 TEST(ParadoxTest, DirectoryConvertsWithTextIntactAndOriginalsUntouched) {
   testing::TempDir tmp;
   std::string dir = tmp.File("DATA");

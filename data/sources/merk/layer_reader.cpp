@@ -12,6 +12,7 @@
 #include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/tree_species.h"
+#include "platform/checked_math.h"
 #include "platform/numtext.h"
 #include "platform/text.h"
 
@@ -71,6 +72,12 @@ std::optional<int> UnderBarkState(const std::string& text) {
   std::optional<int32_t> s = platform::TextToInt(platform::Trim(text));
   if (!s || *s == 0) return std::nullopt;
   return *s;
+}
+
+// A volume stored under bark back over bark, less the rounding correction of the stored state
+// (state - 5); taken wide, since the stored state and volume may be any integers.
+int32_t OverBarkVolume(int32_t stored, const std::string& species, int32_t state) {
+  return platform::ClampToInt32(int64_t{OverBarkInt(stored, species)} - (int64_t{state} - 5));
 }
 
 void ColourIf(ReaderState& state, TObecnyLesniPrvek& e, std::string_view key,
@@ -230,7 +237,7 @@ void ReadSpeciesRow(ReaderState& state, Row& row, TDrevina& species) {
   if (std::optional<int> s = UnderBarkState(stav)) {
     const std::string& dr = species.DR_ZKR();
     species.SetStoredVolume(TDrevina::kZasCel,
-                            OverBarkInt(species.StoredVolume(TDrevina::kZasCel), dr) - (*s - 5));
+                            OverBarkVolume(species.StoredVolume(TDrevina::kZasCel), dr, *s));
     species.SetStoredVolume(TDrevina::kZasHa,
                             OverBarkInt(species.StoredVolume(TDrevina::kZasHa), dr));
   }
@@ -258,7 +265,7 @@ void ReadThinningShare(ReaderState& state, TDrevina& species, const ShareRow* sh
   if (std::optional<int> s = UnderBarkState(share->stav_zprac)) {
     const std::string& dr = species.DR_ZKR();
     species.SetStoredVolume(TDrevina::kTv,
-                            OverBarkInt(species.StoredVolume(TDrevina::kTv), dr) - (*s - 5));
+                            OverBarkVolume(species.StoredVolume(TDrevina::kTv), dr, *s));
     species.SetStoredVolume(TDrevina::kObjemHaTV,
                             OverBarkInt(species.StoredVolume(TDrevina::kObjemHaTV), dr));
   }
@@ -283,8 +290,7 @@ void ReadFellingShare(ReaderState& state, TDrevina& species, const ShareRow* sha
   PutText(species, "TO_STAV_ZPRAC", share->stav_zprac);
   if (std::optional<int> s = UnderBarkState(share->stav_zprac)) {
     species.SetStoredVolume(
-        TDrevina::kTo,
-        OverBarkInt(species.StoredVolume(TDrevina::kTo), species.DR_ZKR()) - (*s - 5));
+        TDrevina::kTo, OverBarkVolume(species.StoredVolume(TDrevina::kTo), species.DR_ZKR(), *s));
   }
   PutBool(species, "JedinaProTO_P", share->plocha > 0.001);
 }

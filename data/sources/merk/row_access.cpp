@@ -8,6 +8,7 @@
 #include "forest/colour.h"
 #include "forest/forest_element.h"
 #include "framework/element.h"
+#include "platform/checked_math.h"
 #include "platform/numtext.h"
 #include "platform/text.h"
 
@@ -31,7 +32,7 @@ const framework::TPropInfo* Writable(framework::TElement& element, std::string_v
 
 int64_t RoundEven(double x) {
   if (!std::isfinite(x)) return 0;
-  return static_cast<int64_t>(std::nearbyint(x));  // the default mode rounds ties to even
+  return platform::RoundToInt64(x);  // ties to even; beyond the range at its ends
 }
 
 std::string DotText(double x) { return fmt::format("{}", x); }

@@ -48,6 +48,11 @@ TEST_F(CiselKelva, PlanWideTablesFillTheEmptyListsOnce) {
   set1->SetPropertyText("OBN_DOBA", "25");
   set1->SetPropertyText("POC_OBNOVY", "7");
   EXPECT_EQ(set1->GetPropertyText("POC_OBNOVY"), "81");
+  set1->SetPropertyText("OBMYTI", "-2147483648");
+  EXPECT_EQ(set1->GetPropertyText("POC_OBNOVY"), "-2147483648");
+  set1->SetPropertyText("OBMYTI", "2147483647");
+  set1->SetPropertyText("OBN_DOBA", "-2147483648");
+  EXPECT_EQ(set1->GetPropertyText("POC_OBNOVY"), "2147483647");
   EXPECT_EQ(kelva.MZDHospSoubMN()->PocetPrvku(), 8);
   framework::TElement* mzd = kelva.MZDHospSoubMN()->PrvekPodleKlice("1 - 30");
   ASSERT_NE(mzd, nullptr);

@@ -1,6 +1,8 @@
 // Key rules, messages and value rules of the readers on a small unit built for them.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "data/sources/merk/tests/reader_fixture.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/land.h"
@@ -216,6 +218,34 @@ TEST_F(EdgeCaseTest, HeaderDefaultsOfAnEmptyOrigin) {
   EXPECT_EQ(lhc.PUVOD_DAT(), "MERK 98");
   EXPECT_EQ(lhc.LHC_KOD(), 999001);
   EXPECT_TRUE(lhc.GetPropertyBoolean("VerzeProPark1"));
+}
+
+// Stored values at the ends of the integer range (as a foreign program may leave them) are read
+// without overflow; what leaves the range sticks at its ends.
+using StoredExtremesTest = EdgeCaseTest;
+
+TEST_F(StoredExtremesTest, UnderBarkStatesAndVolumesOfAnyValue) {
+  db_->Execute("UPDATE DREVINA SET STAV_ZPRAC = -2147483648 WHERE ID = 5");
+  db_->Execute("UPDATE NAVRH SET STAV_ZPRAC = -2147483648 WHERE ID = 9");
+  db_->Execute("UPDATE NAVRH SET STAV_ZPRAC = 2147483647, N_Objem = -1000000000 WHERE ID = 8");
+  ASSERT_NE(Next(), nullptr);
+  auto* spruce = Key<TDrevina>(Layer("2")->DrevinaMN(), "SM");
+  auto* beech = Key<TDrevina>(Layer("2")->DrevinaMN(), "BK");
+  ASSERT_TRUE(spruce && beech);
+  EXPECT_EQ(spruce->StoredVolume(TDrevina::kZasCel), 2147483647);  // 100 + 2^31 + 5
+  EXPECT_EQ(spruce->StoredVolume(TDrevina::kTv), 2147483647);
+  EXPECT_EQ(beech->StoredVolume(TDrevina::kTo), -2147483648);
+}
+
+TEST_F(StoredExtremesTest, WholeNumbersOfRealsBeyondTheRangeStickAtItsEnds) {
+  db_->Execute("UPDATE LHC SET LHC_KOD = 1e19, MVYCH_DO40 = -1e300");
+  engine::Table* header = tables_->Get("TB_LHC");
+  ASSERT_NE(header, nullptr);
+  header->First();
+  ASSERT_FALSE(header->Eof());
+  readers::Row row(*header);
+  EXPECT_EQ(row.IntOrZero("LHC_KOD"), std::numeric_limits<int64_t>::max());
+  EXPECT_EQ(row.IntOrZero("MVYCH_DO40"), std::numeric_limits<int64_t>::min());
 }
 
 class NationalParkTest : public ReaderTest {
