@@ -4,7 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <bit>
 #include <cerrno>
+#include <cstring>
 
 namespace tarnik::gis {
 
@@ -42,11 +44,14 @@ bool IndexBuilder::Put(int32_t n, int32_t record_number) {
 }
 
 std::string IndexBuilder::Bytes() const {
-  std::string out;
-  out.reserve(entries_.size() * 4);
-  for (const int32_t e : entries_) {
-    const auto v = static_cast<uint32_t>(e);
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  std::string out(entries_.size() * 4, '\0');
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out.data(), entries_.data(), out.size());
+  } else {
+    for (size_t i = 0; i < entries_.size(); ++i) {
+      const auto v = static_cast<uint32_t>(entries_[i]);
+      for (size_t b = 0; b < 4; ++b) out[i * 4 + b] = static_cast<char>((v >> (8 * b)) & 0xFF);
+    }
   }
   return out;
 }

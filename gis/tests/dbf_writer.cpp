@@ -5,13 +5,16 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/fs.h"
 #include "platform/numtext.h"
 
 namespace tarnik::gis::testing {
 
 bool WriteDbf(const std::string& path, const DbfTableSpec& table) {
   const std::string ldid = "LDID/" + std::to_string(table.language_driver);
-  DBFHandle dbf = DBFCreateEx(path.c_str(), ldid.c_str());
+  // shapelib names the file it creates "<name>.dbf" whatever the extension asked for.
+  const std::string created = platform::ChangeExtension(path, ".dbf");
+  DBFHandle dbf = DBFCreateEx(created.c_str(), ldid.c_str());
   if (!dbf) return false;
   bool ok = true;
   for (const DbfFieldSpec& f : table.fields) {
@@ -44,7 +47,7 @@ bool WriteDbf(const std::string& path, const DbfTableSpec& table) {
     ok = ok && DBFMarkRecordDeleted(dbf, static_cast<int>(r), 1);
   }
   DBFClose(dbf);
-  if (!ok) return false;
+  if (!ok || (created != path && std::rename(created.c_str(), path.c_str()) != 0)) return false;
   // shapelib marks an unmarked table as "ANSI" (87); the byte is written as asked.
   std::FILE* f = std::fopen(path.c_str(), "r+b");
   if (!f) return false;
