@@ -145,9 +145,9 @@ spatial::TPointString* TKarmoLBlokReader::ReadPoints() {
           r.SeekRecord(n);
           spatial::TPointElement* point = r.ReadPoint();
           if (!point) continue;
+          // The point reader has tested the condition already (the same text).
           if (PointInClip(point->X(), point->Y())) {
             string.AddWithBounds(point);
-            if (!PassesCondition(point)) string.FreeElement(point);
           } else if (point->GetOwnersCount() < 2) {
             delete point;
           }

@@ -105,7 +105,7 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_EQ(ar.max_y, 8);
   EXPECT_EQ(ar.min_x, 0.5);
   EXPECT_EQ(ar.min_y, 0.25);
-  EXPECT_NEAR(ar.area, 0.002, 1e-15);
+  EXPECT_NEAR(ar.area, 0.002, 1e-14);
   a.flags = 0x08;  // bits above 2 do not count
   EXPECT_TRUE(DecodeAreaRecord(reinterpret_cast<const uint8_t*>(testing::EncodeArea(a).data())).Valid());
   a.area = 0.0009;  // 0.001 or less: invalid
