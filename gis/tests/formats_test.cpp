@@ -128,7 +128,7 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
 
   testing::TextSpec t{.cislo = 4, .druh = 9, .text_atrib = kOkT | kT30, .text_mode = 2,
                       .karmo_font = 3, .x = 10, .y = 20, .height = 2.5, .width_coef = 0.75,
-                      .direction = 0.5, .slope = 15, .distance = 1.5, .barva = 11, .znacka = 12};
+                      .direction = 0.5, .slope = 15, .distance = 1.5, .barva = 11, .znacka = 12, .text = {}};
   const std::string tb = testing::EncodeText(t);
   ASSERT_EQ(tb.size(), static_cast<size_t>(kTextRecordSize));
   const TextRecord tr = DecodeTextRecord(reinterpret_cast<const uint8_t*>(tb.data()));
