@@ -1,6 +1,8 @@
 #include "gis/area_readers.h"
 
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "gis/karmo_props.h"
 #include "platform/ui.h"
@@ -9,6 +11,18 @@ namespace tarnik::gis {
 namespace {
 
 std::string Num(int64_t n) { return std::to_string(n); }
+
+// The lines a walk has passed, each in its direction. Links are followed deterministically, so a
+// walk that comes back to a line it has passed (other than where it is to close) goes round
+// that loop for ever: it fails at once instead of after kMaxRingLines lines.
+class Passed {
+ public:
+  // False when the walk has passed the line in that direction before.
+  bool First(const WalkedLine& line) { return seen_.insert({line.number, line.forward}).second; }
+
+ private:
+  std::set<std::pair<int64_t, bool>> seen_;
+};
 
 }  // namespace
 
@@ -71,7 +85,9 @@ spatial::TAreaElement* TKarmoAreaBoundaryReader::ReadBoundaryArea(const AreaReco
   TKarmoCoordReader* coord = lines_->CoordReader();
   const std::string context = "plocha č." + Num(area.cislo) + ", ";
   WalkedLine current = *start;
+  Passed passed;
   for (int walked = 1;; ++walked) {
+    if (!passed.First(current)) return nullptr;
     const LineRecord& r = current.record;
     if (!lines_->VertexRangeValid(r, context)) return nullptr;
     if (current.forward) {
@@ -145,7 +161,13 @@ bool TKarmoAreaReader::WalkRing(const AreaRecord& area, WalkedLine start,
   TKarmoLinReader* lines = LineReader();
   const std::string no_next = ":Pro plochu č." + Num(area.cislo) + " a linii č.";
   WalkedLine current = start;
+  Passed passed;
   for (int i = 0;; ++i) {
+    if (!passed.First(current)) {
+      ReportProblem(BlockName() + no_next + Num(current.number) +
+                    " nelze načíst další linii vlevo");
+      return false;
+    }
     lines->SeekRecord(current.number);
     spatial::TPolyLineElement* line = lines->ReadLine();
     if (!line) {
@@ -209,7 +231,9 @@ spatial::TPolyLineAreaElement* TKarmoAreaReader::ReadIslandRing(const AreaRecord
   if (!found) return no_start();
   // The island's outer boundary: a line that has the parent, or no valid area, on a side.
   const auto outside = [&](int32_t a) { return a == child.pater_no || !IsValidArea(a); };
+  Passed passed;
   for (int steps = 0; !outside(found->record.left_area) && !outside(found->record.right_area);) {
+    if (!passed.First(*found)) return no_start();
     found = NextLinkedLine(*found);
     if (!found || ++steps > kMaxRingLines) return no_start();
   }
