@@ -362,11 +362,14 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
     out_.WriteText(">");
     open_.back().start_tag_open = false;
   }
-  if (object) WriteAttributes(entry, *object, name);
+  // MP's start tag is closed at once: it carries no attributes, whatever the DTD declares.
+  if (object && name != "MP") WriteAttributes(entry, *object, name);
   if (children.empty()) {
     if (name == "DRV") {
       out_.WriteLine(">");
       out_.WriteLine(Indent() + "</DRV>");
+    } else if (name == "MP") {
+      out_.WriteLine(Indent() + "</MP>");  // its start tag is closed already
     } else {
       out_.WriteLine("/>");
     }
@@ -390,8 +393,9 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
       framework::TElementRef previous;
       while (TElement* next = source_->NextObject(child)) {
         if (previous.Get() == next) {
-          platform::ui().ShowMessage("Element " + child + " dostává stále tentýž objekt " +
-                                     next->GetName(), platform::Severity::kPassedOver);
+          platform::ui().ShowMessage(
+              "Element " + child + " dostává stále tentýž objekt " + next->GetName(),
+              platform::Severity::kPassedOver);
           break;
         }
         previous = next;
@@ -404,7 +408,8 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
           WriteElement(next, child);
         } catch (const std::exception&) {
           if (out_.Failed()) throw;  // write failures end the export
-          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child, platform::Severity::kPassedOver);
+          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child,
+                                     platform::Severity::kPassedOver);
           depth_ = depth;
           CloseOpenedDownTo(level);
         }

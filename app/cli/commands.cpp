@@ -8,7 +8,6 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterScriptCommand(root, commands);
   RegisterExportCommand(root, commands);
   RegisterMapInfoCommand(root, commands);
-  RegisterApplicationToolStart(root, commands);
 }
 
 }  // namespace tarnik::cli
