@@ -3,7 +3,7 @@
 // rest), in the order TN.CRD, TN.LIN, TN.ARE, TN.PNT, TN.TBX, TN.TTX, INFO.TXT; a file whose
 // length is 0xFFFFFFFF is left out. The block is read type by type (areas both as lines and with
 // copied vertices) in a fresh world; anything may be reported, nothing may crash, leak or read
-// outside the files. Seeds are blocks written by the test writer of gis/tests/block_writer.h.
+// outside the files. Seeds are blocks written by the test writer of testing/block_writer.h.
 #include <unistd.h>
 
 #include <cstddef>
@@ -41,8 +41,8 @@ const std::string& BlockDirectory() {
 bool NextFile(std::string_view& input, std::string* bytes, bool* present) {
   if (input.size() < 4) return false;
   const auto* p = reinterpret_cast<const unsigned char*>(input.data());
-  const uint32_t length = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
-                          uint32_t{p[3]} << 24;
+  const uint32_t length =
+      uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
   input.remove_prefix(4);
   *present = length != 0xFFFFFFFFu;
   const size_t take = *present ? std::min<size_t>(length, input.size()) : 0;

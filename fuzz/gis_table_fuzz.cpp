@@ -3,15 +3,15 @@
 // beyond the input takes the rest; an index of length 0xFFFFFFFF is left out, so it is built).
 // Numbers 0 to 20 and a few far ones are looked up, every field of each record found is read,
 // one is written, and the lookups repeat after the index is deleted. Nothing may crash, leak or
-// read outside the files. Seeds are tables written by gis/tests/dbf_writer.h.
+// read outside the files. Seeds are tables written by testing/dbf_writer.h.
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "fuzz/quiet_ui.h"
-#include "gis/dbf_table.h"
 #include "gis/dbf_header.h"
+#include "gis/dbf_table.h"
 #include "platform/fs.h"
 
 namespace {
@@ -35,8 +35,8 @@ std::string_view NextPart(std::string_view& input, bool* present) {
   *present = false;
   if (input.size() < 4) return {};
   const auto* p = reinterpret_cast<const unsigned char*>(input.data());
-  const uint32_t length = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
-                          uint32_t{p[3]} << 24;
+  const uint32_t length =
+      uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
   input.remove_prefix(4);
   *present = length != 0xFFFFFFFFu;
   const size_t take = *present ? std::min<size_t>(length, input.size()) : 0;
@@ -46,8 +46,8 @@ std::string_view NextPart(std::string_view& input, bool* present) {
 }
 
 void LookUp(gis::TKarmoDBFTable& table) {
-  for (const int32_t n : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19,
-                          20, -1, 255, 65536, 16777215, 2147483647}) {
+  for (const int32_t n : {0,  1,  2,  3,  4,  5,  6,  7,  8,  9,   10,    11,       12,
+                          13, 14, 15, 16, 17, 18, 19, 20, -1, 255, 65536, 16777215, 2147483647}) {
     try {
       if (!table.LocateNumber(n)) continue;
       for (const char* name : {"CISLO", "POPIS", "PLOCHA", "P0001.POPIS", "X"}) {

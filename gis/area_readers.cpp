@@ -210,9 +210,10 @@ spatial::TPolyLineAreaElement* TKarmoAreaReader::ReadLineArea(const AreaRecord& 
     return nullptr;
   }
   auto ring = std::make_unique<spatial::TPolyLineAreaElement>();
-  const bool ok = WalkRing(area, *start, ring.get(), [&](const WalkedLine& next, const WalkedLine&) {
-    return next.number == start->number && next.forward == start->forward;
-  });
+  const bool ok =
+      WalkRing(area, *start, ring.get(), [&](const WalkedLine& next, const WalkedLine&) {
+        return next.number == start->number && next.forward == start->forward;
+      });
   if (!ok || ring->GetCount() == 0) {
     ReportProblem(BlockName() + ":Nelze načíst linie pro plochu č." + Num(area.cislo) + " linii");
     return nullptr;
@@ -257,8 +258,7 @@ spatial::TPolyLineAreaElement* TKarmoAreaReader::ReadIslandRing(const AreaRecord
     });
   }
   if (!ok || ring->GetCount() == 0) {
-    ReportProblem(BlockName() + ":Nelze načíst linie pro plochu č." + Num(child.cislo) +
-                  " linii");
+    ReportProblem(BlockName() + ":Nelze načíst linie pro plochu č." + Num(child.cislo) + " linii");
     return nullptr;
   }
   SetAreaProps(ring.get(), child);

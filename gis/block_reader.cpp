@@ -192,8 +192,8 @@ spatial::TPointString* TKarmoLBlokReader::ReadLineSymbols() {
 
 spatial::TAreaString* TKarmoLBlokReader::ReadAreas() {
   return ReadBlockFile<TKarmoAreaReader>(
-      *this, NewString<spatial::TAreaString>("ARE"), "Chybný soubor Ploch -", "Chyba čtení Ploch - ",
-      true, [this](TKarmoAreaReader& r) { CopySettingsTo(r); },
+      *this, NewString<spatial::TAreaString>("ARE"), "Chybný soubor Ploch -",
+      "Chyba čtení Ploch - ", true, [this](TKarmoAreaReader& r) { CopySettingsTo(r); },
       [this](TKarmoAreaReader& r, spatial::TAreaString& string) {
         struct Current {
           TKarmoAreaReader*& slot;
@@ -254,13 +254,12 @@ spatial::TSpaceEntity* TKarmoLBlokReader::ReadAreaInChain(framework::TEntity* ou
     spatial::TSpaceEntity* parent = nullptr;
     if (r.pater_no >= areas_->GetRecordCount()) {
       without_parent_.insert(n);
-      ReportProblem(BlockName() + ": Plocha č." + Num(r.cislo) + " má otce č." +
-                    Num(r.pater_no) + ", který v souboru " + kAreaFile +
-                    " není; plocha bude bez otce");
+      ReportProblem(BlockName() + ": Plocha č." + Num(r.cislo) + " má otce č." + Num(r.pater_no) +
+                    ", který v souboru " + kAreaFile + " není; plocha bude bez otce");
     } else if (chain.count(r.pater_no)) {
       without_parent_.insert(n);
-      ReportProblem(BlockName() + ": Otcové plochy č." + Num(r.cislo) +
-                    " se vracejí k ploše č." + Num(r.pater_no) + "; plocha bude bez otce");
+      ReportProblem(BlockName() + ": Otcové plochy č." + Num(r.cislo) + " se vracejí k ploše č." +
+                    Num(r.pater_no) + "; plocha bude bez otce");
     } else if (static_cast<int>(chain.size()) >= kMaxParentDepth) {
       without_parent_.insert(n);
       ReportProblem(BlockName() + ": Plocha č." + Num(r.cislo) + " je vnořena hlouběji než " +

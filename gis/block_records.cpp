@@ -8,8 +8,8 @@ namespace tarnik::gis {
 namespace {
 
 int32_t I32(const uint8_t* p) {
-  const uint32_t v = uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 |
-                     uint32_t{p[3]} << 24;
+  const uint32_t v =
+      uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
   int32_t out;
   std::memcpy(&out, &v, sizeof out);
   return out;

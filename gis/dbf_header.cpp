@@ -66,8 +66,8 @@ std::optional<DbfLayout> DecodeDbfHeader(std::string_view header, int64_t file_s
     field.name = platform::TrimRight(d.substr(0, d.substr(0, 11).find('\0')));
     field.type = d[11];
     field.width = static_cast<unsigned char>(d[16]);
-    field.decimals = (field.type == 'N' || field.type == 'F') ? static_cast<unsigned char>(d[17])
-                                                              : 0;
+    field.decimals =
+        (field.type == 'N' || field.type == 'F') ? static_cast<unsigned char>(d[17]) : 0;
     field.offset = offset;
     if (field.name.empty()) return Refuse(problem, "pole bez jména");
     if (field.width < 1) return Refuse(problem, "pole " + field.name + " nemá šířku");
@@ -99,8 +99,8 @@ std::optional<DbfLayout> ReadDbfLayout(const std::string& path, std::string* pro
   std::string header(std::min<int64_t>(st.st_size, 65535), '\0');
   size_t done = 0;
   while (done < header.size()) {
-    const ssize_t got = ::pread(fd, header.data() + done, header.size() - done,
-                                static_cast<off_t>(done));
+    const ssize_t got =
+        ::pread(fd, header.data() + done, header.size() - done, static_cast<off_t>(done));
     if (got <= 0) break;
     done += static_cast<size_t>(got);
   }

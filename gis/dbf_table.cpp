@@ -46,8 +46,8 @@ void Warn(const std::string& text) { platform::ui().ShowMessage(text, Severity::
 int64_t WholeNumber(std::string_view text) {
   const std::string t = platform::Trim(text);
   if (auto n = platform::TextToInt64(t)) return *n;
-  if (auto d = platform::TextToFloatDot(t); d && std::isfinite(*d) && std::floor(*d) == *d &&
-                                             std::fabs(*d) < 9.2e18) {
+  if (auto d = platform::TextToFloatDot(t);
+      d && std::isfinite(*d) && std::floor(*d) == *d && std::fabs(*d) < 9.2e18) {
     return static_cast<int64_t>(*d);
   }
   return 0;
@@ -201,9 +201,9 @@ bool TKarmoDBFTable::RebuildIndex() {
       return false;
     }
     if (*n < 0 || *n > kMaxIndexedNumber) {
-      Warn("Záznam č. " + std::to_string(i + 1) + " tabulky " + path_ + " má CISLO = " +
-           std::to_string(*n) + " mimo rozsah 0 až " + std::to_string(kMaxIndexedNumber) +
-           ", do indexu nebyl zařazen");
+      Warn("Záznam č. " + std::to_string(i + 1) + " tabulky " + path_ +
+           " má CISLO = " + std::to_string(*n) + " mimo rozsah 0 až " +
+           std::to_string(kMaxIndexedNumber) + ", do indexu nebyl zařazen");
       continue;
     }
     builder.Put(static_cast<int32_t>(*n), i + 1);
@@ -225,7 +225,8 @@ bool TKarmoDBFTable::LocateNumber(int32_t n) {
     const int i = *e - 1;
     if (!IsDeleted(i)) {
       const std::optional<int64_t> number = NumberOfRecord(i);
-      if (!number) throw EKelvaError("Chyba čtení záznamu " + std::to_string(*e) + " tabulky " + path_);
+      if (!number)
+        throw EKelvaError("Chyba čtení záznamu " + std::to_string(*e) + " tabulky " + path_);
       if (*number == n) {
         current_ = i;
         last_number_ = n;

@@ -14,7 +14,7 @@ void DefineNode(std::vector<TPropInfo>& out) {
 void DefineSource(std::vector<TPropInfo>& out) {
   TPropDefs<TImportSource> d(out);
   d.String(
-      "Path", [](TImportSource&) { return std::string(); }, &TImportSource::AddPath)
+       "Path", [](TImportSource&) { return std::string(); }, &TImportSource::AddPath)
       .NotStored();
 }
 

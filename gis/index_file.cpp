@@ -31,8 +31,8 @@ std::optional<int32_t> IndexFile::Entry(int64_t n) const {
     got = ::pread(fd_, b, sizeof b, static_cast<off_t>(n * 4));
   } while (got < 0 && errno == EINTR);
   if (got != 4) return std::nullopt;
-  const uint32_t v = uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 |
-                     uint32_t{b[3]} << 24;
+  const uint32_t v =
+      uint32_t{b[0]} | uint32_t{b[1]} << 8 | uint32_t{b[2]} << 16 | uint32_t{b[3]} << 24;
   return static_cast<int32_t>(v);
 }
 

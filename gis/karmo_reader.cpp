@@ -106,8 +106,7 @@ bool TKarmoManipulator::RecordInClip(double max_x, double max_y, double min_x, d
   if (!clip) return true;
   const spatial::Point a = ToModel(max_x, max_y);
   const spatial::Point b = ToModel(min_x, min_y);
-  spatial::Bounds r{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x),
-                    std::max(a.y, b.y)};
+  spatial::Bounds r{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
   const spatial::Bounds& c = clip->bounds();
   return r.min_x >= c.min_x && r.max_x <= c.max_x && r.min_y >= c.min_y && r.max_y <= c.max_y;
 }
@@ -133,8 +132,8 @@ bool TKarmoLReader::OpenFile() {
   position_ = 0;
   if (file_path_.empty() || record_size_ <= 0) return false;
   const std::string directory = platform::DirectoryOf(file_path_);
-  const auto found =
-      platform::FindInDirectory(directory.empty() ? "." : directory, platform::FileNameOf(file_path_));
+  const auto found = platform::FindInDirectory(directory.empty() ? "." : directory,
+                                               platform::FileNameOf(file_path_));
   if (!found) return false;
   try {
     file_ = RecordFile::Open(*found, record_size_);

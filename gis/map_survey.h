@@ -21,7 +21,7 @@ struct LayerSurvey {
   std::string type;   // "PNT", "LIN", "LINSYM", "ARE", "TXT"
   std::string block;  // the block directory
   int64_t objects = 0;
-  int64_t holes = 0;  // areas: holes of the areas read
+  int64_t holes = 0;                   // areas: holes of the areas read
   std::map<int32_t, int64_t> by_kind;  // Druh -> objects
 };
 

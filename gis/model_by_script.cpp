@@ -113,8 +113,7 @@ spatial::TSpaceEntity* TModelByScriptCreator::ReadLayerPath(
     const std::string& type, const std::string& path,
     const framework::TStringListElement* settings) {
   if (!platform::DirectoryExists(path)) return nullptr;
-  if (platform::UpperAscii(platform::ExtensionOf(platform::ExcludeTrailingSlash(path))) !=
-      ".BLK") {
+  if (platform::UpperAscii(platform::ExtensionOf(platform::ExcludeTrailingSlash(path))) != ".BLK") {
     return nullptr;
   }
   return ReadBlock(type, platform::ResolvePath(platform::ExcludeTrailingSlash(path)), settings);

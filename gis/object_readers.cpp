@@ -53,8 +53,7 @@ void TKarmoLinReader::Create(const std::string& block_directory, framework::TWCS
   CreateCoordReader(block_directory, wcs);
 }
 
-void TKarmoLinReader::CreateCoordReader(const std::string& block_directory,
-                                        framework::TWCS* wcs) {
+void TKarmoLinReader::CreateCoordReader(const std::string& block_directory, framework::TWCS* wcs) {
   coord_ = std::make_unique<TKarmoCoordReader>();
   coord_->Create(block_directory, wcs);
 }
@@ -69,12 +68,10 @@ std::optional<LineRecord> TKarmoLinReader::ReadLineRecord(int64_t n) {
 
 bool TKarmoLinReader::VertexRangeValid(const LineRecord& line, const std::string& context) {
   if (!coord_ || !coord_->HasFile()) {
-    throw BlockFileError("Soubor " + std::string(kVertexFile) + " bloku " + BlockName() +
-                         " chybí");
+    throw BlockFileError("Soubor " + std::string(kVertexFile) + " bloku " + BlockName() + " chybí");
   }
   const int64_t count = coord_->GetRecordCount();
-  if (line.first_vertex >= 0 && line.first_vertex <= line.last_vertex &&
-      line.last_vertex < count) {
+  if (line.first_vertex >= 0 && line.first_vertex <= line.last_vertex && line.last_vertex < count) {
     return true;
   }
   ReportProblem(BlockName() + ": " + context + "linie č." + std::to_string(line.cislo) +

@@ -24,8 +24,8 @@ void Search(const std::string& directory, const std::string& pattern, EntryKind 
     out.push_back(platform::JoinPath(directory, name));
   }
   if (!recursive) return;
-  for (const std::string& name :
-       platform::ListDirectory(directory, "*", platform::kListDirectories | platform::kListHidden)) {
+  for (const std::string& name : platform::ListDirectory(
+           directory, "*", platform::kListDirectories | platform::kListHidden)) {
     Search(platform::JoinPath(directory, name), pattern, kind, true, visited, out);
   }
 }

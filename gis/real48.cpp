@@ -23,7 +23,7 @@ bool EncodeReal48(double value, uint8_t* bytes) {
   if (value == 0) return true;
   int exp2 = 0;
   const double m = std::frexp(std::fabs(value), &exp2);  // |value| = m * 2^exp2, m in [0.5, 1)
-  int exponent = exp2 + 128;                              // |value| = (2m) * 2^(exponent - 129)
+  int exponent = exp2 + 128;                             // |value| = (2m) * 2^(exponent - 129)
   uint64_t fraction = static_cast<uint64_t>(std::llround(std::ldexp(2 * m - 1, 39)));
   if (fraction >> 39) {  // rounded up to 2: the next power of two
     fraction = 0;

@@ -58,8 +58,8 @@ void WriteText(std::ostream& out, const std::string& dir, const gis::MapSurvey& 
                        t.code_page, fields);
   }
   if (spatial::IsValid(s.extent)) {
-    out << fmt::format("Rozsah (EPSG:5514): ({:.2f}, {:.2f}) - ({:.2f}, {:.2f})\n",
-                       s.extent.min_y, s.extent.min_x, s.extent.max_y, s.extent.max_x);
+    out << fmt::format("Rozsah (EPSG:5514): ({:.2f}, {:.2f}) - ({:.2f}, {:.2f})\n", s.extent.min_y,
+                       s.extent.min_x, s.extent.max_y, s.extent.max_x);
   } else {
     out << "Rozsah (EPSG:5514): -\n";
   }
@@ -73,16 +73,17 @@ void WriteJson(std::ostream& out, const std::string& dir, const gis::MapSurvey& 
   for (size_t i = 0; i < s.layers.size(); ++i) {
     const gis::LayerSurvey& l = s.layers[i];
     out << (i ? "," : "")
-        << fmt::format("{{\"name\":{},\"type\":{},\"block\":{},\"objects\":{},\"holes\":{},"
-                       "\"kinds\":{{{}}}}}",
-                       JsonText(l.name), JsonText(l.type), JsonText(l.block), l.objects, l.holes,
-                       Kinds(l, true));
+        << fmt::format(
+               "{{\"name\":{},\"type\":{},\"block\":{},\"objects\":{},\"holes\":{},"
+               "\"kinds\":{{{}}}}}",
+               JsonText(l.name), JsonText(l.type), JsonText(l.block), l.objects, l.holes,
+               Kinds(l, true));
   }
   out << "],\"tables\":[";
   for (size_t i = 0; i < s.tables.size(); ++i) {
     const gis::TableSurvey& t = s.tables[i];
-    out << (i ? "," : "") << "{\"path\":" << JsonText(t.path) << ",\"records\":"
-        << (t.records ? std::to_string(*t.records) : "null");
+    out << (i ? "," : "") << "{\"path\":" << JsonText(t.path)
+        << ",\"records\":" << (t.records ? std::to_string(*t.records) : "null");
     if (t.records) {
       out << ",\"code_page\":" << JsonText(t.code_page) << ",\"fields\":[";
       for (size_t f = 0; f < t.fields.size(); ++f) out << (f ? "," : "") << JsonText(t.fields[f]);
@@ -144,8 +145,7 @@ void RegisterMapInfoCommand(CLI::App& root, std::vector<Command>& commands) {
       "map-info",
       "Vypíše bloky mapy, počty objektů vrstev podle druhu, atributové tabulky s počty záznamů, "
       "rozsah v EPSG:5514 a hlášení čtení");
-  c.sub->add_option("--map", args->map, "Adresář mapy (s bloky *.BLK) nebo jeden blok")
-      ->required();
+  c.sub->add_option("--map", args->map, "Adresář mapy (s bloky *.BLK) nebo jeden blok")->required();
   c.sub->add_flag("--json", args->json, "Vypíše údaje jako objekt JSON");
   c.run = [args](const GlobalOptions& g) { return RunMapInfo(*args, g); };
   commands.push_back(std::move(c));

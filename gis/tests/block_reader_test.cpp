@@ -7,9 +7,9 @@
 #include <numbers>
 
 #include "gis/karmo_registers.h"
-#include "gis/tests/gis_fixture.h"
 #include "platform/fs.h"
 #include "spatial/polyline_area.h"
+#include "testing/gis_fixture.h"
 
 namespace tarnik::gis {
 namespace {
@@ -130,12 +130,15 @@ TEST_F(BlockReadTest, ALineWithSymbol1200IsAlsoAPointAtItsReferencePoint) {
 
 TEST_F(BlockReadTest, PointsAtTheRangeLimitAreReadAndBeyondItReported) {
   testing::BlockRecords records;
-  records.points = {{}, {.cislo = 1, .x = 2000000, .y = 5},
-                    {.cislo = 2, .x = 2000000.5, .y = 5}, {.cislo = 3, .x = 7, .y = -0.5}};
+  records.points = {{},
+                    {.cislo = 1, .x = 2000000, .y = 5},
+                    {.cislo = 2, .x = 2000000.5, .y = 5},
+                    {.cislo = 3, .x = 7, .y = -0.5}};
   records.Write(BlockDir());
   std::unique_ptr<spatial::TPointString> points(Reader()->ReadPoints());
   EXPECT_EQ(Numbers(*points), (std::vector<int32_t>{1}));
-  EXPECT_EQ(Reports(), (std::vector<std::string>{"Bod.c.2 je mimo rozsah", "Bod.c.3 je mimo rozsah"}));
+  EXPECT_EQ(Reports(),
+            (std::vector<std::string>{"Bod.c.2 je mimo rozsah", "Bod.c.3 je mimo rozsah"}));
 }
 
 TEST_F(BlockReadTest, AnAreaThatIsItsOwnParentIsReadWithoutParent) {
@@ -165,8 +168,9 @@ TEST_F(BlockReadTest, AParentChainThatComesBackIsCutAtTheAreaThatClosesIt) {
   EXPECT_EQ(Numbers(*areas), (std::vector<int32_t>{3, 2, 1}));
   const std::vector<std::string> reports = Reports();
   ASSERT_EQ(reports.size(), 1u);
-  EXPECT_EQ(reports[0], BlockDir() + ": Otcové plochy č.3 se vracejí k ploše č.1; plocha bude "
-                                     "bez otce");
+  EXPECT_EQ(reports[0], BlockDir() +
+                            ": Otcové plochy č.3 se vracejí k ploše č.1; plocha bude "
+                            "bez otce");
 }
 
 TEST_F(BlockReadTest, AParentBeyondTheAreaFileMeansNoParentAndTheLoopGoesOn) {
@@ -292,9 +296,10 @@ TEST_F(BlockReadTest, MissingFilesGiveEmptyStringsAndTextsWithoutContentsNone) {
 
 TEST_F(BlockReadTest, TextsKeepInStepWithTheirContentsAndAShortContentsFileGivesEmptyTexts) {
   testing::BlockRecords records;
-  for (int i = 0; i < 7; ++i) records.texts.push_back({.cislo = i, .text = "t" + std::to_string(i)});
-  records.texts[5].cislo = 0;                      // becomes text 5
-  records.texts[2].text_atrib = kZrusenT; // deleted, still consumes "t2"
+  for (int i = 0; i < 7; ++i)
+    records.texts.push_back({.cislo = i, .text = "t" + std::to_string(i)});
+  records.texts[5].cislo = 0;              // becomes text 5
+  records.texts[2].text_atrib = kZrusenT;  // deleted, still consumes "t2"
   records.texts[6].text = "";
   records.Write(BlockDir());
   // The contents end after "t5": text 6 has no line.

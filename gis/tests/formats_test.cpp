@@ -11,8 +11,8 @@
 #include "gis/dbf_header.h"
 #include "gis/real48.h"
 #include "gis/record_file.h"
-#include "gis/tests/block_writer.h"
 #include "platform/fs.h"
+#include "testing/block_writer.h"
 #include "testing/test_env.h"
 
 namespace tarnik::gis {
@@ -40,8 +40,8 @@ TEST(Real48Test, KnownValuesDecodeAndEncode) {
 }
 
 TEST(Real48Test, MapCoordinatesSurviveTheRoundTripToAMillimetre) {
-  for (const double v : {1108234.567, 615432.125, 2000000.0, 2000000.5, 0.001, -3.14159265358979,
-                         1e-30}) {
+  for (const double v :
+       {1108234.567, 615432.125, 2000000.0, 2000000.5, 0.001, -3.14159265358979, 1e-30}) {
     std::vector<uint8_t> b = Real48Bytes(v);
     EXPECT_NEAR(DecodeReal48(b.data()), v, std::fabs(v) * 4e-12) << v;
   }
@@ -53,11 +53,28 @@ TEST(Real48Test, MapCoordinatesSurviveTheRoundTripToAMillimetre) {
 }
 
 TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
-  testing::LineSpec l{.cislo = 70000, .druh = -3, .presnost = 7, .flags = 0x0D, .barva = 12,
-                      .znacka = -2, .symbol = 1200, .first = 5, .last = 9, .next_forward = 8,
-                      .next_forward_walks_forward = false, .next_backward = 11,
-                      .next_backward_walks_forward = true, .left = 3, .right = 4, .max_x = 10,
-                      .max_y = 20, .min_x = 1, .min_y = 2, .ref_x = 5.5, .ref_y = 6.5, .angle = 1.25};
+  testing::LineSpec l{.cislo = 70000,
+                      .druh = -3,
+                      .presnost = 7,
+                      .flags = 0x0D,
+                      .barva = 12,
+                      .znacka = -2,
+                      .symbol = 1200,
+                      .first = 5,
+                      .last = 9,
+                      .next_forward = 8,
+                      .next_forward_walks_forward = false,
+                      .next_backward = 11,
+                      .next_backward_walks_forward = true,
+                      .left = 3,
+                      .right = 4,
+                      .max_x = 10,
+                      .max_y = 20,
+                      .min_x = 1,
+                      .min_y = 2,
+                      .ref_x = 5.5,
+                      .ref_y = 6.5,
+                      .angle = 1.25};
   const std::string lb = testing::EncodeLine(l);
   ASSERT_EQ(lb.size(), static_cast<size_t>(kLineRecordSize));
   const LineRecord lr = DecodeLineRecord(reinterpret_cast<const uint8_t*>(lb.data()));
@@ -85,9 +102,21 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_EQ(lr.ref_y, 6.5);
   EXPECT_EQ(lr.angle, 1.25);
 
-  testing::AreaSpec a{.cislo = 17, .druh = 110, .flags = 4, .barva = 5, .znacka = 6, .line_no = 9,
-                      .has_children = true, .pater_no = 2, .ref_x = 1.5, .ref_y = 2.5,
-                      .max_x = 4, .max_y = 8, .min_x = 0.5, .min_y = 0.25, .area = 0.002};
+  testing::AreaSpec a{.cislo = 17,
+                      .druh = 110,
+                      .flags = 4,
+                      .barva = 5,
+                      .znacka = 6,
+                      .line_no = 9,
+                      .has_children = true,
+                      .pater_no = 2,
+                      .ref_x = 1.5,
+                      .ref_y = 2.5,
+                      .max_x = 4,
+                      .max_y = 8,
+                      .min_x = 0.5,
+                      .min_y = 0.25,
+                      .area = 0.002};
   const std::string ab = testing::EncodeArea(a);
   ASSERT_EQ(ab.size(), static_cast<size_t>(kAreaRecordSize));
   const AreaRecord ar = DecodeAreaRecord(reinterpret_cast<const uint8_t*>(ab.data()));
@@ -107,12 +136,21 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_EQ(ar.min_y, 0.25);
   EXPECT_NEAR(ar.area, 0.002, 1e-14);
   a.flags = 0x08;  // bits above 2 do not count
-  EXPECT_TRUE(DecodeAreaRecord(reinterpret_cast<const uint8_t*>(testing::EncodeArea(a).data())).Valid());
+  EXPECT_TRUE(
+      DecodeAreaRecord(reinterpret_cast<const uint8_t*>(testing::EncodeArea(a).data())).Valid());
   a.area = 0.0009;  // 0.001 or less: invalid
-  EXPECT_FALSE(DecodeAreaRecord(reinterpret_cast<const uint8_t*>(testing::EncodeArea(a).data())).Valid());
+  EXPECT_FALSE(
+      DecodeAreaRecord(reinterpret_cast<const uint8_t*>(testing::EncodeArea(a).data())).Valid());
 
-  testing::PointSpec p{.cislo = 3, .druh = 5, .presnost = 2, .flags = 1, .barva = 7, .znacka = 8,
-                       .x = 1100000.25, .y = 600000.5, .angle = -0.5};
+  testing::PointSpec p{.cislo = 3,
+                       .druh = 5,
+                       .presnost = 2,
+                       .flags = 1,
+                       .barva = 7,
+                       .znacka = 8,
+                       .x = 1100000.25,
+                       .y = 600000.5,
+                       .angle = -0.5};
   const std::string pb = testing::EncodePoint(p);
   ASSERT_EQ(pb.size(), static_cast<size_t>(kPointRecordSize));
   const PointRecord pr = DecodePointRecord(reinterpret_cast<const uint8_t*>(pb.data()));
@@ -126,9 +164,21 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_EQ(pr.y, 600000.5);
   EXPECT_EQ(pr.angle, -0.5);
 
-  testing::TextSpec t{.cislo = 4, .druh = 9, .text_atrib = kOkT | kT30, .text_mode = 2,
-                      .karmo_font = 3, .x = 10, .y = 20, .height = 2.5, .width_coef = 0.75,
-                      .direction = 0.5, .slope = 15, .distance = 1.5, .barva = 11, .znacka = 12, .text = {}};
+  testing::TextSpec t{.cislo = 4,
+                      .druh = 9,
+                      .text_atrib = kOkT | kT30,
+                      .text_mode = 2,
+                      .karmo_font = 3,
+                      .x = 10,
+                      .y = 20,
+                      .height = 2.5,
+                      .width_coef = 0.75,
+                      .direction = 0.5,
+                      .slope = 15,
+                      .distance = 1.5,
+                      .barva = 11,
+                      .znacka = 12,
+                      .text = {}};
   const std::string tb = testing::EncodeText(t);
   ASSERT_EQ(tb.size(), static_cast<size_t>(kTextRecordSize));
   const TextRecord tr = DecodeTextRecord(reinterpret_cast<const uint8_t*>(tb.data()));
@@ -175,8 +225,8 @@ TEST(RecordFileTest, RecordsAreReadForwardAndBackwardAndNeverPastTheEnd) {
 
 TEST(RecordFileTest, TextLinesEndInAnyWayAndLongOnesAreCut) {
   tarnik::testing::TempDir dir;
-  platform::WriteFileBytes(dir.File("TN.TTX"),
-                           "jedna\r\ndva\ntri\r\r" + std::string(kMaxTextLine + 10, 'x') + "\nkonec");
+  platform::WriteFileBytes(dir.File("TN.TTX"), "jedna\r\ndva\ntri\r\r" +
+                                                   std::string(kMaxTextLine + 10, 'x') + "\nkonec");
   auto file = TextLineFile::Open(dir.File("TN.TTX"));
   ASSERT_TRUE(file);
   EXPECT_EQ(file->NextLine(), "jedna");
@@ -198,7 +248,8 @@ TEST(CodePageTest, CzechTextsInEachCodePage) {
   EXPECT_EQ(out, "\xA9\x96");
   ASSERT_TRUE(EncodeText("řů", TextCodePage::kCp1250, &out));
   EXPECT_EQ(out, "\xF8\xF9");
-  for (const TextCodePage cp : {TextCodePage::kCp852, TextCodePage::kKamenicky, TextCodePage::kCp1250}) {
+  for (const TextCodePage cp :
+       {TextCodePage::kCp852, TextCodePage::kKamenicky, TextCodePage::kCp1250}) {
     ASSERT_TRUE(EncodeText(czech, cp, &out)) << CodePageName(cp);
     EXPECT_EQ(DecodeText(out, cp), czech) << CodePageName(cp);
   }
@@ -227,9 +278,9 @@ TEST(CodePageTest, LanguageDriverBytesNameTheirCodePages) {
   EXPECT_EQ(CodePageOfLanguageDriver(0x57), TextCodePage::kCp1250);
   EXPECT_EQ(CodePageOfLanguageDriver(0), TextCodePage::kCp1250);
   EXPECT_EQ(CodePageOfLanguageDriver(0x7B), TextCodePage::kCp1250);
-  for (const TextCodePage cp : {TextCodePage::kCp852, TextCodePage::kCp437, TextCodePage::kCp850,
-                                TextCodePage::kKamenicky, TextCodePage::kCp1252,
-                                TextCodePage::kCp1250}) {
+  for (const TextCodePage cp :
+       {TextCodePage::kCp852, TextCodePage::kCp437, TextCodePage::kCp850, TextCodePage::kKamenicky,
+        TextCodePage::kCp1252, TextCodePage::kCp1250}) {
     EXPECT_EQ(CodePageOfLanguageDriver(LanguageDriverOf(cp)), cp);
   }
   EXPECT_EQ(TextCodePageOf(cpLatin2), TextCodePage::kCp852);
@@ -268,8 +319,9 @@ TEST(BlockInfoTest, TheRectangleIsNegatedAndStopsAtTheFirstNonNumber) {
 
 TEST(BlockInfoTest, TheFileIsReadWithoutRegardToTheCaseOfNamesAndKeys) {
   tarnik::testing::TempDir dir;
-  platform::WriteFileBytes(dir.File("info.txt"),
-                           "Nazev=les\r\ncodepage= 852\r\nOpsanyObdelnikBloku=1 2 3 4\r\nCODEPAGE=1250\r\n");
+  platform::WriteFileBytes(
+      dir.File("info.txt"),
+      "Nazev=les\r\ncodepage= 852\r\nOpsanyObdelnikBloku=1 2 3 4\r\nCODEPAGE=1250\r\n");
   const BlockInfoValues v = ReadBlockInfoValues(dir.path());
   EXPECT_EQ(CodePageFromInfoValue(v.code_page), cpLatin2);  // the first line of a name counts
   EXPECT_TRUE(RectangleFromInfoValue(v.rectangle));

@@ -8,9 +8,9 @@
 #include "framework/values/string_list.h"
 #include "gis/import_source.h"
 #include "gis/model_by_script.h"
-#include "gis/tests/gis_fixture.h"
 #include "platform/fs.h"
 #include "spatial/drawing_classes.h"
+#include "testing/gis_fixture.h"
 
 namespace tarnik::gis {
 namespace {
@@ -33,9 +33,9 @@ class LayerScriptTest : public GisTest {
 };
 
 TEST_F(LayerScriptTest, LayerLinesStartLayersAndSettingsGoToTheLastOne) {
-  auto creator = Creator({"!DRUH=1", "are = DET.BLK", "!DRUH = 110,120", "@Barva=3",
-                          "Popis=nic", "bez rovnítka", "=x", "LIN=+*.BLK", "@MinSize=5",
-                          "ELEMENT=TDrawRectangle"});
+  auto creator =
+      Creator({"!DRUH=1", "are = DET.BLK", "!DRUH = 110,120", "@Barva=3", "Popis=nic",
+               "bez rovnítka", "=x", "LIN=+*.BLK", "@MinSize=5", "ELEMENT=TDrawRectangle"});
   TModelScript* script = creator->Script();
   ASSERT_TRUE(script);
   const auto layers = script->Layers();
@@ -78,9 +78,9 @@ TEST_F(LayerScriptTest, PathsAreResolvedAgainstTheDataDirectory) {
   const auto layers = creator->Script()->Layers();
   EXPECT_EQ(Relative(layers[0]->Paths()), (std::vector<std::string>{"A.BLK", "b.blk"}));
   // The directory's own matches first, then each subdirectory's, in name order.
-  EXPECT_EQ(Relative(layers[1]->Paths()),
-            (std::vector<std::string>{"A.BLK", "b.blk", "A.BLK/F.BLK", "sub/D.BLK",
-                                      "sub/deeper/E.BLK"}));
+  EXPECT_EQ(
+      Relative(layers[1]->Paths()),
+      (std::vector<std::string>{"A.BLK", "b.blk", "A.BLK/F.BLK", "sub/D.BLK", "sub/deeper/E.BLK"}));
   EXPECT_EQ(Relative(layers[2]->Paths()), (std::vector<std::string>{"sub/D.BLK"}));
   EXPECT_EQ(layers[3]->Paths(), (std::vector<std::string>{"/jinde/X.BLK"}));
   EXPECT_EQ(Relative(layers[4]->Paths()), (std::vector<std::string>{"mapa.shp"}));

@@ -8,7 +8,7 @@
 #include "framework/values/string_element.h"
 #include "gis/block_reader.h"
 #include "gis/karmo_filter.h"
-#include "gis/tests/gis_fixture.h"
+#include "testing/gis_fixture.h"
 
 namespace tarnik::gis {
 namespace {
@@ -94,7 +94,8 @@ TEST_F(ReaderSettingsTest, AnOverrideColourGoesToNewObjectsAndToReusedLines) {
   std::unique_ptr<spatial::TPolyLineString> lines(first->ReadLines());
   ASSERT_EQ(PropsOf(points->Children()[0])->Barva(), 3);
   auto second = Reader();
-  second->ApplySettings(Settings({{"@Barva", "7"}, {"@Nic", "1"}, {"@CodePage", "cpLatin2"}}).get());
+  second->ApplySettings(
+      Settings({{"@Barva", "7"}, {"@Nic", "1"}, {"@CodePage", "cpLatin2"}}).get());
   EXPECT_TRUE(second->BarvaOn());
   EXPECT_EQ(second->CodePage(), cpWindows);  // read-only: not written
   std::unique_ptr<spatial::TPointString> points2(second->ReadPoints());
@@ -130,8 +131,10 @@ TEST_F(ReaderSettingsTest, LinesBelowMinSizeKeepTheirEndsOnly) {
   std::unique_ptr<spatial::TPolyLineString> lines(reader->ReadLines());
   ASSERT_EQ(lines->GetCount(), 4);
   // Line 2 spans 100 m: its first and last vertex; line 3 spans 100 m too; the island 20 m.
-  EXPECT_EQ(framework::ClassCast<spatial::TPolyLineElement>(lines->Children()[1])->GetCoordsCount(), 2);
-  EXPECT_EQ(framework::ClassCast<spatial::TPolyLineElement>(lines->Children()[3])->GetCoordsCount(), 2);
+  EXPECT_EQ(framework::ClassCast<spatial::TPolyLineElement>(lines->Children()[1])->GetCoordsCount(),
+            2);
+  EXPECT_EQ(framework::ClassCast<spatial::TPolyLineElement>(lines->Children()[3])->GetCoordsCount(),
+            2);
 }
 
 TEST_F(ReaderSettingsTest, NewObjectsAreAnnouncedOnce) {

@@ -10,10 +10,10 @@
 
 #include "gis/code_pages.h"
 #include "gis/dbf_table.h"
-#include "gis/tests/block_writer.h"
-#include "gis/tests/dbf_writer.h"
 #include "platform/fs.h"
 #include "platform/numtext.h"
+#include "testing/block_writer.h"
+#include "testing/dbf_writer.h"
 
 namespace tarnik::samples {
 namespace {
@@ -41,7 +41,7 @@ struct Item {
   int32_t plot = 0;     // the plot's number (non-forest land, other plots, other land)
   double hectares = 0;
   std::string popis;
-  int32_t number = 0;   // the area's number in the block
+  int32_t number = 0;  // the area's number in the block
   double west = 0, east = 0;
 };
 
@@ -104,8 +104,8 @@ std::vector<Row> ReadRows(sqlite3* db, std::string* lhc) {
       item.hectares = groups.Real(2);
       Query remark(db, "SELECT Poznamka FROM PS_POZN WHERE Vazba = ? ORDER BY ID");
       remark.Bind(groups.Int(0));
-      item.popis = remark.Step() ? remark.Text(0)
-                                 : "Porostní skupina " + item.skupina + " porostu " + name;
+      item.popis =
+          remark.Step() ? remark.Text(0) : "Porostní skupina " + item.skupina + " porostu " + name;
       row.items.push_back(item);
     }
     const struct {
@@ -171,8 +171,8 @@ const Item& ItemAt(const Row& row, double e) {
 
 gis::testing::DbfTableSpec TableSpec(int16_t kind) {
   gis::testing::DbfTableSpec t;
-  t.fields = {{"CISLO", 'N', 6, 0},  {"LHC", 'C', 6, 0},    {"ODDELENI", 'C', 3, 0},
-              {"DILEC", 'C', 2, 0},  {"POROST", 'C', 2, 0}, {"SKUPINA", 'C', 6, 0}};
+  t.fields = {{"CISLO", 'N', 6, 0}, {"LHC", 'C', 6, 0},    {"ODDELENI", 'C', 3, 0},
+              {"DILEC", 'C', 2, 0}, {"POROST", 'C', 2, 0}, {"SKUPINA", 'C', 6, 0}};
   if (kind == kNonForestKind) t.fields.push_back({"BZL", 'N', 3, 0});
   if (kind == kOtherPlotKind) t.fields.push_back({"JP", 'N', 3, 0});
   if (kind == kOtherLandKind) t.fields.push_back({"OP", 'N', 3, 0});
@@ -234,7 +234,8 @@ bool WriteDemoMap(const std::string& data_directory, const std::string& map_dire
     double e = 0;
     for (size_t i = 0; i < r.items.size(); ++i) {
       Item& item = r.items[i];
-      const double m2 = (item.hectares + (r.island && i == r.host ? r.island->hectares : 0)) * 10000;
+      const double m2 =
+          (item.hectares + (r.island && i == r.host ? r.island->hectares : 0)) * 10000;
       item.west = e;
       item.east = i + 1 == r.items.size() ? kWidth : e + m2 / height;
       e = item.east;
@@ -299,7 +300,9 @@ bool WriteDemoMap(const std::string& data_directory, const std::string& map_dire
   std::map<int16_t, gis::testing::DbfTableSpec> tables_of;
   std::optional<FilePoint> house;
   const auto add_area = [&](const Row& r, const Item& item, int32_t pater, FilePoint reference) {
-    b.AddArea({.druh = item.kind, .barva = static_cast<int16_t>(item.kind / 10), .pater_no = pater,
+    b.AddArea({.druh = item.kind,
+               .barva = static_cast<int16_t>(item.kind / 10),
+               .pater_no = pater,
                .reference = reference});
     auto [it, fresh] = tables_of.try_emplace(item.kind, TableSpec(item.kind));
     std::vector<std::string> values{Number(item.number), lhc, r.odd, r.dil, r.por, item.skupina};
@@ -330,8 +333,8 @@ bool WriteDemoMap(const std::string& data_directory, const std::string& map_dire
     for (const Item& item : r.items) {
       const double ec = (item.west + item.east) / 2;
       if (item.popis.find("elektrick") != std::string::npos) {
-        b.AddLine({At(ec, r.south + 3), At(ec, (r.south + r.north) / 2), At(ec, r.north - 3)}, 0,
-                  0, {.druh = 60, .barva = 12, .symbol = 1200});
+        b.AddLine({At(ec, r.south + 3), At(ec, (r.south + r.north) / 2), At(ec, r.north - 3)}, 0, 0,
+                  {.druh = 60, .barva = 12, .symbol = 1200});
       }
     }
   }
@@ -341,9 +344,10 @@ bool WriteDemoMap(const std::string& data_directory, const std::string& map_dire
       return a.east - a.west < c.east - c.west;
     });
     const double h = r.north - r.south, w = wide.east - wide.west;
-    b.AddLine({At(wide.west + w * 0.2, r.south + h * 0.2), At(wide.west + w * 0.4, r.south + h * 0.6),
-               At(wide.west + w * 0.6, r.south + h * 0.4), At(wide.west + w * 0.8, r.south + h * 0.8)},
-              0, 0, {.druh = 70, .barva = 9});
+    b.AddLine(
+        {At(wide.west + w * 0.2, r.south + h * 0.2), At(wide.west + w * 0.4, r.south + h * 0.6),
+         At(wide.west + w * 0.6, r.south + h * 0.4), At(wide.west + w * 0.8, r.south + h * 0.8)},
+        0, 0, {.druh = 70, .barva = 9});
   }
 
   // Points: boundary stones at the map's corners, a hunting stand, a spring and the house.
@@ -360,8 +364,14 @@ bool WriteDemoMap(const std::string& data_directory, const std::string& map_dire
   // Texts in code page 852: the compartments, names of places.
   int32_t text = 0;
   const auto add_text = [&](const std::string& words, FilePoint p, double height) {
-    b.AddText({.cislo = text++, .druh = 1, .karmo_font = 1, .x = p.x, .y = p.y, .height = height,
-               .width_coef = 1, .text = Encoded852(words)});
+    b.AddText({.cislo = text++,
+               .druh = 1,
+               .karmo_font = 1,
+               .x = p.x,
+               .y = p.y,
+               .height = height,
+               .width_coef = 1,
+               .text = Encoded852(words)});
   };
   std::string last_odd;
   for (const Row& r : rows) {

@@ -9,10 +9,10 @@
 #include <set>
 #include <tuple>
 
-#include "gis/tests/gis_fixture.h"
 #include "platform/fs.h"
 #include "platform/numtext.h"
 #include "spatial/polyline_area.h"
+#include "testing/gis_fixture.h"
 
 namespace tarnik::samples {
 namespace {

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "app/cli/tests/run_tarnik.h"
-#include "gis/tests/block_writer.h"
-#include "gis/tests/dbf_writer.h"
 #include "platform/fs.h"
+#include "testing/block_writer.h"
+#include "testing/dbf_writer.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {
@@ -54,27 +54,39 @@ TEST_F(MapInfoTest, TheJsonListsBlocksLayersTablesExtentAndMessages) {
   const std::string expected =
       "{\"map\":\"" + tmp_.File("MAPA") + "\",\"blocks\":[\"" + les + "\",\"" + cesty +
       "\"],\"layers\":["
-      "{\"name\":\"PNT_LES\",\"type\":\"PNT\",\"block\":\"" + les +
+      "{\"name\":\"PNT_LES\",\"type\":\"PNT\",\"block\":\"" +
+      les +
       "\",\"objects\":1,\"holes\":0,\"kinds\":{\"12\":1}},"
-      "{\"name\":\"PNT_CESTY\",\"type\":\"PNT\",\"block\":\"" + cesty +
+      "{\"name\":\"PNT_CESTY\",\"type\":\"PNT\",\"block\":\"" +
+      cesty +
       "\",\"objects\":0,\"holes\":0,\"kinds\":{}},"
-      "{\"name\":\"LIN_LES\",\"type\":\"LIN\",\"block\":\"" + les +
+      "{\"name\":\"LIN_LES\",\"type\":\"LIN\",\"block\":\"" +
+      les +
       "\",\"objects\":4,\"holes\":0,\"kinds\":{\"0\":4}},"
-      "{\"name\":\"LIN_CESTY\",\"type\":\"LIN\",\"block\":\"" + cesty +
+      "{\"name\":\"LIN_CESTY\",\"type\":\"LIN\",\"block\":\"" +
+      cesty +
       "\",\"objects\":1,\"holes\":0,\"kinds\":{\"40\":1}},"
-      "{\"name\":\"LINSYM_LES\",\"type\":\"LINSYM\",\"block\":\"" + les +
+      "{\"name\":\"LINSYM_LES\",\"type\":\"LINSYM\",\"block\":\"" +
+      les +
       "\",\"objects\":0,\"holes\":0,\"kinds\":{}},"
-      "{\"name\":\"LINSYM_CESTY\",\"type\":\"LINSYM\",\"block\":\"" + cesty +
+      "{\"name\":\"LINSYM_CESTY\",\"type\":\"LINSYM\",\"block\":\"" +
+      cesty +
       "\",\"objects\":0,\"holes\":0,\"kinds\":{}},"
-      "{\"name\":\"ARE_LES\",\"type\":\"ARE\",\"block\":\"" + les +
+      "{\"name\":\"ARE_LES\",\"type\":\"ARE\",\"block\":\"" +
+      les +
       "\",\"objects\":3,\"holes\":1,\"kinds\":{\"110\":2,\"120\":1}},"
-      "{\"name\":\"ARE_CESTY\",\"type\":\"ARE\",\"block\":\"" + cesty +
+      "{\"name\":\"ARE_CESTY\",\"type\":\"ARE\",\"block\":\"" +
+      cesty +
       "\",\"objects\":0,\"holes\":0,\"kinds\":{}},"
-      "{\"name\":\"TXT_LES\",\"type\":\"TXT\",\"block\":\"" + les +
+      "{\"name\":\"TXT_LES\",\"type\":\"TXT\",\"block\":\"" +
+      les +
       "\",\"objects\":0,\"holes\":0,\"kinds\":{}},"
-      "{\"name\":\"TXT_CESTY\",\"type\":\"TXT\",\"block\":\"" + cesty +
+      "{\"name\":\"TXT_CESTY\",\"type\":\"TXT\",\"block\":\"" +
+      cesty +
       "\",\"objects\":0,\"holes\":0,\"kinds\":{}}],"
-      "\"tables\":[{\"path\":\"" + les + "/P0110.DBF\",\"records\":2,\"code_page\":\"852\","
+      "\"tables\":[{\"path\":\"" +
+      les +
+      "/P0110.DBF\",\"records\":2,\"code_page\":\"852\","
       "\"fields\":[\"CISLO\",\"NAZEV\"]}],"
       "\"extent\":{\"crs\":\"EPSG:5514\",\"min_x\":-600000.00,\"min_y\":-1100000.00,"
       "\"max_x\":-599700.00,\"max_y\":-1099800.00},"

@@ -1,4 +1,4 @@
-#include "gis/tests/dbf_writer.h"
+#include "testing/dbf_writer.h"
 
 #include <shapefil.h>
 
@@ -18,8 +18,8 @@ bool WriteDbf(const std::string& path, const DbfTableSpec& table) {
   if (!dbf) return false;
   bool ok = true;
   for (const DbfFieldSpec& f : table.fields) {
-    const DBFFieldType type =
-        f.type == 'N' ? (f.decimals > 0 ? FTDouble : FTInteger) : (f.type == 'L' ? FTLogical : FTString);
+    const DBFFieldType type = f.type == 'N' ? (f.decimals > 0 ? FTDouble : FTInteger)
+                                            : (f.type == 'L' ? FTLogical : FTString);
     ok = ok && DBFAddField(dbf, f.name.c_str(), type, f.width, f.decimals) >= 0;
   }
   for (size_t r = 0; ok && r < table.rows.size(); ++r) {

@@ -143,8 +143,6 @@ class MapBuilder {
   // The records with links, rectangles, sizes (the outer ring's size less its holes', in m²)
   // and each area's line (one of its outer ring).
   BlockRecords Build() const;
-  // The size of area n in m² as Build computes it.
-  double AreaSize(int32_t n) const;
 
  private:
   struct Line {

@@ -12,8 +12,8 @@
 #include "gis/block_reader.h"
 #include "gis/gis_classes.h"
 #include "gis/karmo_props.h"
-#include "gis/tests/block_writer.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/block_writer.h"
+#include "testing/spatial_fixture.h"
 #include "testing/test_env.h"
 
 namespace tarnik::gis::testing {

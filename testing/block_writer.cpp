@@ -1,4 +1,4 @@
-#include "gis/tests/block_writer.h"
+#include "testing/block_writer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -329,6 +329,21 @@ BlockRecords MapBuilder::Build() const {
     spec.angle = std::atan2(ViewOf(c).n - ViewOf(a).n, ViewOf(c).e - ViewOf(a).e);
     out.lines.push_back(spec);
   }
+  // Each area's size: the shoelace sums of the lines walked with the area on their left, so
+  // outer rings add and the rings around holes subtract.
+  std::map<int32_t, double> sizes;
+  for (const Line& l : lines_) {
+    double forward = 0;
+    for (size_t i = 0; i + 1 < l.points.size(); ++i) {
+      const View a = ViewOf(l.points[i]);
+      const View c = ViewOf(l.points[i + 1]);
+      forward += (a.e * c.n - c.e * a.n) / 2;
+    }
+    if (l.left) sizes[l.left] += forward;
+    if (l.right) sizes[l.right] -= forward;
+  }
+  std::map<int32_t, bool> has_children;
+  for (const AreaOptions& o : areas_) has_children[o.pater_no] = true;
   for (size_t i = 0; i < areas_.size(); ++i) {
     const AreaOptions& o = areas_[i];
     const int32_t n = static_cast<int32_t>(i + 1);
@@ -340,8 +355,8 @@ BlockRecords MapBuilder::Build() const {
     spec.pater_no = o.pater_no;
     spec.ref_x = o.reference.x;
     spec.ref_y = o.reference.y;
-    for (const AreaOptions& other : areas_) spec.has_children |= other.pater_no == n;
-    spec.area = AreaSize(n);
+    spec.has_children = has_children.count(n) > 0;
+    spec.area = sizes[n];
     for (const Ring& ring : rings[n]) {
       if (ring.signed_area <= 0) continue;
       spec.line_no = ring.start.line;
@@ -360,25 +375,6 @@ BlockRecords MapBuilder::Build() const {
   out.points.insert(out.points.end(), points_.begin(), points_.end());
   out.texts = texts_;
   return out;
-}
-
-double MapBuilder::AreaSize(int32_t n) const {
-  // Sum over the area's boundary: each half-edge with n on its left contributes its part of the
-  // shoelace sum, so outer rings add and the rings around holes subtract.
-  double sum = 0;
-  for (const Line& l : lines_) {
-    for (const bool forward : {true, false}) {
-      if ((forward ? l.left : l.right) != n) continue;
-      std::vector<FilePoint> pts = l.points;
-      if (!forward) std::reverse(pts.begin(), pts.end());
-      for (size_t i = 0; i + 1 < pts.size(); ++i) {
-        const View a = ViewOf(pts[i]);
-        const View b = ViewOf(pts[i + 1]);
-        sum += a.e * b.n - b.e * a.n;
-      }
-    }
-  }
-  return sum / 2;
 }
 
 }  // namespace tarnik::gis::testing
