@@ -7,10 +7,10 @@
 #include "framework/errors.h"
 #include "gis/index_file.h"
 #include "gis/karmo_registers.h"
-#include "gis/tests/dbf_writer.h"
-#include "gis/tests/gis_fixture.h"
 #include "platform/fs.h"
 #include "platform/recording_ui.h"
+#include "testing/dbf_writer.h"
+#include "testing/gis_fixture.h"
 
 namespace tarnik::gis {
 namespace {
@@ -133,8 +133,11 @@ TEST_F(AttributeTableTest, AnEntryZeroPointsAtNoRecord) {
 
 TEST_F(AttributeTableTest, RebuildingSkipsNumbersTheIndexCannotHoldAndSaysSo) {
   // A record whose CISLO is no number counts as number 0.
-  DbfTableSpec spec = Table({{"-4", "", ""}, {"16777216", "", ""}, {"3", "", "ostrov"},
-                             {"16777215", "", "poslední"}, {"x", "", "nula"}});
+  DbfTableSpec spec = Table({{"-4", "", ""},
+                             {"16777216", "", ""},
+                             {"3", "", "ostrov"},
+                             {"16777215", "", "poslední"},
+                             {"x", "", "nula"}});
   spec.fields[0] = {"CISLO", 'C', 10, 0};
   ASSERT_TRUE(WriteDbf(BlockDir() + "/P0130.DBF", spec));
   TKarmoDBFTable table;
@@ -227,6 +230,33 @@ TEST_F(GisTest, TablesOfCodePage852AndUnmarked1250ReadAsTheSameTexts) {
   a.Close();
   const std::string bytes = *platform::ReadFileBytes(dir.File("P0001.DBF"));
   EXPECT_NE(bytes.find("\xE6\x9C\xA0vov\xA0 7"), std::string::npos);
+}
+
+// A row of 17 squares of 10 m, all of kind 110, in the block directory "B".
+TEST_F(GisTest, Area17OfKind110InBlockBHasTheTableP0110AndTheSlotP17_110) {
+  testing::MapBuilder b;
+  constexpr int kCells = 17;
+  for (int k = 0; k <= kCells; ++k) {
+    b.AddLine({testing::At(k * 10, 0), testing::At(k * 10, 10)}, k, k < kCells ? k + 1 : 0);
+  }
+  for (int k = 1; k <= kCells; ++k) {
+    b.AddLine({testing::At((k - 1) * 10, 0), testing::At(k * 10, 0)}, k, 0);
+    b.AddLine({testing::At((k - 1) * 10, 10), testing::At(k * 10, 10)}, 0, k);
+    b.AddArea({.druh = 110, .reference = testing::At(k * 10 - 5, 5)});
+  }
+  const std::string block = BlockDir("B");
+  ASSERT_TRUE(b.Build().Write(block));
+  DbfTableSpec table = Table({{"16", "0.01", "šestnáctá"}, {"17", "0.01", "sedmnáctá"}});
+  ASSERT_TRUE(WriteDbf(block + "/P0110.DBF", table));
+  std::unique_ptr<spatial::TAreaString> areas(Reader(block)->ReadAreas());
+  ASSERT_EQ(areas->GetCount(), kCells);
+  auto* area17 = framework::ClassCast<spatial::TSpaceEntity>(areas->Children()[16]);
+  ASSERT_EQ(NumberOf(area17), 17);
+  EXPECT_EQ(area17->GetPropertyText("DBFName"), block + "/P0110.DBF");
+  EXPECT_EQ(BlockRegisterFor(block)->FindObjectRegister("P")->Slot(17)->GetName(), "P17:110");
+  EXPECT_EQ(area17->GetPropertyText("POPIS"), "sedmnáctá");
+  EXPECT_NEAR(framework::ClassCast<TKarmoAreaProps>(PropsOf(area17))->Hektars(), 0.01, 1e-9);
+  EXPECT_TRUE(Reports().empty());
 }
 
 }  // namespace
