@@ -1,6 +1,8 @@
 // map-read: the map-reading benchmark's program.
 //   map-read make DIR [--cells N] [--vertices N]  writes the grid block DIR (map_generator.h)
 //   map-read bare DIR     reads every file of the block from start to end in 64 KiB pieces
+//   map-read records DIR  reads every binary file of the block record by record, one read(2)
+//                         of one record at a time from start to end (TN.TTX byte by byte)
 //   map-read decode DIR   decodes every record of the binary files, in file order
 //   map-read read DIR     reads the block as the map is read: its lines, line symbols, areas
 //                         (made of the shared lines), points and texts into strings
@@ -14,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/map_generator.h"
@@ -64,6 +67,25 @@ int64_t Bare(const std::string& dir) {
     ssize_t got;
     while ((got = ::read(fd, buffer.data(), buffer.size())) > 0) {
       for (ssize_t i = 0; i < got; ++i) sum += static_cast<unsigned char>(buffer[i]);
+    }
+    ::close(fd);
+  }
+  return sum;
+}
+
+// One record at a time, as a reader without a buffer of its own reads a file.
+int64_t RecordByRecord(const std::string& dir) {
+  const std::pair<const char*, int> files[] = {
+      {"TN.CRD", gis::kVertexRecordSize}, {"TN.LIN", gis::kLineRecordSize},
+      {"TN.ARE", gis::kAreaRecordSize},   {"TN.PNT", gis::kPointRecordSize},
+      {"TN.TBX", gis::kTextRecordSize},   {"TN.TTX", 1}};
+  std::vector<char> record(gis::kLineRecordSize);
+  int64_t sum = 0;
+  for (const auto& [name, size] : files) {
+    const int fd = ::open(platform::JoinPath(dir, name).c_str(), O_RDONLY);
+    if (fd < 0) continue;
+    while (::read(fd, record.data(), static_cast<size_t>(size)) == size) {
+      sum += static_cast<unsigned char>(record[0]);
     }
     ::close(fd);
   }
@@ -124,7 +146,8 @@ int main(int argc, char** argv) {
   SilentUi ui;
   platform::ScopedUi scoped(&ui);
   if (argc < 3) {
-    std::fprintf(stderr, "usage: map-read make|bare|decode|read DIR [--cells N] [--vertices N]\n");
+    std::fprintf(stderr,
+                 "usage: map-read make|bare|records|decode|read DIR [--cells N] [--vertices N]\n");
     return 2;
   }
   const std::string mode = argv[1];
@@ -150,6 +173,8 @@ int main(int argc, char** argv) {
   int64_t result = 0;
   if (mode == "bare") {
     result = Bare(dir);
+  } else if (mode == "records") {
+    result = RecordByRecord(dir);
   } else if (mode == "decode") {
     result = Decode(dir);
   } else if (mode == "read") {

@@ -1,5 +1,6 @@
 #include "gis/real48.h"
 
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -10,11 +11,12 @@ double DecodeReal48(const uint8_t* bytes) {
   if (exponent == 0) return 0;
   uint64_t fraction = 0;
   for (int i = 5; i >= 1; --i) fraction = (fraction << 8) | bytes[i];
-  const bool negative = (fraction >> 39) & 1;
+  const uint64_t sign = (fraction >> 39) & 1;
   fraction &= (uint64_t{1} << 39) - 1;
-  const double mantissa = 1.0 + std::ldexp(static_cast<double>(fraction), -39);
-  const double value = std::ldexp(mantissa, exponent - 129);
-  return negative ? -value : value;
+  // Every Real48 is a normal double: the 39-bit fraction becomes the top of the 52-bit one and
+  // the exponent (bias 129) is rebiased to 1023, so the value is exact without arithmetic.
+  const uint64_t bits = sign << 63 | uint64_t(exponent - 129 + 1023) << 52 | fraction << 13;
+  return std::bit_cast<double>(bits);
 }
 
 bool EncodeReal48(double value, uint8_t* bytes) {

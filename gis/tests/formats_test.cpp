@@ -37,6 +37,14 @@ TEST(Real48Test, KnownValuesDecodeAndEncode) {
   // A zero exponent is 0 whatever the fraction holds.
   const uint8_t zero[6] = {0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   EXPECT_EQ(DecodeReal48(zero), 0.0);
+  // The ends of the range and a full fraction, against the definition.
+  const uint8_t smallest[6] = {0x01, 0, 0, 0, 0, 0};
+  const uint8_t largest[6] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F};
+  const uint8_t negative_full[6] = {0x9A, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  const double full = 1 + std::ldexp(std::ldexp(1, 39) - 1, -39);
+  EXPECT_EQ(DecodeReal48(smallest), std::ldexp(1.0, -128));
+  EXPECT_EQ(DecodeReal48(largest), std::ldexp(full, 126));
+  EXPECT_EQ(DecodeReal48(negative_full), -std::ldexp(full, 0x9A - 129));
 }
 
 TEST(Real48Test, MapCoordinatesSurviveTheRoundTripToAMillimetre) {
