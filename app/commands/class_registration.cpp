@@ -7,6 +7,7 @@
 #include "forest/unit/unit_classes.h"
 #include "framework/class_register.h"
 #include "framework/framework_classes.h"
+#include "gis/gis_classes.h"
 #include "islh/xml_export.h"
 #include "spatial/spatial_classes.h"
 
@@ -18,6 +19,7 @@ void RegisterProgramClasses() {
   done = true;
   framework::RegisterFrameworkClasses();
   spatial::RegisterSpatialClasses();
+  gis::RegisterGisClasses();
   apptool::RegisterAppToolClasses();
   plan::RegisterForestClasses();
   plan::RegisterHierarchyClasses();
