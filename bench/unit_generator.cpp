@@ -329,9 +329,10 @@ class PlanWriter {
   void Felling(int64_t layer_id, int64_t kind, double area, const StockList& stock, int64_t percent,
                double* sum) {
     Proposal(layer_id, kind, Cell{}, rng_.Between(1, 3), area, Cell{}, Cell{}, Cell{});
+    // Every species of the layer has its row, as the planning program writes them; a row
+    // missing from a felling makes the reader report the proposal as damaged.
     for (const auto& s : stock) {
-      double volume = std::round(s.volume * percent / 100.0);
-      if (volume <= 0) continue;
+      double volume = std::max(1.0, std::round(s.volume * percent / 100.0));
       *sum += volume;
       Proposal(layer_id, kind, Cell{s.code}, Cell{}, 0.0, volume,
                area > 0 ? std::round(volume / area) : 0.0, static_cast<double>(percent));

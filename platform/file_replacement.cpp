@@ -42,10 +42,10 @@ mode_t ModeFor(const std::string& target) {
 FileReplacement::~FileReplacement() { Discard(); }
 
 std::string FileReplacement::Add(const std::string& target) {
-  std::string dir = DirectoryOf(target);
-  if (dir.empty()) dir = ".";
+  const std::string dir = DirectoryOf(target);
   // A hidden name that says what it will become; mkstemp makes it unique.
-  std::string pattern = dir + "/." + FileNameOf(target) + ".XXXXXX";
+  std::string pattern =
+      (dir.empty() ? std::string(".") : dir) + "/." + FileNameOf(target) + ".XXXXXX";
   const int fd = ::mkstemp(pattern.data());
   if (fd < 0) throw std::runtime_error(SystemError("Nelze vytvořit soubor", pattern));
   ::fchmod(fd, ModeFor(target));  // mkstemp makes it private

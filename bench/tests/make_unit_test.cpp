@@ -107,6 +107,13 @@ TEST_F(MakeUnitTest, LinksCountsAndIdentifiersAgree) {
             Number(plan, "SELECT COALESCE(SUM(N_Objem), 0) FROM NAVRH WHERE N_Druh_vykonu = 11"));
   EXPECT_EQ(Number(plan, "SELECT ETAT_TO FROM LHC"),
             Number(plan, "SELECT COALESCE(SUM(N_Objem), 0) FROM NAVRH WHERE N_Druh_vykonu = 10"));
+  // A felling proposal has a row for every species of its layer.
+  EXPECT_EQ(Number(plan,
+                   "SELECT COUNT(*) FROM NAVRH n JOIN DREVINA d ON d.VAZBA = n.Vazba "
+                   "WHERE n.N_Zkratka_dreviny IS NULL AND n.N_Druh_vykonu IN (10, 11) "
+                   "AND NOT EXISTS (SELECT 1 FROM NAVRH m WHERE m.Vazba = n.Vazba AND "
+                   "m.N_Druh_vykonu = n.N_Druh_vykonu AND m.N_Zkratka_dreviny = d.DR_ZKR)"),
+            0);
   // Every stand has its main category in the PHS, and every management set used is described.
   EXPECT_EQ(Number(phs, "SELECT COUNT(*) FROM PorKtg"), counts["POROST"]);
   EXPECT_EQ(Number(plan, "SELECT COUNT(DISTINCT HS) FROM ETAZ"),
