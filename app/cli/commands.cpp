@@ -8,6 +8,7 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterScriptCommand(root, commands);
   RegisterExportCommand(root, commands);
   RegisterMapInfoCommand(root, commands);
+  RegisterLcrCommand(root, commands);
 }
 
 }  // namespace tarnik::cli

@@ -10,5 +10,6 @@ void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& command
 void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterMapInfoCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterLcrCommand(CLI::App& root, std::vector<Command>& commands);
 
 }  // namespace tarnik::cli
