@@ -84,7 +84,7 @@ std::string EncodeVertex(const FilePoint& p) {
   return r.bytes();
 }
 
-std::string EncodeLine(const LineSpec& l) {
+std::string EncodeLine(const LineRow& l) {
   Record r(103);
   r.I32(0, l.cislo);
   r.I16(4, l.druh);
@@ -111,7 +111,7 @@ std::string EncodeLine(const LineSpec& l) {
   return r.bytes();
 }
 
-std::string EncodeArea(const AreaSpec& a) {
+std::string EncodeArea(const AreaRow& a) {
   Record r(71);
   r.I32(0, a.cislo);
   r.I16(4, a.druh);
@@ -131,7 +131,7 @@ std::string EncodeArea(const AreaSpec& a) {
   return r.bytes();
 }
 
-std::string EncodePoint(const PointSpec& p) {
+std::string EncodePoint(const PointRow& p) {
   Record r(35);
   r.I32(0, p.cislo);
   r.I16(4, p.druh);
@@ -145,7 +145,7 @@ std::string EncodePoint(const PointSpec& p) {
   return r.bytes();
 }
 
-std::string EncodeText(const TextSpec& t) {
+std::string EncodeText(const TextRow& t) {
   Record r(85);
   r.I32(0, t.cislo);
   r.I16(4, t.druh);
@@ -295,39 +295,39 @@ BlockRecords MapBuilder::Build() const {
   for (size_t i = 0; i < lines_.size(); ++i) {
     const Line& l = lines_[i];
     const int32_t n = static_cast<int32_t>(i + 1);
-    LineSpec spec;
-    spec.cislo = n;
-    spec.druh = l.options.druh;
-    spec.barva = l.options.barva;
-    spec.znacka = l.options.znacka;
-    spec.symbol = l.options.symbol;
-    spec.flags = l.options.flags;
-    spec.first = static_cast<int32_t>(out.vertices.size());
+    LineRow row;
+    row.cislo = n;
+    row.druh = l.options.druh;
+    row.barva = l.options.barva;
+    row.znacka = l.options.znacka;
+    row.symbol = l.options.symbol;
+    row.flags = l.options.flags;
+    row.first = static_cast<int32_t>(out.vertices.size());
     out.vertices.insert(out.vertices.end(), l.points.begin(), l.points.end());
-    spec.last = static_cast<int32_t>(out.vertices.size()) - 1;
+    row.last = static_cast<int32_t>(out.vertices.size()) - 1;
     const HalfEdge f = next[{n, true}];
     const HalfEdge b = next[{n, false}];
-    spec.next_forward = f.line;
-    spec.next_forward_walks_forward = f.forward;
-    spec.next_backward = b.line;
-    spec.next_backward_walks_forward = b.forward;
-    spec.left = l.left;
-    spec.right = l.right;
-    spec.min_x = spec.max_x = l.points[0].x;
-    spec.min_y = spec.max_y = l.points[0].y;
+    row.next_forward = f.line;
+    row.next_forward_walks_forward = f.forward;
+    row.next_backward = b.line;
+    row.next_backward_walks_forward = b.forward;
+    row.left = l.left;
+    row.right = l.right;
+    row.min_x = row.max_x = l.points[0].x;
+    row.min_y = row.max_y = l.points[0].y;
     for (const FilePoint& p : l.points) {
-      spec.min_x = std::min(spec.min_x, p.x);
-      spec.max_x = std::max(spec.max_x, p.x);
-      spec.min_y = std::min(spec.min_y, p.y);
-      spec.max_y = std::max(spec.max_y, p.y);
+      row.min_x = std::min(row.min_x, p.x);
+      row.max_x = std::max(row.max_x, p.x);
+      row.min_y = std::min(row.min_y, p.y);
+      row.max_y = std::max(row.max_y, p.y);
     }
     const size_t mid = (l.points.size() - 1) / 2;
     const FilePoint& a = l.points[mid];
     const FilePoint& c = l.points[mid + 1];
-    spec.ref_x = (a.x + c.x) / 2;
-    spec.ref_y = (a.y + c.y) / 2;
-    spec.angle = std::atan2(ViewOf(c).n - ViewOf(a).n, ViewOf(c).e - ViewOf(a).e);
-    out.lines.push_back(spec);
+    row.ref_x = (a.x + c.x) / 2;
+    row.ref_y = (a.y + c.y) / 2;
+    row.angle = std::atan2(ViewOf(c).n - ViewOf(a).n, ViewOf(c).e - ViewOf(a).e);
+    out.lines.push_back(row);
   }
   // Each area's size: the shoelace sums of the lines walked with the area on their left, so
   // outer rings add and the rings around holes subtract.
@@ -347,30 +347,30 @@ BlockRecords MapBuilder::Build() const {
   for (size_t i = 0; i < areas_.size(); ++i) {
     const AreaOptions& o = areas_[i];
     const int32_t n = static_cast<int32_t>(i + 1);
-    AreaSpec spec;
-    spec.cislo = n;
-    spec.druh = o.druh;
-    spec.barva = o.barva;
-    spec.znacka = o.znacka;
-    spec.pater_no = o.pater_no;
-    spec.ref_x = o.reference.x;
-    spec.ref_y = o.reference.y;
-    spec.has_children = has_children.count(n) > 0;
-    spec.area = sizes[n];
+    AreaRow row;
+    row.cislo = n;
+    row.druh = o.druh;
+    row.barva = o.barva;
+    row.znacka = o.znacka;
+    row.pater_no = o.pater_no;
+    row.ref_x = o.reference.x;
+    row.ref_y = o.reference.y;
+    row.has_children = has_children.count(n) > 0;
+    row.area = sizes[n];
     for (const Ring& ring : rings[n]) {
       if (ring.signed_area <= 0) continue;
-      spec.line_no = ring.start.line;
-      spec.min_x = spec.max_x = ring.points[0].x;
-      spec.min_y = spec.max_y = ring.points[0].y;
+      row.line_no = ring.start.line;
+      row.min_x = row.max_x = ring.points[0].x;
+      row.min_y = row.max_y = ring.points[0].y;
       for (const FilePoint& p : ring.points) {
-        spec.min_x = std::min(spec.min_x, p.x);
-        spec.max_x = std::max(spec.max_x, p.x);
-        spec.min_y = std::min(spec.min_y, p.y);
-        spec.max_y = std::max(spec.max_y, p.y);
+        row.min_x = std::min(row.min_x, p.x);
+        row.max_x = std::max(row.max_x, p.x);
+        row.min_y = std::min(row.min_y, p.y);
+        row.max_y = std::max(row.max_y, p.y);
       }
       break;
     }
-    out.areas.push_back(spec);
+    out.areas.push_back(row);
   }
   out.points.insert(out.points.end(), points_.begin(), points_.end());
   out.texts = texts_;

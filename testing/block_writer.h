@@ -23,7 +23,7 @@ struct FilePoint {
   bool operator==(const FilePoint&) const = default;
 };
 
-struct LineSpec {
+struct LineRow {
   int32_t cislo = 0;
   int16_t druh = 0;
   uint8_t presnost = 0;
@@ -44,7 +44,7 @@ struct LineSpec {
   double angle = 0;
 };
 
-struct AreaSpec {
+struct AreaRow {
   int32_t cislo = 0;
   int16_t druh = 0;
   uint8_t flags = 0;
@@ -58,7 +58,7 @@ struct AreaSpec {
   double area = 0;
 };
 
-struct PointSpec {
+struct PointRow {
   int32_t cislo = 0;
   int16_t druh = 0;
   uint8_t presnost = 0;
@@ -69,7 +69,7 @@ struct PointSpec {
   double angle = 0;
 };
 
-struct TextSpec {
+struct TextRow {
   int32_t cislo = 0;
   int16_t druh = 0;
   uint8_t text_atrib = 0;
@@ -83,18 +83,18 @@ struct TextSpec {
 };
 
 std::string EncodeVertex(const FilePoint& p);
-std::string EncodeLine(const LineSpec& line);
-std::string EncodeArea(const AreaSpec& area);
-std::string EncodePoint(const PointSpec& point);
-std::string EncodeText(const TextSpec& text);
+std::string EncodeLine(const LineRow& line);
+std::string EncodeArea(const AreaRow& area);
+std::string EncodePoint(const PointRow& point);
+std::string EncodeText(const TextRow& text);
 
 // The records of a block. Files of an empty vector are not written unless listed in `always`.
 struct BlockRecords {
   std::vector<FilePoint> vertices;
-  std::vector<LineSpec> lines;
-  std::vector<AreaSpec> areas;
-  std::vector<PointSpec> points;
-  std::vector<TextSpec> texts;
+  std::vector<LineRow> lines;
+  std::vector<AreaRow> areas;
+  std::vector<PointRow> points;
+  std::vector<TextRow> texts;
   std::optional<std::string> info;  // "INFO.TXT", written as given
   std::string text_line_end = "\r\n";
 
@@ -137,8 +137,8 @@ class MapBuilder {
   // The next area number; lines may name it before it is added.
   int32_t NextAreaNumber() const { return static_cast<int32_t>(areas_.size()) + 1; }
   int32_t AddArea(const AreaOptions& options);
-  void AddPoint(const PointSpec& point) { points_.push_back(point); }
-  void AddText(const TextSpec& text) { texts_.push_back(text); }
+  void AddPoint(const PointRow& point) { points_.push_back(point); }
+  void AddText(const TextRow& text) { texts_.push_back(text); }
 
   // The records with links, rectangles, sizes (the outer ring's size less its holes', in m²)
   // and each area's line (one of its outer ring).
@@ -153,8 +153,8 @@ class MapBuilder {
   };
   std::vector<Line> lines_;  // lines_[i] is line i + 1
   std::vector<AreaOptions> areas_;
-  std::vector<PointSpec> points_;
-  std::vector<TextSpec> texts_;
+  std::vector<PointRow> points_;
+  std::vector<TextRow> texts_;
 };
 
 }  // namespace tarnik::gis::testing

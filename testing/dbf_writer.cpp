@@ -10,14 +10,14 @@
 
 namespace tarnik::gis::testing {
 
-bool WriteDbf(const std::string& path, const DbfTableSpec& table) {
+bool WriteDbf(const std::string& path, const DbfTableLayout& table) {
   const std::string ldid = "LDID/" + std::to_string(table.language_driver);
   // shapelib names the file it creates "<name>.dbf" whatever the extension asked for.
   const std::string created = platform::ChangeExtension(path, ".dbf");
   DBFHandle dbf = DBFCreateEx(created.c_str(), ldid.c_str());
   if (!dbf) return false;
   bool ok = true;
-  for (const DbfFieldSpec& f : table.fields) {
+  for (const DbfFieldLayout& f : table.fields) {
     const DBFFieldType type = f.type == 'N' ? (f.decimals > 0 ? FTDouble : FTInteger)
                                             : (f.type == 'L' ? FTLogical : FTString);
     ok = ok && DBFAddField(dbf, f.name.c_str(), type, f.width, f.decimals) >= 0;
@@ -25,7 +25,7 @@ bool WriteDbf(const std::string& path, const DbfTableSpec& table) {
   for (size_t r = 0; ok && r < table.rows.size(); ++r) {
     const int row = static_cast<int>(r);
     for (size_t i = 0; ok && i < table.fields.size(); ++i) {
-      const DbfFieldSpec& f = table.fields[i];
+      const DbfFieldLayout& f = table.fields[i];
       const std::string& value = i < table.rows[r].size() ? table.rows[r][i] : std::string();
       const int field = static_cast<int>(i);
       if (value.empty()) {

@@ -12,21 +12,21 @@
 
 namespace tarnik::gis::testing {
 
-struct DbfFieldSpec {
+struct DbfFieldLayout {
   std::string name;
   char type = 'C';  // 'C', 'N' or 'L'
   int width = 10;
   int decimals = 0;
 };
 
-struct DbfTableSpec {
-  std::vector<DbfFieldSpec> fields;
+struct DbfTableLayout {
+  std::vector<DbfFieldLayout> fields;
   std::vector<std::vector<std::string>> rows;  // UTF-8 texts, one per field
   std::vector<size_t> deleted;                 // rows marked deleted
   TextCodePage code_page = TextCodePage::kCp1250;
   uint8_t language_driver = 0;  // written into header byte 29
 };
 
-bool WriteDbf(const std::string& path, const DbfTableSpec& table);
+bool WriteDbf(const std::string& path, const DbfTableLayout& table);
 
 }  // namespace tarnik::gis::testing

@@ -15,8 +15,8 @@
 namespace tarnik::gis {
 namespace {
 
-using testing::DbfFieldSpec;
-using testing::DbfTableSpec;
+using testing::DbfFieldLayout;
+using testing::DbfTableLayout;
 using testing::GisTest;
 using testing::WriteDbf;
 
@@ -29,8 +29,8 @@ std::vector<int32_t> Entries(const std::string& path) {
   return out;
 }
 
-DbfTableSpec Table(std::vector<std::vector<std::string>> rows) {
-  DbfTableSpec t;
+DbfTableLayout Table(std::vector<std::vector<std::string>> rows) {
+  DbfTableLayout t;
   t.fields = {{"CISLO", 'N', 8, 0}, {"PLOCHA", 'N', 10, 2}, {"POPIS", 'C', 40, 0}};
   t.rows = std::move(rows);
   return t;
@@ -133,13 +133,13 @@ TEST_F(AttributeTableTest, AnEntryZeroPointsAtNoRecord) {
 
 TEST_F(AttributeTableTest, RebuildingSkipsNumbersTheIndexCannotHoldAndSaysSo) {
   // A record whose CISLO is no number counts as number 0.
-  DbfTableSpec spec = Table({{"-4", "", ""},
-                             {"16777216", "", ""},
-                             {"3", "", "ostrov"},
-                             {"16777215", "", "poslední"},
-                             {"x", "", "nula"}});
-  spec.fields[0] = {"CISLO", 'C', 10, 0};
-  ASSERT_TRUE(WriteDbf(BlockDir() + "/P0130.DBF", spec));
+  DbfTableLayout layout = Table({{"-4", "", ""},
+                                 {"16777216", "", ""},
+                                 {"3", "", "ostrov"},
+                                 {"16777215", "", "poslední"},
+                                 {"x", "", "nula"}});
+  layout.fields[0] = {"CISLO", 'C', 10, 0};
+  ASSERT_TRUE(WriteDbf(BlockDir() + "/P0130.DBF", layout));
   TKarmoDBFTable table;
   ASSERT_TRUE(table.OpenTable(BlockDir() + "/P0130.DBF"));
   EXPECT_TRUE(table.LocateNumber(3));
@@ -199,10 +199,10 @@ std::vector<std::vector<std::string>> CzechRows() {
 
 TEST_F(GisTest, TablesOfCodePage852AndUnmarked1250ReadAsTheSameTexts) {
   ::tarnik::testing::TempDir dir;
-  DbfTableSpec dos = Table(CzechRows());
+  DbfTableLayout dos = Table(CzechRows());
   dos.code_page = TextCodePage::kCp852;
   dos.language_driver = 0x64;
-  DbfTableSpec windows = Table(CzechRows());
+  DbfTableLayout windows = Table(CzechRows());
   windows.code_page = TextCodePage::kCp1250;
   windows.language_driver = 0;
   ASSERT_TRUE(WriteDbf(dir.File("P0001.DBF"), dos));
@@ -246,7 +246,7 @@ TEST_F(GisTest, Area17OfKind110InBlockBHasTheTableP0110AndTheSlotP17_110) {
   }
   const std::string block = BlockDir("B");
   ASSERT_TRUE(b.Build().Write(block));
-  DbfTableSpec table = Table({{"16", "0.01", "šestnáctá"}, {"17", "0.01", "sedmnáctá"}});
+  DbfTableLayout table = Table({{"16", "0.01", "šestnáctá"}, {"17", "0.01", "sedmnáctá"}});
   ASSERT_TRUE(WriteDbf(block + "/P0110.DBF", table));
   std::unique_ptr<spatial::TAreaString> areas(Reader(block)->ReadAreas());
   ASSERT_EQ(areas->GetCount(), kCells);

@@ -120,7 +120,7 @@ TEST_F(BlockReadTest, ALineWithSymbol1200IsAlsoAPointAtItsReferencePoint) {
   EXPECT_EQ(symbols->GetName(), BlockDir() + " LINSYM");
   ASSERT_EQ(Numbers(*symbols), (std::vector<int32_t>{4}));
   auto* symbol = framework::ClassCast<spatial::TPointElement>(symbols->Children()[0]);
-  const testing::LineSpec& line = records.lines[4];
+  const testing::LineRow& line = records.lines[4];
   EXPECT_EQ(symbol->ReferencePoint(), (spatial::Point{-line.ref_x, -line.ref_y}));
   EXPECT_EQ(symbol->GetPropertyText("Znacka"), "1200");
   EXPECT_NEAR(symbol->Angle(), line.angle + std::numbers::pi / 2, 1e-9);

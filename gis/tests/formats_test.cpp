@@ -61,28 +61,28 @@ TEST(Real48Test, MapCoordinatesSurviveTheRoundTripToAMillimetre) {
 }
 
 TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
-  testing::LineSpec l{.cislo = 70000,
-                      .druh = -3,
-                      .presnost = 7,
-                      .flags = 0x0D,
-                      .barva = 12,
-                      .znacka = -2,
-                      .symbol = 1200,
-                      .first = 5,
-                      .last = 9,
-                      .next_forward = 8,
-                      .next_forward_walks_forward = false,
-                      .next_backward = 11,
-                      .next_backward_walks_forward = true,
-                      .left = 3,
-                      .right = 4,
-                      .max_x = 10,
-                      .max_y = 20,
-                      .min_x = 1,
-                      .min_y = 2,
-                      .ref_x = 5.5,
-                      .ref_y = 6.5,
-                      .angle = 1.25};
+  testing::LineRow l{.cislo = 70000,
+                     .druh = -3,
+                     .presnost = 7,
+                     .flags = 0x0D,
+                     .barva = 12,
+                     .znacka = -2,
+                     .symbol = 1200,
+                     .first = 5,
+                     .last = 9,
+                     .next_forward = 8,
+                     .next_forward_walks_forward = false,
+                     .next_backward = 11,
+                     .next_backward_walks_forward = true,
+                     .left = 3,
+                     .right = 4,
+                     .max_x = 10,
+                     .max_y = 20,
+                     .min_x = 1,
+                     .min_y = 2,
+                     .ref_x = 5.5,
+                     .ref_y = 6.5,
+                     .angle = 1.25};
   const std::string lb = testing::EncodeLine(l);
   ASSERT_EQ(lb.size(), static_cast<size_t>(kLineRecordSize));
   const LineRecord lr = DecodeLineRecord(reinterpret_cast<const uint8_t*>(lb.data()));
@@ -110,21 +110,21 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_EQ(lr.ref_y, 6.5);
   EXPECT_EQ(lr.angle, 1.25);
 
-  testing::AreaSpec a{.cislo = 17,
-                      .druh = 110,
-                      .flags = 4,
-                      .barva = 5,
-                      .znacka = 6,
-                      .line_no = 9,
-                      .has_children = true,
-                      .pater_no = 2,
-                      .ref_x = 1.5,
-                      .ref_y = 2.5,
-                      .max_x = 4,
-                      .max_y = 8,
-                      .min_x = 0.5,
-                      .min_y = 0.25,
-                      .area = 0.002};
+  testing::AreaRow a{.cislo = 17,
+                     .druh = 110,
+                     .flags = 4,
+                     .barva = 5,
+                     .znacka = 6,
+                     .line_no = 9,
+                     .has_children = true,
+                     .pater_no = 2,
+                     .ref_x = 1.5,
+                     .ref_y = 2.5,
+                     .max_x = 4,
+                     .max_y = 8,
+                     .min_x = 0.5,
+                     .min_y = 0.25,
+                     .area = 0.002};
   const std::string ab = testing::EncodeArea(a);
   ASSERT_EQ(ab.size(), static_cast<size_t>(kAreaRecordSize));
   const AreaRecord ar = DecodeAreaRecord(reinterpret_cast<const uint8_t*>(ab.data()));
@@ -150,15 +150,15 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_FALSE(
       DecodeAreaRecord(reinterpret_cast<const uint8_t*>(testing::EncodeArea(a).data())).Valid());
 
-  testing::PointSpec p{.cislo = 3,
-                       .druh = 5,
-                       .presnost = 2,
-                       .flags = 1,
-                       .barva = 7,
-                       .znacka = 8,
-                       .x = 1100000.25,
-                       .y = 600000.5,
-                       .angle = -0.5};
+  testing::PointRow p{.cislo = 3,
+                      .druh = 5,
+                      .presnost = 2,
+                      .flags = 1,
+                      .barva = 7,
+                      .znacka = 8,
+                      .x = 1100000.25,
+                      .y = 600000.5,
+                      .angle = -0.5};
   const std::string pb = testing::EncodePoint(p);
   ASSERT_EQ(pb.size(), static_cast<size_t>(kPointRecordSize));
   const PointRecord pr = DecodePointRecord(reinterpret_cast<const uint8_t*>(pb.data()));
@@ -172,21 +172,21 @@ TEST(RecordLayoutTest, TheWriterAndTheDecodersAgreeOnEveryField) {
   EXPECT_EQ(pr.y, 600000.5);
   EXPECT_EQ(pr.angle, -0.5);
 
-  testing::TextSpec t{.cislo = 4,
-                      .druh = 9,
-                      .text_atrib = kOkT | kT30,
-                      .text_mode = 2,
-                      .karmo_font = 3,
-                      .x = 10,
-                      .y = 20,
-                      .height = 2.5,
-                      .width_coef = 0.75,
-                      .direction = 0.5,
-                      .slope = 15,
-                      .distance = 1.5,
-                      .barva = 11,
-                      .znacka = 12,
-                      .text = {}};
+  testing::TextRow t{.cislo = 4,
+                     .druh = 9,
+                     .text_atrib = kOkT | kT30,
+                     .text_mode = 2,
+                     .karmo_font = 3,
+                     .x = 10,
+                     .y = 20,
+                     .height = 2.5,
+                     .width_coef = 0.75,
+                     .direction = 0.5,
+                     .slope = 15,
+                     .distance = 1.5,
+                     .barva = 11,
+                     .znacka = 12,
+                     .text = {}};
   const std::string tb = testing::EncodeText(t);
   ASSERT_EQ(tb.size(), static_cast<size_t>(kTextRecordSize));
   const TextRecord tr = DecodeTextRecord(reinterpret_cast<const uint8_t*>(tb.data()));

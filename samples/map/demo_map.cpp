@@ -169,8 +169,8 @@ const Item& ItemAt(const Row& row, double e) {
   return row.items.back();
 }
 
-gis::testing::DbfTableSpec TableSpec(int16_t kind) {
-  gis::testing::DbfTableSpec t;
+gis::testing::DbfTableLayout TableLayout(int16_t kind) {
+  gis::testing::DbfTableLayout t;
   t.fields = {{"CISLO", 'N', 6, 0}, {"LHC", 'C', 6, 0},    {"ODDELENI", 'C', 3, 0},
               {"DILEC", 'C', 2, 0}, {"POROST", 'C', 2, 0}, {"SKUPINA", 'C', 6, 0}};
   if (kind == kNonForestKind) t.fields.push_back({"BZL", 'N', 3, 0});
@@ -297,14 +297,14 @@ bool WriteDemoMap(const std::string& data_directory, const std::string& map_dire
   }
 
   // The areas, in their numbers' order, with their attribute rows.
-  std::map<int16_t, gis::testing::DbfTableSpec> tables_of;
+  std::map<int16_t, gis::testing::DbfTableLayout> tables_of;
   std::optional<FilePoint> house;
   const auto add_area = [&](const Row& r, const Item& item, int32_t pater, FilePoint reference) {
     b.AddArea({.druh = item.kind,
                .barva = static_cast<int16_t>(item.kind / 10),
                .pater_no = pater,
                .reference = reference});
-    auto [it, fresh] = tables_of.try_emplace(item.kind, TableSpec(item.kind));
+    auto [it, fresh] = tables_of.try_emplace(item.kind, TableLayout(item.kind));
     std::vector<std::string> values{Number(item.number), lhc, r.odd, r.dil, r.por, item.skupina};
     if (item.kind != kStandGroupKind) values.push_back(Number(item.plot));
     values.push_back(platform::FloatToFixedDot(item.hectares, 2));

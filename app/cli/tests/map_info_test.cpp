@@ -32,7 +32,7 @@ class MapInfoTest : public ::testing::Test {
     b.AddPoint({.cislo = 1, .druh = 12, .x = At(5, 5).x, .y = At(5, 5).y});
     b.AddPoint({.cislo = 2, .druh = 12, .x = 2500000, .y = 5});
     ASSERT_TRUE(b.Build().Write(tmp_.File("MAPA/LES.BLK")));
-    gis::testing::DbfTableSpec table;
+    gis::testing::DbfTableLayout table;
     table.fields = {{"CISLO", 'N', 6, 0}, {"NAZEV", 'C', 20, 0}};
     table.rows = {{"1", "Smrčina"}, {"2", "Bučina"}};
     table.code_page = gis::TextCodePage::kCp852;
