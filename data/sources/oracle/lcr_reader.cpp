@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/sources/oracle/column_writes.h"
+#include "data/sources/oracle/query_condition.h"
 #include "forest/forest_set.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/lhc.h"
@@ -31,38 +32,9 @@ using oracle::PutInt;
 using oracle::PutText;
 using oracle::PutValue;
 
-// A condition with its bound values, extended level by level.
-struct Condition {
-  std::string sql;
-  std::vector<Value> params;
-
-  Condition And(const std::string& column, Value value) const {
-    Condition c = *this;
-    c.sql += " and " + column + " = ?";
-    c.params.push_back(std::move(value));
-    return c;
-  }
-  // A designation: trailing blanks do not count on either side.
-  Condition AndDesignation(const std::string& column, const std::string& value) const {
-    Condition c = *this;
-    c.sql += " and RTRIM(" + column + ") = RTRIM(?)";
-    c.params.push_back(Value(value));
-    return c;
-  }
-};
-
-std::unique_ptr<SqlResult> Select(SqlConnection& db, const std::string& table,
-                                  const Condition& where) {
-  return db.Query("select * from " + table + " where " + where.sql, where.params);
-}
-
-// Selects or creates the set's element keyed by the text and answers it as the current one.
-template <class T>
-T* Current(TLesniMnozina* set, const std::string& key) {
-  if (!set) return nullptr;
-  set->SetNovyNeboAktualniPrvek(key);
-  return dynamic_cast<T*>(set->AktualniPrvek());
-}
+using oracle::Condition;
+using oracle::Current;
+using oracle::Select;
 
 void Copy(const SqlResult& row, framework::TElement& element,
           std::initializer_list<const char*> columns) {

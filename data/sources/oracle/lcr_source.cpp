@@ -32,19 +32,9 @@ bool LcrOracleSource::Open(TLesniCelek& unit) {
   if (connection_) return true;
   try {
     std::shared_ptr<engine::SqlConnection> db = engine::ConnectServer(engine::kLcrServer);
-    std::vector<LcrUnitVersion> units;
-    {
-      auto rows = db->Query("select LHC_KOD, LHC_ID, LHC_NAZ from T_LHC order by LHC_KOD, LHC_ID");
-      while (rows->Next())
-        units.push_back(
-            {rows->AsInteger("LHC_KOD"), rows->AsInteger("LHC_ID"), rows->AsString("LHC_NAZ")});
-    }
-    const std::optional<LcrUnitVersion> chosen = ChooseUnitVersion(units);
-    if (!chosen) {
-      platform::ui().ShowMessage(NoUnitVersionText(engine::kLcrServer),
-                                 platform::Severity::kFailure);
-      return false;
-    }
+    const std::optional<LcrUnitVersion> chosen =
+        ChooseUnitVersionIn(*db, "T_LHC", "LHC_ID", engine::kLcrServer);
+    if (!chosen) return false;
     code_ = chosen->code;
     version_ = chosen->version;
     unit.LHC()->SetLHC_KOD(static_cast<int32_t>(code_));

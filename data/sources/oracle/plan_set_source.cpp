@@ -28,20 +28,9 @@ bool PlanSetSource::Open(TLesniCelek& unit) {
   if (connection_) return true;
   try {
     std::unique_ptr<engine::SqlConnection> db = engine::ConnectServer(engine::kLhpServer);
-    std::vector<LcrUnitVersion> units;
-    {
-      auto rows =
-          db->Query("select LHC_KOD, LHC_KOD_ID, LHC_NAZ from LHC order by LHC_KOD, LHC_KOD_ID");
-      while (rows->Next())
-        units.push_back(
-            {rows->AsInteger("LHC_KOD"), rows->AsInteger("LHC_KOD_ID"), rows->AsString("LHC_NAZ")});
-    }
-    const std::optional<LcrUnitVersion> chosen = ChooseUnitVersion(units);
-    if (!chosen) {
-      platform::ui().ShowMessage(NoUnitVersionText(engine::kLhpServer),
-                                 platform::Severity::kFailure);
-      return false;
-    }
+    const std::optional<LcrUnitVersion> chosen =
+        ChooseUnitVersionIn(*db, "LHC", "LHC_KOD_ID", engine::kLhpServer);
+    if (!chosen) return false;
     code_ = chosen->code;
     version_ = chosen->version;
     unit.LHC()->SetLHC_KOD(static_cast<int32_t>(code_));

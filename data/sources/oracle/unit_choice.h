@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "data/engine/sql_connection.h"
+
 namespace tarnik::plan {
 
 struct LcrUnitVersion {
@@ -31,5 +33,13 @@ UnitVersionChooser ChooseThe(int64_t code, int64_t version);
 
 // The message when no unit version was chosen from a database.
 std::string NoUnitVersionText(const std::string& database);
+
+// Lists the unit versions `table` holds (LHC_KOD, `version_column`, LHC_NAZ, in that order) and
+// asks the installed chooser; when none is chosen, shows NoUnitVersionText(database) as a
+// failure. Query failures throw the connection's exceptions.
+std::optional<LcrUnitVersion> ChooseUnitVersionIn(engine::SqlConnection& db,
+                                                  const std::string& table,
+                                                  const std::string& version_column,
+                                                  const std::string& database);
 
 }  // namespace tarnik::plan
