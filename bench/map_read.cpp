@@ -28,35 +28,13 @@
 #include "gis/gis_classes.h"
 #include "gis/record_file.h"
 #include "platform/fs.h"
+#include "platform/quiet_ui.h"
 #include "platform/ui.h"
 
 namespace {
 
 using namespace tarnik;
 using Clock = std::chrono::steady_clock;
-
-// Shows nothing: the benchmark measures reading, not the console.
-class SilentUi : public platform::Ui {
- public:
-  platform::Button MessageBox(const std::string&, const std::string&, platform::MsgType,
-                              const platform::Buttons& b) override {
-    return b.empty() ? platform::Button::kOk : b.front();
-  }
-  std::optional<std::string> ChooseDirectory(const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> ChooseFile(const std::string&, const std::string&,
-                                        const std::string&) override {
-    return std::nullopt;
-  }
-  void SetStatus(const std::string&) override {}
-  void Progress(long, long) override {}
-  void Beep() override {}
-  void SetCursor(platform::Cursor) override {}
-
- protected:
-  void Show(const std::string&, platform::Severity) override {}
-};
 
 int64_t Bare(const std::string& dir) {
   std::vector<char> buffer(64 * 1024);
@@ -143,7 +121,7 @@ int64_t Read(const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  SilentUi ui;
+  platform::QuietUi ui;  // the benchmark measures reading, not the console
   platform::ScopedUi scoped(&ui);
   if (argc < 3) {
     std::fprintf(stderr,
