@@ -122,9 +122,6 @@ void TKarmoLBlokReader::CopySettingsTo(TKarmoLReader& reader) const {
   reader.SetOnNewObject(OnNewObject());
   if (BarvaOn()) reader.SetBarva(Barva());
   if (ZnackaOn()) reader.SetZnacka(Znacka());
-  if (auto* texts = framework::ClassCast<TKarmoTextReader>(&reader)) {
-    texts->SetTextCodePage(TextCodePageOf(code_page_));
-  }
 }
 
 template <class S>
@@ -208,7 +205,11 @@ spatial::TAreaString* TKarmoLBlokReader::ReadAreas() {
 spatial::TTextString* TKarmoLBlokReader::ReadTexts() {
   return ReadBlockFile<TKarmoTextReader>(
       *this, NewString<spatial::TTextString>("TXT"), "Chybný soubor Textů -",
-      "Chyba čtení Textů - ", false, [this](TKarmoTextReader& r) { CopySettingsTo(r); },
+      "Chyba čtení Textů - ", false,
+      [this](TKarmoTextReader& r) {
+        CopySettingsTo(r);
+        r.SetTextCodePage(TextCodePageOf(code_page_));
+      },
       [this](TKarmoTextReader& r, spatial::TTextString& string) {
         const int64_t count = r.GetRecordCount();
         for (int64_t k = 0; k < count; ++k) {
