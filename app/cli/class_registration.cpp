@@ -8,6 +8,7 @@
 #include "framework/class_register.h"
 #include "framework/framework_classes.h"
 #include "islh/xml_export.h"
+#include "islh/xml_loader.h"
 #include "spatial/spatial_classes.h"
 
 namespace tarnik::cli {
@@ -24,6 +25,7 @@ void RegisterProgramClasses() {
   plan::RegisterLayerClasses();
   plan::RegisterUnitClasses();
   framework::RegisterElementClass<islh::TExportLHC_XML>();
+  framework::RegisterElementClass<islh::TLHC_XMLLoader>();
 }
 
 }  // namespace tarnik::cli

@@ -7,6 +7,7 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterConvertParadoxCommand(root, commands);
   RegisterScriptCommand(root, commands);
   RegisterExportCommand(root, commands);
+  RegisterImportCommand(root, commands);
   RegisterApplicationToolStart(root, commands);
 }
 

@@ -9,6 +9,7 @@ void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterImportCommand(CLI::App& root, std::vector<Command>& commands);
 // Must stay last: wraps the commands registered before it.
 void RegisterApplicationToolStart(CLI::App& root, std::vector<Command>& commands);
 
