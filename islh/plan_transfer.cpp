@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "data/codelists/cisel_kelva.h"
+#include "data/codelists/kelva_codes.h"
 #include "data/codelists/species.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/schema.h"
@@ -17,8 +18,11 @@
 #include "forest/hierarchy/porostni_skupina.h"
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"
+#include "forest/layers/export_preparation.h"
 #include "forest/layers/land.h"
 #include "forest/layers/layer.h"
+#include "forest/layers/mzd_list.h"
+#include "forest/layers/mzd_table.h"
 #include "forest/layers/statuses.h"
 #include "forest/layers/tree_species.h"
 #include "islh/property_value.h"
@@ -59,7 +63,9 @@ std::optional<int64_t> StoredSurveyYear(int64_t year) {
 }
 
 PlanTransfer::PlanTransfer(ImportDatabase& db, const TransferOptions& options)
-    : db_(db), options_(options) {}
+    : db_(db), options_(options), mzd_keys_(std::make_unique<plan::TMZDHospSoubMN>()) {}
+
+PlanTransfer::~PlanTransfer() = default;
 
 int64_t PlanTransfer::Insert(TableWriter& w, const std::string& table) {
   const int64_t rowid = w.Insert();
@@ -161,6 +167,10 @@ void PlanTransfer::WriteUnit(plan::TLHC& lhc) {
 // A compartment.
 
 void PlanTransfer::WriteCompartment(plan::TOddeleni& compartment) {
+  Guarded(compartment, "Chyba při sestavení MZD : ", [&] {
+    for (const plan::MzdKey& key : plan::KliceMZDPodleHS(compartment))
+      plan::PridejKlicMZD(*mzd_keys_, key.cislo_hs, key.lt_slt);
+  });
   TableWriter& w = db_.Writer(Schema::kPlan, "ODDELENI");
   const int64_t id = db_.NewIdentifier("ODDELENI");
   w.Set("ID", Value(id));

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,7 @@
 namespace tarnik::plan {
 class TCiselKelva;
 class TLesniMnozina;
+class TMZDHospSoubMN;
 class TDrevina;
 class TEtaz;
 class TLesniPlosnyNeporostniPrvek;
@@ -41,6 +43,7 @@ struct TransferOptions {
 class PlanTransfer : public TUnitSink {
  public:
   PlanTransfer(ImportDatabase& db, const TransferOptions& options);
+  ~PlanTransfer() override;
 
   // Rows of ODDELENI, and whether they are only the single row of compartment 0.
   int64_t CompartmentRows();
@@ -103,6 +106,9 @@ class PlanTransfer : public TUnitSink {
   int64_t unit_id_ = 1;
   bool layer_columns_checked_ = false;
   std::vector<Proposal> proposals_;  // of the layer being written
+  // The MZD keys of the compartments written, as the export collects them: when the document's
+  // MZD records are their expansion, they were derived, not the unit's own list.
+  std::unique_ptr<plan::TMZDHospSoubMN> mzd_keys_;
 };
 
 // The two-digit year of the stock survey as the layer table stores it (nullopt for none).

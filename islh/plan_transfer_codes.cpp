@@ -9,6 +9,7 @@
 #include "data/codelists/plan_wide_rows.h"
 #include "data/engine/field_value.h"
 #include "data/engine/sqlite_util.h"
+#include "forest/layers/mzd_table.h"
 #include "islh/plan_transfer.h"
 #include "islh/property_value.h"
 #include "platform/text.h"
@@ -67,6 +68,27 @@ std::vector<std::string> MzdSpecies(const std::string& text) {
 
 void PlanTransfer::WriteMzdRecords(plan::TLesniMnozina& records) {
   if (!db_.HasTable(Schema::kPhs, "MEL_DREV") || records.PocetPrvku() == 0) return;
+  // Records that are exactly the expansion of the compartments' keys were built by the export
+  // from the built-in table; the unit's list stays empty so that the next export builds them.
+  std::vector<plan::MzdKey> keys;
+  for (TElement* e : mzd_keys_->Prvky())
+    keys.push_back({e->GetPropertyInteger("CISLO_HS"), e->GetPropertyText("LT_SLT")});
+  const std::vector<plan::MzdRecord> derived = plan::RozvinMZDHospSoub(keys);
+  const std::vector<TElement*> given = records.Prvky();
+  bool same = derived.size() == given.size();
+  for (size_t i = 0; same && i < given.size(); ++i) {
+    TElement& e = *given[i];
+    same = derived[i].cislo_hs == e.GetPropertyInteger("CISLO_HS") &&
+           derived[i].mzd == e.GetPropertyInteger("MZD") &&
+           platform::Trim(derived[i].dr_zkr) == Text(e, "DR_ZKR") &&
+           platform::Trim(derived[i].lt_slt) == Text(e, "LT_SLT");
+  }
+  if (same) {
+    platform::ui().ShowMessage(
+        "Záznamy MZD dokumentu program sestavuje z porostů, do tabulky MEL_DREV se neukládají.",
+        Severity::kInformation);
+    return;
+  }
   // One row per management set and site types; their records' species fill Mel_dr1 to Mel_dr10.
   struct Row {
     Value hs, mzd;

@@ -390,8 +390,9 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
       framework::TElementRef previous;
       while (TElement* next = source_->NextObject(child)) {
         if (previous.Get() == next) {
-          platform::ui().ShowMessage("Element " + child + " dostává stále tentýž objekt " +
-                                     next->GetName(), platform::Severity::kPassedOver);
+          platform::ui().ShowMessage(
+              "Element " + child + " dostává stále tentýž objekt " + next->GetName(),
+              platform::Severity::kPassedOver);
           break;
         }
         previous = next;
@@ -404,7 +405,8 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
           WriteElement(next, child);
         } catch (const std::exception&) {
           if (out_.Failed()) throw;  // write failures end the export
-          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child, platform::Severity::kPassedOver);
+          platform::ui().ShowMessage("chyba v aAktObject.name=" + object_name + " aElem=" + child,
+                                     platform::Severity::kPassedOver);
           depth_ = depth;
           CloseOpenedDownTo(level);
         }

@@ -55,8 +55,9 @@ std::string LineText(const XmlTag& tag) { return std::to_string(tag.line); }
 // A code element of the container's list that holds the same code (compared trimmed), nil
 // when there is none.
 TElement* SameCode(plan::TLesniMnozina& set, const std::vector<const char*>& properties,
-                   const XmlTag& tag) {
+                   const XmlTag& tag, const std::set<const TElement*>* among = nullptr) {
   for (TElement* element : set.Prvky()) {
+    if (among && !among->count(element)) continue;
     bool same = true;
     for (const char* p : properties) {
       same = same &&
@@ -121,6 +122,9 @@ void TLHC_XMLLoader::Parse(XmlScanner& scanner) {
   open_.clear();
   read_counts_.clear();
   reported_.clear();
+  earlier_mzd_.clear();
+  for (TElement* record : unit_->CiselKelva()->MZDHospSoubMN()->Prvky())
+    earlier_mzd_.insert(record);
   const std::string total = std::to_string(scanner.size());
   scanner.SetProgress(kProgressStep, [&total](uint64_t position) {
     platform::ui().SetStatus(std::to_string(position) + " bytů z celkových " + total);
@@ -267,7 +271,7 @@ TElement* TLHC_XMLLoader::BuildCodeElement(const XmlTag& tag) {
     key = AttributeValue(tag, "CISLO_HS") + plan::kCodeNameSeparator + AttributeValue(tag, "MZD");
   }
   // A code the list holds already takes the document's values.
-  element = SameCode(*set, code, tag);
+  element = SameCode(*set, code, tag, name == "MZD" ? &earlier_mzd_ : nullptr);
   if (!element) {
     if (name == "HS") {
       element = AddTo<plan::TCisHs>(set, key);

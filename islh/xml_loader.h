@@ -96,6 +96,9 @@ class TLHC_XMLLoader : public framework::TKelvaLoader {
   std::vector<Open> open_;
   std::map<std::string, long> read_counts_;
   std::set<std::string> reported_;
+  // The MZD records the unit held before the document: a record of the document repeats only
+  // them (the document's own records may repeat each other, as an export's expansion does).
+  std::set<const framework::TElement*> earlier_mzd_;
   // Properties resolved per class and attribute name (nil: the class has neither).
   std::unordered_map<const framework::TClassInfo*,
                      std::unordered_map<std::string, const framework::TPropInfo*>>

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <exception>
+#include <string>
+#include <vector>
 
 #include "data/codelists/species.h"
 #include "data/engine/table.h"
@@ -17,7 +19,10 @@ GrowthValues GrowthValuesOf(engine::Table* rust_tab, const std::string& species_
     const std::string species = GrowthClassSpecies(GrowthClassOf(species_code));
     const int age = 10 * std::min(vek / 10, 12);
     const int rotation = obmyti / 5 < 27 ? 5 * (obmyti / 5) : 130;
-    rust_tab->SetIndexFieldNames("DREVINA;BONITA;VEK1;VEK2");
+    // Setting the index reads and sorts the whole table: only when another index is set.
+    static const std::vector<std::string> kIndex = {"DREVINA", "BONITA", "VEK1", "VEK2"};
+    if (rust_tab->index_fields() != kIndex)
+      rust_tab->SetIndexFieldNames("DREVINA;BONITA;VEK1;VEK2");
 
     rust_tab->FindNearest(
         {engine::Value(species), engine::Value(bon_a), engine::Value(age), engine::Value(age + 5)});
