@@ -204,7 +204,7 @@ void TLHC_XMLLoader::Fill(plan::TObecnyLesniPrvek& element, const XmlTag& tag) {
     }
     const TPropInfo* prop = it->second;
     if (!prop) {
-      ReportOnce(tag.name + "\x1f" + a.name,
+      ReportOnce("\x1f" "attribute " + platform::UpperAscii(a.name),
                  "Atribut \"" + a.name + "\" elementu <" + tag.name +
                      "> program nezná, jeho hodnoty se nenačítají (poprvé na řádku " +
                      LineText(tag) + ").",
@@ -212,7 +212,7 @@ void TLHC_XMLLoader::Fill(plan::TObecnyLesniPrvek& element, const XmlTag& tag) {
       continue;
     }
     if (!prop->HasWriter()) {
-      ReportOnce(tag.name + "\x1f" + a.name,
+      ReportOnce("\x1f" "computed " + tag.name + "\x1f" + a.name,
                  "Atribut \"" + a.name + "\" elementu <" + tag.name +
                      "> program počítá z jiných hodnot, jeho hodnoty se nenačítají.",
                  Severity::kInformation);
