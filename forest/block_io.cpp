@@ -13,7 +13,9 @@ namespace tarnik::plan {
 
 framework::TOwnerEntity* NactiBlok(const std::string& file, bool report) {
   if (!platform::FileExists(file)) {
-    if (report) platform::ui().ShowMessage("Soubor \"" + file + "\" neexistuje.", platform::Severity::kFailure);
+    if (report)
+      platform::ui().ShowMessage("Soubor \"" + file + "\" neexistuje.",
+                                 platform::Severity::kFailure);
     return nullptr;
   }
   framework::TElementRef root;
@@ -23,17 +25,20 @@ framework::TOwnerEntity* NactiBlok(const std::string& file, bool report) {
     loader.Execute();
     root = loader.Output();
   } catch (const std::exception&) {
-    platform::ui().ShowMessage("Soubor \"" + file + "\" nejde načíst jako Klv.", platform::Severity::kFailure);
+    platform::ui().ShowMessage("Soubor \"" + file + "\" nejde načíst jako Klv.",
+                               platform::Severity::kFailure);
     return nullptr;
   }
   framework::TElement* loaded = root.Get();
   if (!loaded) {  // a file without elements
-    platform::ui().ShowMessage("Soubor \"" + file + "\" nejde načíst jako Klv.", platform::Severity::kFailure);
+    platform::ui().ShowMessage("Soubor \"" + file + "\" nejde načíst jako Klv.",
+                               platform::Severity::kFailure);
     return nullptr;
   }
   if (auto* entity = dynamic_cast<framework::TOwnerEntity*>(loaded)) return entity;
   delete loaded;
-  platform::ui().ShowMessage("Soubor \"" + file + "\" neobsahuje TOwnerEntity.", platform::Severity::kFailure);
+  platform::ui().ShowMessage("Soubor \"" + file + "\" neobsahuje TOwnerEntity.",
+                             platform::Severity::kFailure);
   return nullptr;
 }
 

@@ -74,7 +74,8 @@ bool SaveWithBackups(const std::string& file, int backups,
   } catch (const std::exception&) {
   }
   if (temporary_written) platform::DeleteFile(temporary);
-  platform::ui().ShowMessage(fmt::format("Chyba při ukládání do bloku \"{}\"  č.{}", file, step), platform::Severity::kFailure);
+  platform::ui().ShowMessage(fmt::format("Chyba při ukládání do bloku \"{}\"  č.{}", file, step),
+                             platform::Severity::kFailure);
   return false;
 }
 

@@ -1,9 +1,9 @@
 #include "forest/forest_classes.h"
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/database_class.h"
-#include "data/codelists/kelva_codes.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/database_class.h"
+#include "forest/codelists/kelva_codes.h"
 #include "forest/forest_element.h"
 #include "forest/forest_set.h"
 #include "forest/forest_string_list.h"

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <exception>
 
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/colour.h"
 #include "forest/forest_set.h"
 #include "forest/forest_string_list.h"
@@ -14,6 +14,7 @@
 #include "framework/int_text.h"
 #include "framework/property_text.h"
 #include "framework/values/string_list.h"
+#include "platform/checked_math.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -306,7 +307,7 @@ int64_t TObecnyLesniPrvek::SoucetPropertyVeStromu(const std::string& name) {
   sum.SetPropertaStr(name);
   sum.SetInput(this);
   sum.Execute();
-  return static_cast<int64_t>(std::nearbyint(sum.Suma()));
+  return platform::RoundToInt64(sum.Suma());
 }
 
 void TObecnyLesniPrvek::NactiZeSeznamu(framework::TStringListElement& list) {

@@ -65,8 +65,9 @@ void TLesniMnozina::SetPouzeCteni(bool value) {
 void TLesniMnozina::AddElement(TElement* element) {
   if (!element) return;
   if (!element->InheritsFrom(*element_class_)) {
-    platform::ui().ShowMessage("Prvek \"" + element->GetName() + "\" neni typem pro mnozinu \"" +
-                               GetName() + "\"", platform::Severity::kPassedOver);
+    platform::ui().ShowMessage(
+        "Prvek \"" + element->GetName() + "\" neni typem pro mnozinu \"" + GetName() + "\"",
+        platform::Severity::kPassedOver);
     return;
   }
   SetAktualniPrvek(element);

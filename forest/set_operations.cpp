@@ -67,7 +67,8 @@ TElement* TLesniMnozina::PrvekPodleHodnotyProperty(const std::string& name,
     }
     return found;
   } catch (const std::exception&) {
-    platform::ui().ShowMessage("chyba PrvekPodleHodnotyProperty \"" + name + "\"" + value + "\"", platform::Severity::kPassedOver);
+    platform::ui().ShowMessage("chyba PrvekPodleHodnotyProperty \"" + name + "\"" + value + "\"",
+                               platform::Severity::kPassedOver);
     return nullptr;
   }
 }

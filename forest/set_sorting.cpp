@@ -27,8 +27,8 @@ void TLesniMnozina::Sort(const std::string& name, bool ascending, bool numeric) 
   const std::vector<TElement*> elements = Prvky();
   if (elements.empty()) return;
   if (!elements.front()->HasProperty(name)) {
-    platform::ui().ShowMessage("V prvcích množiny " + GetName() + " není properta \"" + name +
-                               "\"", platform::Severity::kPassedOver);
+    platform::ui().ShowMessage("V prvcích množiny " + GetName() + " není properta \"" + name + "\"",
+                               platform::Severity::kPassedOver);
     return;
   }
   std::vector<size_t> order;

@@ -74,7 +74,8 @@ bool ApplyReadOnly(bool requested, bool checked, bool read_only, const std::stri
   } catch (const LockFailure&) {
   } catch (const std::exception&) {
   }
-  platform::ui().ShowMessage(" chyba v TLesniMnozina.SetPouzeCteni chy=" + std::to_string(step), platform::Severity::kFailure);
+  platform::ui().ShowMessage(" chyba v TLesniMnozina.SetPouzeCteni chy=" + std::to_string(step),
+                             platform::Severity::kFailure);
   platform::ui().ShowMessage("AO=" + model_file, platform::Severity::kFailure);
   platform::ui().ShowMessage("historie=" + history, platform::Severity::kFailure);
   return read_only;

@@ -42,7 +42,8 @@ std::optional<std::vector<std::string>> IniSectionItems(const std::string& file,
     platform::IniFile ini(platform::ResolvePath(file));
     if (ini.SectionExists(section)) return ini.ReadSectionValues(section);
   }
-  platform::ui().ShowMessage("Chybí soubor \"" + file + "\" nebo v něm sekce \"" + section + "\".", platform::Severity::kFailure);
+  platform::ui().ShowMessage("Chybí soubor \"" + file + "\" nebo v něm sekce \"" + section + "\".",
+                             platform::Severity::kFailure);
   return std::nullopt;
 }
 

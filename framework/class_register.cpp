@@ -249,7 +249,8 @@ TElement* CreateElementByClassName(std::string_view name) {
   const TClassInfo* info = FindElementClass(name);
   if (!info) info = FindElementClass("T" + std::string(name));
   if (!info) {
-    platform::ui().ShowMessage("Neregistrovaný element: " + std::string(name), platform::Severity::kPassedOver);
+    platform::ui().ShowMessage("Neregistrovaný element: " + std::string(name),
+                               platform::Severity::kPassedOver);
     return nullptr;
   }
   try {

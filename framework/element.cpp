@@ -189,7 +189,8 @@ void TElement::DetachFromOwners(std::vector<TEntity*>& owners) {
       owner->RemoveElement(this);
     } catch (const std::exception&) {
       platform::ui().ShowMessage("TOwnerEntity.Destroy: chyba cyklu uvolňování , " +
-                                 owner->ClassName() + " : " + owner->GetName(), platform::Severity::kFailure);
+                                     owner->ClassName() + " : " + owner->GetName(),
+                                 platform::Severity::kFailure);
       break;
     }
     if (owners.size() == before && !owners.empty() && owners.back() == owner) owners.pop_back();

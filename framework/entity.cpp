@@ -188,7 +188,8 @@ void TEntity::FreeElement(TElement* element) {
     element->RemoveOwner(this);
     if (free) delete element;
   } catch (const std::exception& e) {
-    platform::ui().ShowMessage(std::string("TEntity.FreeElement\r\n") + e.what(), platform::Severity::kFailure);
+    platform::ui().ShowMessage(std::string("TEntity.FreeElement\r\n") + e.what(),
+                               platform::Severity::kFailure);
     platform::ui().SetCursor(platform::Cursor::kDefault);
   }
 }

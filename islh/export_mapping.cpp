@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/child_sets.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/lhc.h"

@@ -4,12 +4,12 @@
 #include <cmath>
 #include <exception>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/kelva_codes.h"
-#include "data/codelists/species.h"
 #include "data/engine/engine_error.h"
 #include "data/engine/schema.h"
 #include "data/engine/sqlite_util.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/kelva_codes.h"
+#include "forest/codelists/species.h"
 #include "forest/colour.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/lhc.h"
@@ -171,21 +171,26 @@ void PlanTransfer::WriteCompartment(plan::TOddeleni& compartment) {
     for (const plan::MzdKey& key : plan::KliceMZDPodleHS(compartment))
       plan::PridejKlicMZD(*mzd_keys_, key.cislo_hs, key.lt_slt);
   });
+  const std::string odd = std::to_string(compartment.ODD());
+  Log("V UlozOddeleni_DB98 " + odd);
   TableWriter& w = db_.Writer(Schema::kPlan, "ODDELENI");
   const int64_t id = db_.NewIdentifier("ODDELENI");
   w.Set("ID", Value(id));
   w.Set("VAZBA", Value(unit_id_));
+  Log("Pred uloz polozky ");
   Guarded(compartment, "Chyba při ukládání oddělení : ", [&] {
     w.Set("ODD", Value(static_cast<int64_t>(compartment.ODD())));
     Colour(w, compartment, "ODD_br", "ODD");
   });
   Insert(w, "ODDELENI");
+  Log("Za uloz polozky ");
   compartment.SetRId(static_cast<int32_t>(id));
   compartment.SetVazba(static_cast<int32_t>(unit_id_));
   compartment.SetPuvodni_oznaceni(std::to_string(compartment.ODD()));
   ++compartments_;
 
   for (plan::TDilec* dilec : Elements<plan::TDilec>(compartment.DilecMN())) {
+    Log("Pred uloz dilec  " + odd + dilec->GetPropertyText("DIL"));
     TableWriter& d = db_.Writer(Schema::kPlan, "DILEC");
     const int64_t dilec_id = db_.NewIdentifier("DILEC");
     d.Set("ID", Value(dilec_id));
@@ -198,9 +203,14 @@ void PlanTransfer::WriteCompartment(plan::TOddeleni& compartment) {
     dilec->SetRId(static_cast<int32_t>(dilec_id));
     dilec->SetVazba(static_cast<int32_t>(id));
     dilec->SetPuvodni_oznaceni(dilec->GetPropertyText("DIL"));
-    for (plan::TPorost* stand : Elements<plan::TPorost>(dilec->PorostMN()))
+    Log("Za uloz dilec  ");
+    for (plan::TPorost* stand : Elements<plan::TPorost>(dilec->PorostMN())) {
+      Log("Pred uloz porost  " + Designation(*stand));
       WriteStand(*stand, dilec_id);
+    }
   }
+  Log("Pred afterInsert ");
+  Log("Koncim UlozOddeleni_DB98 " + odd);
 }
 
 void PlanTransfer::WriteStand(plan::TPorost& stand, int64_t dilec_id) {

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -38,6 +39,8 @@ namespace tarnik::islh {
 struct TransferOptions {
   bool no_colours = false;     // the unit's no-colours flag: colour columns left as they are
   bool national_park = false;  // the zone and national-park columns
+  // The unit's log line for the progress of each compartment write; none when empty.
+  std::function<void(const std::string&)> log;
 };
 
 class PlanTransfer : public TUnitSink {
@@ -72,6 +75,9 @@ class PlanTransfer : public TUnitSink {
   };
 
   int64_t Insert(TableWriter& w, const std::string& table);
+  void Log(const std::string& text) const {
+    if (options_.log) options_.log(text);
+  }
   // The colour code of a property of the element (-1 without metadata) into a colour column.
   void Colour(TableWriter& w, plan::TObecnyLesniPrvek& element, const std::string& column,
               const std::string& key);

@@ -5,10 +5,10 @@
 #include <algorithm>
 #include <exception>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/plan_wide_rows.h"
 #include "data/engine/field_value.h"
 #include "data/engine/sqlite_util.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/plan_wide_rows.h"
 #include "forest/layers/mzd_table.h"
 #include "islh/plan_transfer.h"
 #include "islh/property_value.h"

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "data/codelists/species.h"
 #include "data/engine/sqlite_util.h"
+#include "forest/codelists/species.h"
 #include "forest/colour.h"
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"

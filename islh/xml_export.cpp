@@ -362,11 +362,14 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
     out_.WriteText(">");
     open_.back().start_tag_open = false;
   }
-  if (object) WriteAttributes(entry, *object, name);
+  // MP's start tag is closed at once: it carries no attributes, whatever the DTD declares.
+  if (object && name != "MP") WriteAttributes(entry, *object, name);
   if (children.empty()) {
     if (name == "DRV") {
       out_.WriteLine(">");
       out_.WriteLine(Indent() + "</DRV>");
+    } else if (name == "MP") {
+      out_.WriteLine(Indent() + "</MP>");  // its start tag is closed already
     } else {
       out_.WriteLine("/>");
     }

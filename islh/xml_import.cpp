@@ -2,8 +2,8 @@
 
 #include <stdexcept>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/unit/lesni_celek.h"
@@ -28,8 +28,9 @@ XmlImportResult ImportFromXml(plan::TLesniCelek& unit, const XmlImportTarget& ta
 
   if (!target.plan) throw std::invalid_argument("Import z XML nemá databázi plánu");
   ImportDatabase db(*target.plan, target.phs_file);
-  PlanTransfer transfer(db,
-                        {.no_colours = target.no_colours, .national_park = target.national_park});
+  PlanTransfer transfer(db, {.no_colours = target.no_colours,
+                             .national_park = target.national_park,
+                             .log = [&unit](const std::string& text) { unit.Log(text); }});
   // The question comes before the transaction: nobody waits for the write lock meanwhile.
   bool empty_source = true;
   const int64_t rows = transfer.CompartmentRows();

@@ -6,8 +6,8 @@
 #include <memory>
 #include <stdexcept>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/plan_wide_rows.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/plan_wide_rows.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
@@ -204,18 +204,24 @@ void TLHC_XMLLoader::Fill(plan::TObecnyLesniPrvek& element, const XmlTag& tag) {
     }
     const TPropInfo* prop = it->second;
     if (!prop) {
-      ReportOnce("\x1f" "attribute " + platform::UpperAscii(a.name),
-                 "Atribut \"" + a.name + "\" elementu <" + tag.name +
-                     "> program nezná, jeho hodnoty se nenačítají (poprvé na řádku " +
-                     LineText(tag) + ").",
-                 Severity::kPassedOver);
+      ReportOnce(
+          "\x1f"
+          "attribute " +
+              platform::UpperAscii(a.name),
+          "Atribut \"" + a.name + "\" elementu <" + tag.name +
+              "> program nezná, jeho hodnoty se nenačítají (poprvé na řádku " + LineText(tag) +
+              ").",
+          Severity::kPassedOver);
       continue;
     }
     if (!prop->HasWriter()) {
-      ReportOnce("\x1f" "computed " + tag.name + "\x1f" + a.name,
-                 "Atribut \"" + a.name + "\" elementu <" + tag.name +
-                     "> program počítá z jiných hodnot, jeho hodnoty se nenačítají.",
-                 Severity::kInformation);
+      ReportOnce(
+          "\x1f"
+          "computed " +
+              tag.name + "\x1f" + a.name,
+          "Atribut \"" + a.name + "\" elementu <" + tag.name +
+              "> program počítá z jiných hodnot, jeho hodnoty se nenačítají.",
+          Severity::kInformation);
       continue;
     }
     element.NactiPolozku(*prop, a.value);

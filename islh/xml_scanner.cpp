@@ -165,7 +165,12 @@ void XmlScanner::SkipDeclaration() {
 }
 
 void XmlScanner::ReadProcessingInstruction() {
-  const std::string target = ReadName();
+  // The target ends at "?" too: "<?x?>" has no content.
+  std::string target;
+  for (int c = Peek(); !EndsName(c) && c != '?'; c = Peek()) {
+    if (target.size() < kMaxNameBytes) target.push_back(static_cast<char>(c));
+    Take();
+  }
   std::string content;
   while (Peek() >= 0 && !LooksAt("?>")) {
     if (target == "xml" && content.size() < kMaxNameBytes)

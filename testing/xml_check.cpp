@@ -148,7 +148,8 @@ class Checker {
     return Failed("odkaz na neznámou entitu &" + std::string(ref) + ";");
   }
   bool AttributeValue() {
-    if (pos_ >= t_.size() || (t_[pos_] != '"' && t_[pos_] != '\'')) return Failed("hodnota bez uvozovek");
+    if (pos_ >= t_.size() || (t_[pos_] != '"' && t_[pos_] != '\''))
+      return Failed("hodnota bez uvozovek");
     const char quote = t_[pos_++];
     while (pos_ < t_.size() && t_[pos_] != quote) {
       const unsigned char c = static_cast<unsigned char>(t_[pos_]);

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "app/cli/class_registration.h"
+#include "app/commands/program_start.h"
 #include "forest/unit/unit_session.h"
 #include "platform/console_ui.h"
 #include "platform/fs.h"
@@ -38,14 +38,21 @@ std::string CzechUsageMessage(const CLI::Error& e) {
   }
 }
 
+// The parameters the application tool looks at: the options file and the start script.
+std::vector<std::string> StartParameters(const GlobalOptions& g) {
+  std::vector<std::string> params;
+  if (!g.ini.empty()) params.push_back(g.ini);
+  if (!g.start_script.empty()) params.push_back(g.start_script);
+  return params;
+}
+
 }  // namespace
 
 void ReportSessionFailure(const plan::UnitSession& session, const std::string& directory,
                           const GlobalOptions& g) {
   *g.err << session.failure << "\n";
   if (session.failure == plan::kNoPlanData) {
-    *g.err << "Data LHP byla hledána v adresáři \"" << platform::AbsolutePath(directory)
-           << "\".\n";
+    *g.err << "Data LHP byla hledána v adresáři \"" << platform::AbsolutePath(directory) << "\".\n";
   }
 }
 
@@ -89,7 +96,6 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   app.add_flag("-y,--yes", global.yes, "Na otázky programu odpovídá Ano");
   app.add_flag("-q,--quiet", global.quiet, "Nevypisuje průběh");
 
-  RegisterProgramClasses();
   std::vector<Command> commands;
   RegisterCommands(app, commands);
   for (Command& c : commands) {
@@ -135,6 +141,7 @@ int RunCli(int argc, char** argv, std::ostream& out, std::ostream& err) {
   for (Command& c : commands) {
     if (c.sub && c.sub->parsed()) {
       try {
+        global.tool = app::StartProgram(StartParameters(global));
         const int code = c.run(global);
         const long lost = console.counts().passed_over + console.counts().failure;
         if (code != kExitOk || lost == 0) return code;

@@ -12,6 +12,9 @@
 
 #include <CLI/CLI.hpp>
 
+namespace tarnik::apptool {
+class TMainTool;
+}
 namespace tarnik::platform {
 class ConsoleUi;
 }
@@ -27,7 +30,6 @@ inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 inline constexpr int kExitPassedOver = 3;
 
-
 // Options given before the subcommand; filled in by the parser before a command runs.
 struct GlobalOptions {
   std::string program_dir;   // --program-dir: another program directory
@@ -40,6 +42,8 @@ struct GlobalOptions {
   std::ostream* err = nullptr;
   // The console every message of the command goes through (installed as the UI); set by RunCli.
   platform::ConsoleUi* console = nullptr;
+  // The application tool the program's start made (owned by the world); set by RunCli.
+  apptool::TMainTool* tool = nullptr;
 };
 
 // Prints why a unit session could not be opened; a directory without plan data also names the

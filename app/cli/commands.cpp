@@ -8,7 +8,6 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterScriptCommand(root, commands);
   RegisterExportCommand(root, commands);
   RegisterImportCommand(root, commands);
-  RegisterApplicationToolStart(root, commands);
 }
 
 }  // namespace tarnik::cli

@@ -10,7 +10,5 @@ void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& command
 void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterImportCommand(CLI::App& root, std::vector<Command>& commands);
-// Must stay last: wraps the commands registered before it.
-void RegisterApplicationToolStart(CLI::App& root, std::vector<Command>& commands);
 
 }  // namespace tarnik::cli

@@ -59,7 +59,7 @@ int RunExport(const ExportArgs& args, const GlobalOptions& g) {
   g.console->set_directory_answer(platform::AbsolutePath(args.out));
   plan::UnitSessionOptions session_options;
   if (!g.quiet) {
-    session_options.log = [](const std::string& text) { platform::ui().SetStatus(text); };
+    session_options.log = [&g](const std::string& text) { g.console->SetStatus(text); };
   }
   plan::UnitSession session =
       plan::OpenUnitSession(platform::AbsolutePath(args.data), session_options);

@@ -11,6 +11,7 @@
 #include "app/cli/commands.h"
 #include "app/cli/json_text.h"
 #include "forest/unit/lesni_celek.h"
+#include "forest/unit/plan_source.h"
 #include "forest/unit/unit_session.h"
 #include "forest/unit/unit_summary.h"
 #include "platform/console_ui.h"
@@ -79,14 +80,14 @@ void WriteText(std::ostream& out, const plan::UnitSummary& s) {
 int DataInfo(const InfoArgs& args, const GlobalOptions& g) {
   if (args.yes) g.console->set_assume_yes(true);
   plan::UnitSessionOptions options;
-  if (!g.quiet) options.log = [](const std::string& text) { platform::ui().SetStatus(text); };
+  if (!g.quiet) options.log = [&g](const std::string& text) { g.console->SetStatus(text); };
   plan::UnitSession session = plan::OpenUnitSession(platform::AbsolutePath(args.data), options);
   if (!session.ok()) {
     ReportSessionFailure(session, args.data, g);
     return kExitFailure;
   }
-  // A source kind without a reader, or a database that could not be opened (reported already).
-  const bool loadable = session.unit->UmiNacistOddeleni() && session.unit->PlanSource() != nullptr;
+  // A source without a reader, or a database that could not be opened (reported already).
+  const bool loadable = session.unit->Source().IsOpen();
   const plan::UnitSummary summary = plan::SummariseUnit(*session.unit);
   plan::CloseUnitSession(session);
   if (args.json) {

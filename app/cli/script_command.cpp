@@ -1,6 +1,6 @@
-// `tarnik script FILE.ksl`: runs a command script headless; query results and error lines
-// ("ERROR n: ...") go to stdout. Exit 1 when an error line was written, 0 otherwise.
-// Also the start of the application tool before every subcommand (options INI, start script).
+// `tarnik script FILE.ksl`: runs a command script headless through the started application
+// tool's interpreter; query results and error lines ("ERROR n: ...") go to stdout. Exit 1 when an
+// error line was written, 0 otherwise.
 #include <ostream>
 
 #include "app/cli/commands.h"
@@ -8,16 +8,6 @@
 #include "framework/script/script_messages.h"
 
 namespace tarnik::cli {
-namespace {
-
-std::vector<std::string> StartParameters(const GlobalOptions& g) {
-  std::vector<std::string> params;
-  if (!g.ini.empty()) params.push_back(g.ini);
-  if (!g.start_script.empty()) params.push_back(g.start_script);
-  return params;
-}
-
-}  // namespace
 
 void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands) {
   auto file = std::make_shared<std::string>();
@@ -25,8 +15,7 @@ void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands) {
   c.sub = root.add_subcommand("script", "Spustí skript jazyka KSL; výstup a chyby vypíše");
   c.sub->add_option("soubor", *file, "Skriptový soubor (.ksl)")->required();
   c.run = [file](const GlobalOptions& g) {
-    apptool::TMainTool* tool = apptool::StartApplicationTool(StartParameters(g));
-    framework::TCommandLine* cl = tool->CommandLine();
+    framework::TCommandLine* cl = g.tool->CommandLine();
     bool error = false;
     cl->SetByDDE(true);
     cl->SetOutputListener([&](const std::string& line) {
@@ -39,17 +28,6 @@ void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands) {
     return error ? kExitFailure : kExitOk;
   };
   commands.push_back(std::move(c));
-}
-
-// Registered last: every other subcommand first starts the application tool.
-void RegisterApplicationToolStart(CLI::App& /*root*/, std::vector<Command>& commands) {
-  for (Command& c : commands) {
-    if (!c.sub || c.sub->get_name() == "script") continue;
-    c.run = [run = std::move(c.run)](const GlobalOptions& g) {
-      apptool::StartApplicationTool(StartParameters(g));
-      return run(g);
-    };
-  }
 }
 
 }  // namespace tarnik::cli

@@ -21,7 +21,8 @@ std::optional<uint64_t> SizeOf(const std::string& path) {
 }
 
 int SourceUnreadable(const std::string& source) {
-  platform::ui().ShowMessage("Nelze otevřít soubor \"" + source + "\"", platform::Severity::kFailure);
+  platform::ui().ShowMessage("Nelze otevřít soubor \"" + source + "\"",
+                             platform::Severity::kFailure);
   return kCopySourceUnreadable;
 }
 

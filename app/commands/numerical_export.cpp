@@ -5,7 +5,7 @@
 #include "app/commands/bark_confirmation.h"
 #include "app/commands/dtd_copy.h"
 #include "app/commands/output_directory.h"
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/option_flags.h"
 #include "islh/export_mapping.h"
@@ -100,9 +100,9 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
   std::string source =
       platform::ProgramFile(NumericalDtdName(lhc->GetPropertyBoolean("VerzeProPark1")));
   if (int error = CopyDtdFile(source, dtd_temporary); error != 0) {
-    platform::ui().ShowMessage("Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " +
-                                   std::to_string(error),
-                               platform::Severity::kFailure);
+    platform::ui().ShowMessage(
+        "Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " + std::to_string(error),
+        platform::Severity::kFailure);
     return result;
   }
 

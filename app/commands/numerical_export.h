@@ -28,10 +28,10 @@ struct ExportResult {
                  // failed (the message was shown)
   };
   Status status = Status::kFailed;
-  std::string directory;   // the ISHULXML directory
-  std::string xml_file;    // <code>.xml
-  std::string dtd_file;    // <code>.dtd
-  std::string error_file;  // error.txt
+  std::string directory;                // the ISHULXML directory
+  std::string xml_file;                 // <code>.xml
+  std::string dtd_file;                 // <code>.dtd
+  std::string error_file;               // error.txt
   std::map<std::string, long> written;  // elements written, by element name
 };
 

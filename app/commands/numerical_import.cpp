@@ -8,7 +8,7 @@
 #include "data/engine/schema.h"
 #include "forest/option_flags.h"
 #include "forest/unit/lesni_celek.h"
-#include "forest/unit/merk_source.h"
+#include "forest/unit/plan_source.h"
 #include "islh/xml_import.h"
 #include "platform/fs.h"
 #include "platform/ui.h"
@@ -53,19 +53,19 @@ ImportResult ImportNumerical(plan::TLesniCelek& unit, const ImportOptions& optio
     result.status = ImportResult::Status::kMissingFile;
     return result;
   }
-  plan::MerkSource* source = unit.PlanSource();
-  if (!source || source->older_set()) {
+  const plan::PlanSource::ImportTarget writable = unit.Source().WritableDatabase();
+  if (!writable.plan) {
     platform::ui().ShowMessage(
         "Import z XML je možný jen do plánovací databáze (Merk 98); data celku jsou jiného druhu.",
         platform::Severity::kFailure);
     return result;
   }
   islh::XmlImportTarget target;
-  target.plan = source->databases().plan();
-  if (engine::Database* phs = source->databases().phs()) target.phs_file = phs->file_path();
+  target.plan = *writable.plan;
+  if (writable.phs) target.phs_file = writable.phs->file_path();
   // The window writes the colour columns; without metadata every value has the default colour.
   target.no_colours = false;
-  target.national_park = source->NationalPark();
+  target.national_park = writable.national_park;
   try {
     islh::XmlImportResult imported = islh::ImportFromXml(unit, target, result.file);
     result.compartments = imported.compartments;

@@ -33,7 +33,8 @@ OutputDirectory ChooseOutputDirectory(const std::string& start) {
   result.path = IshulxmlDirectory(*answer);
   platform::ForceDirectories(result.path);
   if (!platform::DirectoryExists(result.path)) {
-    platform::ui().ShowMessage("Nelze vytořit adresář \"" + result.path + "\".", platform::Severity::kFailure);
+    platform::ui().ShowMessage("Nelze vytořit adresář \"" + result.path + "\".",
+                               platform::Severity::kFailure);
     result.status = OutputDirectory::Status::kFailed;
     return result;
   }

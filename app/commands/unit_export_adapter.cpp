@@ -2,9 +2,8 @@
 
 #include <exception>
 
-#include "data/engine/plan_databases.h"
 #include "forest/unit/lesni_celek.h"
-#include "forest/unit/merk_source.h"
+#include "forest/unit/plan_source.h"
 
 namespace tarnik::app {
 
@@ -12,7 +11,7 @@ TLesniCelekExportUnit::~TLesniCelekExportUnit() { ReleaseLists(); }
 
 bool TLesniCelekExportUnit::CanReadCompartments() {
   // The source is opened while the unit loads its first compartment.
-  return unit_.UmiNacistOddeleni() && unit_.PlanSource() != nullptr;
+  return unit_.Source().IsOpen();
 }
 
 plan::TLHC* TLesniCelekExportUnit::LHC() { return unit_.LHC(); }
@@ -40,8 +39,7 @@ framework::TElement* TLesniCelekExportUnit::AsElement() { return &unit_; }
 std::string TLesniCelekExportUnit::adresarObecnychDatLHP() { return unit_.adresarObecnychDatLHP(); }
 
 void TLesniCelekExportUnit::HoldLists() {
-  plan::MerkSource* source = unit_.PlanSource();
-  engine::Database* phs = source ? source->databases().phs() : nullptr;
+  engine::Database* phs = unit_.Source().CodeListDatabase();
   // A transaction somebody else opened is theirs to end.
   if (!phs || phs->InTransaction()) return;
   try {

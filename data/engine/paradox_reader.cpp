@@ -23,6 +23,7 @@ namespace {
 // Julian day number of 1.1.0001 minus one: Paradox counts days from that date.
 constexpr long kParadoxDayOffset = 1721425;
 constexpr double kMillisPerDay = 86400000.0;
+constexpr double kLastDay = 3652059;  // 31.12.9999 in days since 1.1.0001
 
 struct DocCloser {
   void operator()(pxdoc_t* doc) const {
@@ -137,6 +138,8 @@ Value ReadField(pxdoc_t* doc, const pxfield_t& f, char* data, int code_page, boo
       if (PX_get_data_double(doc, data, len, &v) <= 0) return Value();
       if (f.px_ftype == pxfTimestamp) {
         double days = std::floor(v / kMillisPerDay);
+        // Days up to 31.12.9999; anything else (or no number at all) is no timestamp.
+        if (!(days >= 0 && days <= kLastDay)) return Value();
         long millis = static_cast<long>(v - days * kMillisPerDay);
         return Value(DateText(static_cast<long>(days)) + " " + TimeText(millis));
       }

@@ -61,7 +61,8 @@ void PlanDatabases::CreateMissingTables(Database& db, TableSet set,
       changes_.statements.push_back(fmt::format("CREATE TABLE {}", name));
     } catch (const EngineError& e) {
       changes_.failures.push_back(fmt::format("{}: {}", name, e.what()));
-      platform::ui().ShowMessage(fmt::format("nemuzu vytvorit tabulku \"{}\"", MessageName(name)), platform::Severity::kFailure);
+      platform::ui().ShowMessage(fmt::format("nemuzu vytvorit tabulku \"{}\"", MessageName(name)),
+                                 platform::Severity::kFailure);
     }
   }
 }

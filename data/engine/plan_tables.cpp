@@ -166,7 +166,8 @@ int64_t PlanTables::PostWithNewIdentifier(Table& table, const std::string& table
   table.Post();
   if (table.IsEmpty())
     platform::ui().ShowMessage(
-        fmt::format("Po přidání ID nejsou v tabulce \"{}\" žádné řádky.", table.name()), platform::Severity::kFailure);
+        fmt::format("Po přidání ID nejsou v tabulce \"{}\" žádné řádky.", table.name()),
+        platform::Severity::kFailure);
   return id;
 }
 

@@ -371,7 +371,7 @@ bool Table::ReadBatch(const Database::Snapshot& snapshot) {
     if (group != groups.end()) group->second = {i, j};
     i = j;
   }
-  batch_.emplace();
+  batch_ = Batch();  // clang 14 cannot emplace() a nested class with member initializers
   batch_->id = NextUniverseId();
   batch_->master_universe = master_->universe_id_;
   batch_->snapshot = snapshot;

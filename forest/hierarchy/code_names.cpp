@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/forest_element.h"
 
 namespace tarnik::plan {

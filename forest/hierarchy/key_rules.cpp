@@ -4,7 +4,7 @@
 
 #include <fmt/format.h>
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "platform/text.h"
 
 namespace tarnik::plan {

@@ -22,7 +22,7 @@ std::string NormalizeRegionCode(std::string_view text);
 // The area rounding of Plocha: to 0.01, halves away from zero with the model's tolerances.
 double RoundArea(double x);
 // The rounding of the XML area texts and of the running sums: to 0.01, halves to even (the
-// model's RoundHalfEven of data/codelists/species.h on x * 100).
+// model's RoundHalfEven of forest/codelists/species.h on x * 100).
 double RoundAreaEven(double x);
 // A number formatted with `decimals` places and "." as separator (no further rounding beyond
 // the formatting's own).

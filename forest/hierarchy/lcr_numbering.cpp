@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "data/codelists/code_list_tables.h"
 #include "data/engine/table.h"
+#include "forest/codelists/code_list_tables.h"
 #include "platform/fs.h"
 #include "platform/numtext.h"
 #include "platform/text.h"

@@ -2,6 +2,7 @@
 
 #include "forest/hierarchy/child_sets.h"
 #include "forest/hierarchy/prop_fields.h"
+#include "platform/checked_math.h"
 
 namespace tarnik::plan {
 namespace {
@@ -12,7 +13,7 @@ using framework::TPropDefs;
 using framework::TPropInfo;
 
 int32_t TreeSum(TObecnyLesniPrvek& e, const char* property) {
-  return static_cast<int32_t>(e.SoucetPropertyVeStromu(property));
+  return platform::ClampToInt32(e.SoucetPropertyVeStromu(property));
 }
 
 void Collect(TEntity& root, const std::vector<const char*>& class_names,

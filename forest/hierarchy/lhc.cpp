@@ -7,6 +7,7 @@
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/option_flags.h"
 #include "framework/int_text.h"
+#include "platform/checked_math.h"
 #include "platform/text.h"
 
 namespace tarnik::plan {
@@ -90,14 +91,15 @@ TARNIK_DEFINE_CLASS(TLHC, TLesniSlozenyPrvek, &TLHC::DefineProperties)
 
 int32_t TLHC::LHC_KOD_XML() const { return LhcKodProXml(lhc_kod_, export_pro_lcr_); }
 
+// The stored totals may hold any value: the differences are taken wide and kept in range.
 int32_t TLHC::ETAT_TO_XML() const {
   if (!forest::Flags().sniz_etat) return etat_to_;
-  return etat_to_ - (lhc_ind_ - lhc_ind_tv_);
+  return platform::ClampToInt32(int64_t{etat_to_} - (int64_t{lhc_ind_} - lhc_ind_tv_));
 }
 
 int32_t TLHC::ETAT_TV_XML() const {
   if (!forest::Flags().sniz_etat) return etat_tv_;
-  return etat_tv_ - lhc_ind_tv_;
+  return platform::ClampToInt32(int64_t{etat_tv_} - lhc_ind_tv_);
 }
 
 void TLHC::SetLHO(const std::string& text) {

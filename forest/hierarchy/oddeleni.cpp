@@ -10,6 +10,7 @@
 #include "forest/hierarchy/porostni_skupina.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "framework/int_text.h"
+#include "platform/checked_math.h"
 #include "platform/text.h"
 #include "platform/ui.h"
 
@@ -67,7 +68,8 @@ TDilecMN* TOddeleni::DilecMN() {
     step = 3;
     return set;
   } catch (const std::exception&) {
-    platform::ui().ShowMessage("Chyba v dílecMN \"" + std::to_string(step) + "\"", platform::Severity::kFailure);
+    platform::ui().ShowMessage("Chyba v dílecMN \"" + std::to_string(step) + "\"",
+                               platform::Severity::kFailure);
     return nullptr;
   }
 }
@@ -154,7 +156,8 @@ int32_t TOddeleni::Id_z_Orgur() {
   };
   auto* lhc = VlastnikTridy<TLHC>();
   if (lhc && lhc->PUVOD_DAT() == "LHP 160") return level(0);
-  return level(0) * 1000000 + level(1) * 1000 + level(2);
+  // Stored levels may be any integers: the code is taken wide and kept in range.
+  return platform::ClampToInt32(int64_t{level(0)} * 1000000 + int64_t{level(1)} * 1000 + level(2));
 }
 
 bool TOddeleni::MaSmazany() {

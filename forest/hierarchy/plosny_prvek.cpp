@@ -3,8 +3,8 @@
 #include <cctype>
 #include <exception>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/hierarchy/child_sets.h"
 #include "forest/hierarchy/code_names.h"
 #include "forest/hierarchy/dominant.h"

@@ -212,8 +212,9 @@ std::string TPorost::VLASTNIK() const { return fmt::format("{}{:05d}", maj_druh_
 
 void TPorost::SetVLASTNIK(const std::string& text) {
   if (text.size() != 6) {
-    platform::ui().ShowMessage("U porostu " + CeleOznaceni() + " není vlastník \"" + text +
-                               "\" šestimístný.", platform::Severity::kPassedOver);
+    platform::ui().ShowMessage(
+        "U porostu " + CeleOznaceni() + " není vlastník \"" + text + "\" šestimístný.",
+        platform::Severity::kPassedOver);
     return;
   }
   maj_druh_ = framework::ReadIntegerPrefix(text.substr(0, 1));

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "forest/hierarchy/child_sets.h"
 #include "forest/hierarchy/code_names.h"
 #include "forest/hierarchy/key_rules.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_rules.h"

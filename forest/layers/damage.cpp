@@ -1,9 +1,10 @@
 #include "forest/layers/damage.h"
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/tree_species.h"
+#include "platform/checked_math.h"
 
 namespace tarnik::plan {
 
@@ -37,11 +38,14 @@ void TPoskozeni::Define(std::vector<framework::TPropInfo>& out) {
       [](P& p) { return p.poskoz_d_ == 0 ? std::string() : std::to_string(p.poskoz_d_); },
       [](P& p, const std::string& text) { p.SetPOSKOZ_D(IntFromText(text)); });
   d.Integer("POSKOZ_R", TARNIK_FIELD(&P::poskoz_r_));
-  d.Integer("POSKOZ_R10", &P::POSKOZ_R10, [](P& p, int32_t v) { p.poskoz_r_ = v * 10; });
+  d.Integer("POSKOZ_R10", &P::POSKOZ_R10,
+            [](P& p, int32_t v) { p.poskoz_r_ = platform::ClampToInt32(int64_t{v} * 10); });
   d.String(
       "POSKOZ_R_xml",
       [](P& p) { return p.poskoz_r_ == 0 ? std::string() : std::to_string(p.POSKOZ_R10()); },
-      [](P& p, const std::string& text) { p.poskoz_r_ = IntFromText(text) * 10; });
+      [](P& p, const std::string& text) {
+        p.poskoz_r_ = platform::ClampToInt32(int64_t{IntFromText(text)} * 10);
+      });
   d.Integer("POSKOZ_ST", TARNIK_FIELD(&P::poskoz_st_));
   d.String(
       "POSKOZ_D_nazev",

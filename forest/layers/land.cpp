@@ -42,8 +42,9 @@ std::string TLesniPlosnyNeporostniPrvek::MAJ_NAZ() {
 
 void TLesniPlosnyNeporostniPrvek::SetVLASTNIK(const std::string& text) {
   if (text.size() != 6) {
-    platform::ui().ShowMessage("U prvku " + GetName() + " není vlastník \"" + text +
-                               "\" šestimístný.", platform::Severity::kPassedOver);
+    platform::ui().ShowMessage(
+        "U prvku " + GetName() + " není vlastník \"" + text + "\" šestimístný.",
+        platform::Severity::kPassedOver);
     return;
   }
   maj_druh_puv_ = IntFromText(text.substr(0, 1));

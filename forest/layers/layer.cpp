@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"

@@ -1,7 +1,7 @@
 #include "forest/layers/layer_base.h"
 
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/code_lookup.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/code_lookup.h"
 #include "forest/forest_set.h"
 #include "platform/numtext.h"
 #include "platform/text.h"

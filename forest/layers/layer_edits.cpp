@@ -10,6 +10,7 @@
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/tree_species.h"
 #include "forest/option_flags.h"
+#include "platform/checked_math.h"
 #include "platform/ui.h"
 
 namespace tarnik::plan {
@@ -68,7 +69,7 @@ void ScaleVolumes(TEtaz& layer, double ratio) {
     if (!species) continue;
     for (const char* property : {"DR_ZAS_CEL", "DR_TO", "DR_TV"}) {
       const int64_t value = species->GetPropertyInteger(property);
-      const int64_t scaled = static_cast<int64_t>(std::nearbyint(value * ratio));
+      const int64_t scaled = platform::RoundToInt32(static_cast<double>(value) * ratio);
       if (scaled == value) continue;
       species->SetPropertyInteger(property, scaled);
       species->SetBylEditovan(true);

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/layers/afforestation.h"
 #include "forest/layers/damage.h"
@@ -27,9 +27,7 @@ std::vector<TDrevina*> Species(P& p) {
   return out;
 }
 
-double Area(P& p, const std::string& kind) {
-  return FloatProperty(&p, kind + "_P");
-}
+double Area(P& p, const std::string& kind) { return FloatProperty(&p, kind + "_P"); }
 
 // A code-list name without the markers of a missing list or code.
 std::string NameOnly(P& p, const char* property) {

@@ -2,8 +2,8 @@
 
 #include <exception>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/kelva_codes.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/kelva_codes.h"
 #include "forest/layers/mzd_table.h"
 #include "forest/layers/owner_names.h"
 #include "platform/text.h"
@@ -62,7 +62,8 @@ void RozvinMZDHospSoub(TCiselKelva& codes) {
         record->SetText("DR_ZKR", r.dr_zkr);
         expanded->AddElement(record);
       } catch (const std::exception&) {
-        platform::ui().ShowMessage("chyba v RozvinMZDHospSoub ss_DR=" + r.dr_zkr, platform::Severity::kPassedOver);
+        platform::ui().ShowMessage("chyba v RozvinMZDHospSoub ss_DR=" + r.dr_zkr,
+                                   platform::Severity::kPassedOver);
       }
     }
   }

@@ -1,7 +1,7 @@
 #include "forest/layers/owner_names.h"
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"

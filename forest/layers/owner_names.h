@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "data/codelists/owner_manager.h"
+#include "forest/codelists/owner_manager.h"
 #include "framework/class_info.h"
 
 namespace tarnik::plan {

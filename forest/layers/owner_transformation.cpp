@@ -48,7 +48,8 @@ bool ApplyRows(TOddeleni& compartment, const TTransforDleMajiteleMN& rows) {
     TDilec* dilec = compartment.DilecJmenem(row->dil);
     if (!dilec) {
       platform::ui().ShowMessage("V oddělení " + std::to_string(compartment.ODD()) +
-                                 "neexistuje dílec \"" + row->dil + "\"", platform::Severity::kPassedOver);
+                                     "neexistuje dílec \"" + row->dil + "\"",
+                                 platform::Severity::kPassedOver);
       return false;
     }
     if (!by_dilec.count(dilec)) order.push_back(dilec);
@@ -60,7 +61,8 @@ bool ApplyRows(TOddeleni& compartment, const TTransforDleMajiteleMN& rows) {
       TPorost* stand = dilec->PorostJmenem(row->por);
       if (!stand) {
         platform::ui().ShowMessage("V dílci " + dilec->GetPropertyText("CeleOznaceni") +
-                                   " chybí porost \"" + row->por + "\"", platform::Severity::kPassedOver);
+                                       " chybí porost \"" + row->por + "\"",
+                                   platform::Severity::kPassedOver);
         continue;
       }
       stand->SetMAJ_KOD(row->maj_kod);

@@ -1,6 +1,6 @@
 #include "forest/layers/parcel_part.h"
 
-#include "data/codelists/species.h"
+#include "forest/codelists/species.h"
 #include "forest/hierarchy/prop_fields.h"
 
 namespace tarnik::plan {

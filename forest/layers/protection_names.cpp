@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/layers/layer_base.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/owner_names.h"

@@ -3,14 +3,15 @@
 #include <cmath>
 #include <string>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/owner_names.h"
 #include "forest/layers/tree_species.h"
 #include "forest/option_flags.h"
+#include "platform/checked_math.h"
 #include "platform/text.h"
 
 namespace tarnik::plan {
@@ -18,7 +19,8 @@ namespace {
 
 using P = TDrevina;
 
-int32_t Rounded(double value) { return static_cast<int32_t>(std::nearbyint(value)); }
+// Products of stored values may leave the integer range (or be infinite): they stick at its ends.
+int32_t Rounded(double value) { return platform::RoundToInt32(value); }
 
 int32_t LayerInt(P& p, const char* property) { return IntProperty(p.OwnerEtaz(), property); }
 
@@ -42,6 +44,11 @@ double MerchantableStemVolume(P& p) {
 }
 
 int32_t Stored(P& p, TDrevina::Volume which) { return p.StoredVolume(which); }
+
+// A percentage of a stored volume, rounded; the product is taken in floating point.
+int32_t PercentOf(int32_t volume, int32_t percent) {
+  return Rounded(static_cast<double>(volume) * percent / 100.0);
+}
 
 // The damages' texts joined with CR LF.
 std::string DamageTexts(P& p, const char* property) {
@@ -116,10 +123,16 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
   const auto zas_cel = [zas_ha](P& p) { return Rounded(zas_ha(p) * GroupArea(p)); };
   d.Integer("VypoctenaDR_ZAS_CELzTabulek", zas_cel, nullptr);
   d.Integer(
-      "KontrolniDR_ZAS_HA", [zas_ha](P& p) { return Stored(p, TDrevina::kZasHa) - zas_ha(p); },
+      "KontrolniDR_ZAS_HA",
+      [zas_ha](P& p) {
+        return platform::ClampToInt32(int64_t{Stored(p, TDrevina::kZasHa)} - zas_ha(p));
+      },
       nullptr);
   d.Integer(
-      "KontrolniDR_ZAS_CEL", [zas_cel](P& p) { return Stored(p, TDrevina::kZasCel) - zas_cel(p); },
+      "KontrolniDR_ZAS_CEL",
+      [zas_cel](P& p) {
+        return platform::ClampToInt32(int64_t{Stored(p, TDrevina::kZasCel)} - zas_cel(p));
+      },
       nullptr);
   d.Float(
       "VYCETNI_ZAKLADNATabul",
@@ -136,21 +149,19 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
   d.Integer("SpocteneN_ProcentoTV", &ProcentoTVDlePravidel, nullptr);
   d.Integer(
       "SpocteneN_ObjemHaTV",
-      [](P& p) { return Rounded(Stored(p, TDrevina::kZasHa) * ProcentoTVDlePravidel(p) / 100.0); },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasHa), ProcentoTVDlePravidel(p)); },
       nullptr);
   d.Integer(
       "SpocteneDR_TV",
-      [](P& p) { return Rounded(Stored(p, TDrevina::kZasCel) * ProcentoTVDlePravidel(p) / 100.0); },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasCel), ProcentoTVDlePravidel(p)); },
       nullptr);
   d.Integer(
       "KontrolniN_ObjemHaTV",
-      [](P& p) {
-        return Rounded(Stored(p, TDrevina::kZasHa) * IntProperty(&p, "N_ProcentoTV") / 100.0);
-      },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasHa), IntProperty(&p, "N_ProcentoTV")); },
       nullptr);
   d.Integer(
       "SpocteneDR_TO",
-      [](P& p) { return Rounded(Stored(p, TDrevina::kZasCel) * LayerInt(p, "PROC_HS") / 100.0); },
+      [](P& p) { return PercentOf(Stored(p, TDrevina::kZasCel), LayerInt(p, "PROC_HS")); },
       nullptr);
   // The thinning is taken over the whole diameter range: the thinned trees have the mean
   // diameter of the species whenever there is a thinning.
@@ -188,7 +199,7 @@ void DefineSpeciesValueProperties(std::vector<framework::TPropInfo>& out) {
         const int32_t height = IntProperty(&p, "VYSKA");
         const int32_t age = LayerInt(p, "VEK");
         // A height needs an age, and a tree grows at most about a metre a year.
-        return height >= 0 && height <= 60 && (height == 0 || (age > 0 && height <= age + 1));
+        return height >= 0 && height <= 60 && (height == 0 || (age > 0 && height - 1 <= age));
       },
       nullptr);
   d.Boolean(

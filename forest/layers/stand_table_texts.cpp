@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/layers/owner_names.h"
 

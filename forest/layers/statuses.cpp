@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "data/codelists/category.h"
+#include "forest/codelists/category.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/layer_rules.h"
 #include "platform/text.h"

@@ -1,7 +1,7 @@
 #include "forest/layers/tree_species.h"
 
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/species.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/species.h"
 #include "forest/colour.h"
 #include "forest/hierarchy/prop_fields.h"
 #include "forest/layers/damage.h"
@@ -75,7 +75,8 @@ int32_t TDrevina::POCET_KMENUVypocteny() {
 }
 
 int32_t TDrevina::OBJ_SOUS() const {
-  return static_cast<int32_t>(RoundHalfEven(PublishedVolume(kZasCel) * proc_sous_ / 100.0));
+  return static_cast<int32_t>(
+      RoundHalfEven(static_cast<double>(PublishedVolume(kZasCel)) * proc_sous_ / 100.0));
 }
 
 void TDrevina::SetOBJ_SOUS(int32_t volume) {
@@ -117,8 +118,8 @@ double TDrevina::RedukovanaPlochaDrevT0() const {
 int32_t TDrevina::DR_ZAS_CELzeZASTaZAKM() {
   TEtaz* layer = OwnerEtaz();
   if (!layer) return 0;
-  const double value = PublishedVolume(kZasTabHa) * zast_ / 100.0 * layer->ZAKM() / 10.0 *
-                       FloatProperty(layer->Skupina(), "Plocha");
+  const double value = static_cast<double>(PublishedVolume(kZasTabHa)) * zast_ / 100.0 *
+                       layer->ZAKM() / 10.0 * FloatProperty(layer->Skupina(), "Plocha");
   return static_cast<int32_t>(RoundHalfEven(value));
 }
 

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
-#include "data/codelists/code_list_container.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/colour.h"
 #include "forest/forest_set.h"
 #include "forest/property_metadata.h"
@@ -181,6 +182,11 @@ TEST_F(ForestElement, SumInTheTreeRoundsHalvesToEven) {
   EXPECT_EQ(root.SoucetPropertyVeStromu("PLOCHA"), 2);  // 2.5
   set->Prvky()[1]->SetPropertyText("PLOCHA", "1,5");
   EXPECT_EQ(root.SoucetPropertyVeStromu("PLOCHA"), 4);  // 3.5
+  // Sums of stored areas beyond the integer range stick at its ends.
+  set->Prvky()[1]->SetPropertyText("PLOCHA", "1e300");
+  EXPECT_EQ(root.SoucetPropertyVeStromu("PLOCHA"), std::numeric_limits<int64_t>::max());
+  set->Prvky()[1]->SetPropertyText("PLOCHA", "-1e300");
+  EXPECT_EQ(root.SoucetPropertyVeStromu("PLOCHA"), std::numeric_limits<int64_t>::min());
 }
 
 TEST_F(ForestElement, FillingFromANameValueListPrefersXmlAndReportsBadValues) {

@@ -1,16 +1,10 @@
 #include "forest/unit/lesni_celek.h"
 
-#include <fmt/format.h>
-
-#include <exception>
-
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/code_list_tables.h"
 #include "data/engine/aliases.h"
-#include "data/engine/database.h"
-#include "data/engine/plan_tables.h"
-#include "data/readers/plan_readers.h"
+#include "data/engine/plan_databases.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/code_list_tables.h"
 #include "forest/forest_set.h"
 #include "forest/forest_string_list.h"
 #include "forest/hierarchy/dilec.h"
@@ -18,8 +12,9 @@
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/layers/owner_transformation.h"
-#include "forest/unit/merk_source.h"
-#include "forest/unit/source_detection.h"
+#include "forest/unit/plan_source.h"
+#include "forest/unit/source_register.h"
+#include "forest/unit/source_without_reader.h"
 #include "framework/int_text.h"
 #include "platform/fs.h"
 #include "platform/ini.h"
@@ -35,7 +30,6 @@ using framework::TPropDefs;
 using framework::TPropInfo;
 using U = TLesniCelek;
 
-constexpr const char* kCannotList = "Neumím načíst seznam oddělení.";
 constexpr const char* kUnknownReader = "Nevím jak byl načten lesní celek.";
 
 struct StandardListInfo {
@@ -58,8 +52,6 @@ const std::vector<StandardListInfo>& StandardLists() {
   };
   return lists;
 }
-
-bool IsMerk(uint8_t kind) { return kind == kSourceMerk97 || kind == kSourceMerk98; }
 
 // Whether an INI path names the LČR item list ("\LCR.INI" in any separator and case).
 bool NamesLcrIni(const std::string& path) {
@@ -85,10 +77,6 @@ ManagerLookup OwnerManagerLookup(TCiselKelva* kelva) {
 }
 
 }  // namespace
-
-const char* MerkReaderName(uint8_t kind) {
-  return kind == kSourceMerk97 ? "Merk97-Paradox" : "Merk98-Paradox";
-}
 
 void TLesniCelek::DefineProperties(std::vector<TPropInfo>& out) {
   TPropDefs<U> d(out);
@@ -117,14 +105,14 @@ void TLesniCelek::DefineProperties(std::vector<TPropInfo>& out) {
 
 TARNIK_DEFINE_CLASS(TLesniCelek, TObecnyLesniPrvek, &TLesniCelek::DefineProperties)
 
-TLesniCelek::TLesniCelek() = default;
+TLesniCelek::TLesniCelek() : source_(std::make_unique<SourceWithoutReader>(kSourceUnknown)) {}
 
-TLesniCelek::~TLesniCelek() {
+TLesniCelek::~TLesniCelek() { ReleaseSource(); }
+
+void TLesniCelek::ReleaseSource() {
   // The code-list container may be held elsewhere: it must not keep the source's tables.
-  if (merk_) {
-    if (auto* container = ciselnik_.As<tciselnik>()) merk_->UnbindCodeLists(*container);
-  }
-  merk_.reset();
+  if (auto* container = ciselnik_.As<tciselnik>()) source_->UnbindCodeLists(*container);
+  source_ = std::make_unique<SourceWithoutReader>(kSourceUnknown);
 }
 
 void TLesniCelek::Log(const std::string& text) const {
@@ -170,17 +158,9 @@ TTransforDleMajiteleMN* TLesniCelek::TransforDleMajiteleMN() {
   return set;
 }
 
-std::string TLesniCelek::ZdrojNazev() const {
-  if (!IsMerk(StoredTypZdroje())) return "Pěkná blbost";
-  if (merk_) return merk_->DataDirectory();
-  return platform::ResolvePath(platform::AbsolutePath(platform::NormalizePath(adresar_dat_)));
-}
+std::string TLesniCelek::ZdrojNazev() const { return source_->ZdrojNazev(); }
 
-std::string TLesniCelek::PHSNazev() const {
-  if (!IsMerk(StoredTypZdroje())) return "";
-  if (merk_) return merk_->PhsDirectory();
-  return platform::ResolvePath(engine::PhsDirectoryOf(ZdrojNazev()));
-}
+std::string TLesniCelek::PHSNazev() const { return source_->PHSNazev(); }
 
 std::string TLesniCelek::AdresarIshulu() const {
   return platform::JoinPath(platform::NormalizePath(adresar_standardu_),
@@ -188,8 +168,7 @@ std::string TLesniCelek::AdresarIshulu() const {
 }
 
 std::string TLesniCelek::AdresarTabulky_TBSepMaj() const {
-  if (!IsMerk(StoredTypZdroje())) return "";
-  return platform::JoinPath(ZdrojNazev(), "TBSepMaj.DB");
+  return source_->AdresarTabulky_TBSepMaj();
 }
 
 int32_t TLesniCelek::stareOddeleni() {
@@ -212,7 +191,7 @@ TLesniStringListElement* TLesniCelek::ListFromSection(const std::string& name,
 }
 
 TLesniStringListElement* TLesniCelek::SeznamExportStandard() {
-  if (!IsMerk(StoredTypZdroje())) {
+  if (!source_->HasStandardItemLists()) {
     platform::ui().ShowMessage(kUnknownReader);
     return nullptr;
   }
@@ -233,7 +212,7 @@ TLesniStringListElement* TLesniCelek::SeznamExportStandard() {
 TLesniStringListElement* TLesniCelek::SeznamStandard(StandardList which) {
   for (const StandardListInfo& list : StandardLists()) {
     if (list.which != which) continue;
-    if (!IsMerk(StoredTypZdroje())) {
+    if (!source_->HasStandardItemLists()) {
       if (list.reports) platform::ui().ShowMessage(kUnknownReader);
       return nullptr;
     }
@@ -257,63 +236,28 @@ void TLesniCelek::NajdiDataLHP(bool offer_new_directory, const std::string& dire
   }
   (void)offer_new_directory;
 
-  if (merk_) {
-    if (auto* container = ciselnik_.As<tciselnik>()) merk_->UnbindCodeLists(*container);
-    merk_.reset();
-  }
+  ReleaseSource();
   compartments_.Clear();
   compartments_built_ = false;
 
-  const SourceDetection found = DetectSource(text);
-  SetTypZdroje(found.kind);
+  SourceChoice found = PlanSources().Choose(text, write_manager);
+  const bool recognised = found.source != nullptr;
+  if (recognised) source_ = std::move(found.source);
+  SetTypZdroje(source_->Kind());
   if (found.lhc_kod) LHC()->SetLHC_KOD(*found.lhc_kod);
-  if (found.standard_files) adresar_standardu_ = found.directory;
-  if (IsMerk(found.kind)) {
-    if (write_manager) ini.WriteString(engine::kSettingsSection, "MANAGER", "NE");
-    ini.WriteString(engine::kSettingsSection, "DATA", "PATH=" + found.directory);
-  }
-  if (found.kind != kSourceNone) {
+  if (found.exchange_files) adresar_standardu_ = found.directory;
+  for (const Setting& setting : found.settings)
+    ini.WriteString(engine::kSettingsSection, setting.first, setting.second);
+  if (recognised) {
     ini.WriteString(engine::kSettingsSection, "DATA_OBECNE", found.directory);
     adresar_dat_ = found.directory;
   }
 }
 
-bool TLesniCelek::UmiNacistOddeleni() const { return IsMerk(StoredTypZdroje()); }
-
-MerkSource* TLesniCelek::OpenPlanSource() {
-  if (merk_) return merk_.get();
-  try {
-    merk_ = std::make_unique<MerkSource>(platform::NormalizePath(adresar_dat_),
-                                         StoredTypZdroje() == kSourceMerk97);
-    merk_->BindCodeLists(*Ciselnik());
-  } catch (const std::exception& e) {
-    merk_.reset();
-    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
-  }
-  return merk_.get();
-}
-
 bool TLesniCelek::BuildCompartmentList() {
   compartments_.Clear();
   compartments_built_ = true;
-  if (!UmiNacistOddeleni()) {
-    platform::ui().ShowMessage(kCannotList, platform::Severity::kFailure);
-    return false;
-  }
-  MerkSource* source = OpenPlanSource();
-  if (!source) return false;
-  platform::ui().SetStatus(StoredTypZdroje() == kSourceMerk97
-                               ? "Načítám  seznam oddělení z merku97"
-                               : "Načítám  seznam oddělení z merku98");
-  try {
-    for (int64_t number : source->CompartmentNumbers(
-             [](long position, long max) { platform::ui().Progress(position, max); }))
-      compartments_.Add(std::to_string(number));
-  } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
-  }
-  platform::ui().Progress(0, 0);
-  return true;
+  return source_->ListCompartments(*this, compartments_);
 }
 
 const std::vector<std::string>& TLesniCelek::SeznamOddeleni() {
@@ -327,89 +271,25 @@ void TLesniCelek::ZnovuNacti() {
 
 void TLesniCelek::TakeCompartment(TOddeleni* compartment) {
   LHC()->OddeleniMN()->AddElement(compartment);
-  Log(fmt::format("Z merku {} načteno oddělení {}",
-                  StoredTypZdroje() == kSourceMerk97 ? "97" : "98", compartment->ODD()));
   if (TOddeleni* current = LHC()->Oddeleni())
     TransformujDleMajitele(*current, *TransforDleMajiteleMN(), OwnerManagerLookup(CiselKelva()));
 }
 
-PlanReadContext TLesniCelek::ReadContext(MerkSource& source) {
-  PlanReadContext ctx;
-  ctx.tables = &source.tables();
-  ctx.ciselnik = CiselKelva();
-  ctx.older_set = source.older_set();
-  ctx.no_colours = bez_barev_;
-  ctx.national_park = StoredTypZdroje() == kSourceMerk98 && source.NationalPark();
-  ctx.progress = log_;
-  ctx.code_lists = Ciselnik();
-  ctx.column_maps = source.column_maps();
-  return ctx;
-}
-
 bool TLesniCelek::NactiPrvniOddeleni() {
-  if (!UmiNacistOddeleni()) {
-    platform::ui().ShowMessage(kCannotList, platform::Severity::kFailure);
-    return false;
-  }
-  const uint8_t kind = StoredTypZdroje();
-  jak_byl_nacten_ = MerkReaderName(kind);
-  MerkSource* source = OpenPlanSource();
-  if (!source) return false;
-  try {
-    PlanReadContext ctx = ReadContext(*source);
-    NactiHlavickuLHC(*LHC(), ctx);
-    LHC()->SetPropertyBoolean("VerzeProPark1", ctx.national_park);
-    adresar_standardu_ = ZdrojNazev();
-    engine::Table* odd = source->Compartments();
-    if (!odd) return false;
-    exhausted_ = false;
-    odd->First();
-  } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
-    return false;
-  }
-  TOddeleni* compartment = ReadCompartment(*source);
+  const std::string reader = source_->ReaderName();
+  if (!reader.empty()) jak_byl_nacten_ = reader;
+  if (!source_->ReadHeader(*this)) return false;
+  TOddeleni* compartment = source_->ReadCompartment(*this, false);
   if (!compartment) return false;
   TakeCompartment(compartment);
   return true;
 }
 
-TOddeleni* TLesniCelek::ReadCompartment(MerkSource& source) {
-  engine::Table* odd = source.Compartments();
-  if (!odd || odd->Eof()) return nullptr;
-  const int64_t row = odd->RecNo();
-  TOddeleni* compartment = nullptr;
-  try {
-    // One read transaction per compartment: the database is locked and checked once instead of
-    // for every row the readers visit.
-    engine::Transaction read(source.tables().database());
-    PlanReadContext ctx = ReadContext(source);
-    compartment = NactiOddeleni(ctx);
-    read.Commit();
-  } catch (const std::exception& e) {
-    platform::ui().ShowMessage(e.what(), platform::Severity::kPassedOver);
-  }
-  if (!compartment) {
-    try {
-      if (!odd->Eof() && odd->RecNo() == row) odd->Next();
-    } catch (const std::exception& e) {
-      platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
-    }
-    if (!odd->Eof() && odd->RecNo() == row) exhausted_ = true;
-  }
-  return compartment;
-}
-
-bool TLesniCelek::JeKonec() {
-  if (!UmiNacistOddeleni() || !merk_ || exhausted_) return true;
-  engine::Table* odd = merk_->Compartments();
-  return !odd || odd->Eof();
-}
+bool TLesniCelek::JeKonec() { return source_->AtEnd(); }
 
 bool TLesniCelek::NactiDalsiOddeleni(bool show_progress) {
-  (void)show_progress;  // only the exchange files show a progress window
   if (JeKonec()) return false;
-  TOddeleni* compartment = ReadCompartment(*merk_);
+  TOddeleni* compartment = source_->ReadCompartment(*this, show_progress);
   if (!compartment) return false;
   TakeCompartment(compartment);
   compartment->NastavAktualniNaPrvni();

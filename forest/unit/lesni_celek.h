@@ -1,11 +1,11 @@
 // TLesniCelek, the forest unit: the root of the forest plan model. It locates the plan data of
-// one unit (NajdiDataLHP), keeps the source kind, owns the LHC, the code lists, the owner
-// transformation list, the standard item lists and the source it reads from, and delivers the
-// unit compartment by compartment: the LHC holds one compartment at a time, so memory does not
-// grow with the number of compartments. The planning databases (kinds 1 and 2) are read; the
-// other kinds are recognised, but their compartment list answers "Neumím načíst seznam
-// oddělení." and nothing is loaded. Failures are reported through the Ui, never thrown, except
-// an unanswerable question (QuestionUnanswered), which stops the caller.
+// one unit (NajdiDataLHP) by the recognisers registered with it (source_register.h), keeps the
+// source kind, owns the LHC, the code lists, the owner transformation list, the standard item
+// lists and the plan source it reads from (plan_source.h), and delivers the unit compartment by
+// compartment: the LHC holds one compartment at a time, so memory does not grow with the number
+// of compartments. What depends on the form of the data is the source's. Failures are reported
+// through the Ui, never thrown, except an unanswerable question (QuestionUnanswered), which stops
+// the caller.
 #pragma once
 
 #include <cstdint>
@@ -20,8 +20,7 @@
 
 namespace tarnik::plan {
 
-class MerkSource;
-struct PlanReadContext;
+class PlanSource;
 class TCiselKelva;
 class TLHC;
 class TOddeleni;
@@ -82,12 +81,15 @@ class TLesniCelek : public TObecnyLesniPrvek {
   // Whether the data are exhausted.
   bool JeKonec();
 
-  // Whether the compartments of this source kind can be loaded.
-  bool UmiNacistOddeleni() const;
-  // The planning-database source once opened (kinds 1 and 2), else nil.
-  MerkSource* PlanSource() { return merk_.get(); }
+  // The source the data were located in (a source without a reader before NajdiDataLHP and
+  // when nothing was recognised); owned by the unit.
+  PlanSource& Source() { return *source_; }
+  const PlanSource& Source() const { return *source_; }
   // The line that receives the progress texts; none by default.
   void SetLogLine(std::function<void(const std::string&)> log) { log_ = std::move(log); }
+  const std::function<void(const std::string&)>& LogLine() const { return log_; }
+  // Writes a text to the progress line, if there is one.
+  void Log(const std::string& text) const;
   // The no-colours flag of the readers and writers: no property metadata is created and no colour
   // column is read. Off by default (the window shows the colours).
   bool BezBarev() const { return bez_barev_; }
@@ -95,14 +97,9 @@ class TLesniCelek : public TObecnyLesniPrvek {
 
  private:
   static void DefineProperties(std::vector<framework::TPropInfo>& out);
-  void Log(const std::string& text) const;
-  // The planning-database source, opened on first use; nil (after a message) when it fails.
-  MerkSource* OpenPlanSource();
   bool BuildCompartmentList();
-  PlanReadContext ReadContext(MerkSource& source);
-  // Reads the compartment at the compartment table's current row; a failed row is reported and
-  // passed over, and a table that cannot move on ends the data, so walking always ends.
-  TOddeleni* ReadCompartment(MerkSource& source);
+  // Drops the source (its code-list bindings first) and holds one without a reader.
+  void ReleaseSource();
   // Adds a freshly read compartment to the LHC and applies the owner transformation.
   void TakeCompartment(TOddeleni* compartment);
   TLesniStringListElement* ListFromSection(const std::string& name, const std::string& file,
@@ -112,13 +109,9 @@ class TLesniCelek : public TObecnyLesniPrvek {
   framework::TElementRef lhc_, ciselnik_, cisel_kelva_, transformace_;
   CompartmentList compartments_;
   bool compartments_built_ = false;
-  bool exhausted_ = false;  // the compartment table could not move past a failed row
-  std::unique_ptr<MerkSource> merk_;
+  std::unique_ptr<PlanSource> source_;
   std::function<void(const std::string&)> log_;
   bool bez_barev_ = false;
 };
-
-// The kind's JakBylNacten text for the planning databases ("Merk97-Paradox", "Merk98-Paradox").
-const char* MerkReaderName(uint8_t kind);
 
 }  // namespace tarnik::plan

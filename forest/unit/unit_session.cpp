@@ -1,9 +1,8 @@
 #include "forest/unit/unit_session.h"
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/unit/lesni_celek.h"
-#include "forest/unit/merk_source.h"
-#include "forest/unit/source_detection.h"
+#include "forest/unit/plan_source.h"
 #include "framework/models/world.h"
 
 namespace tarnik::plan {
@@ -18,7 +17,7 @@ UnitSession OpenUnitSession(const std::string& directory, const UnitSessionOptio
   unit->SetLogLine(options.log);
   unit->SetBezBarev(options.no_colours);
   unit->NajdiDataLHP(true, directory, options.write_manager);
-  if (unit->TypZdroje() == kSourceNone) {
+  if (unit->TypZdroje() == kSourceUnknown) {
     CloseUnitSession(session);
     session.failure = kNoPlanData;
     return session;
@@ -27,10 +26,8 @@ UnitSession OpenUnitSession(const std::string& directory, const UnitSessionOptio
   // The code lists of the plan: the sets saved beside the PHS tables, then the plan-wide tables.
   const std::string phs = unit->PHSNazev();
   if (!phs.empty()) unit->CiselKelva()->NactiPhsZKlv(phs);
-  if (MerkSource* source = unit->PlanSource()) {
-    if (engine::Database* tables = source->databases().phs())
-      unit->CiselKelva()->NaplnZPlanu(*tables);
-  }
+  if (engine::Database* tables = unit->Source().CodeListDatabase())
+    unit->CiselKelva()->NaplnZPlanu(*tables);
   return session;
 }
 

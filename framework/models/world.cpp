@@ -160,7 +160,8 @@ void TWorld::DispatchMessage(TKelvaMessage& message, bool& handled) {
 }
 
 void TWorld::ShowWorldError(TElement* /*sender*/, const std::exception& error) {
-  platform::ui().ShowMessage(std::string("World Level Error :") + error.what(), platform::Severity::kFailure);
+  platform::ui().ShowMessage(std::string("World Level Error :") + error.what(),
+                             platform::Severity::kFailure);
 }
 
 TWCSLibrary* TWCSWorld::WCSLibrary() {

@@ -182,7 +182,8 @@ bool KlvElementBuilder::SetValue(Slot& slot, const ClassEntry& entry, const Prop
   try {
     SetRawValue(*element, prop, raw);
   } catch (const std::exception&) {
-    platform::ui().ShowMessage("Property Set Error " + entry.name + " " + map.name, platform::Severity::kPassedOver);
+    platform::ui().ShowMessage("Property Set Error " + entry.name + " " + map.name,
+                               platform::Severity::kPassedOver);
     return false;
   }
   return true;

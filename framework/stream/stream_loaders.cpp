@@ -82,18 +82,21 @@ class TpfReader {
         if (reader_.EndOfList()) return true;
         name = platform::Cp1250ToUtf8(reader_.ReadString());
       } catch (const stream::StreamFormatError&) {
-        platform::ui().ShowMessage("Chyba při čtení elementu: " + name, platform::Severity::kPassedOver);
+        platform::ui().ShowMessage("Chyba při čtení elementu: " + name,
+                                   platform::Severity::kPassedOver);
         return false;
       }
       const TClassInfo* info = FindElementClass(name);
       if (!info) {
-        platform::ui().ShowMessage("Neregistrovaný element: " + name, platform::Severity::kPassedOver);
+        platform::ui().ShowMessage("Neregistrovaný element: " + name,
+                                   platform::Severity::kPassedOver);
         return false;
       }
       try {
         ReadRecord(*info);
       } catch (const std::exception&) {
-        platform::ui().ShowMessage("Chyba při čtení elementu: " + name, platform::Severity::kPassedOver);
+        platform::ui().ShowMessage("Chyba při čtení elementu: " + name,
+                                   platform::Severity::kPassedOver);
         return false;
       }
     }

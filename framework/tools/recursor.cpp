@@ -83,8 +83,9 @@ void TRecursor::RecurseInto(TElement* element) {
     try {
       Visit(child_ref);
     } catch (const std::exception&) {
-      platform::ui().ShowMessage("chyba při načítaní elementu \"" + child_name +
-                                 "\" recursorem \"" + GetName() + "\"", platform::Severity::kPassedOver);
+      platform::ui().ShowMessage(
+          "chyba při načítaní elementu \"" + child_name + "\" recursorem \"" + GetName() + "\"",
+          platform::Severity::kPassedOver);
     }
   }
   path_.pop_back();

@@ -8,10 +8,10 @@
 #include "forest/layers/statuses.h"
 #include "forest/option_flags.h"
 #include "islh/export_mapping.h"
-#include "islh/tests/fake_export_unit.h"
 #include "islh/xml_export.h"
 #include "platform/encoding.h"
 #include "platform/recording_ui.h"
+#include "testing/fake_export_unit.h"
 #include "testing/test_env.h"
 
 namespace tarnik::islh {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/hierarchy_classes.h"
@@ -25,9 +25,9 @@
 #include "forest/layers/tree_species.h"
 #include "forest/option_flags.h"
 #include "framework/framework_classes.h"
-#include "islh/tests/fake_export_unit.h"
 #include "platform/numtext.h"
 #include "platform/recording_ui.h"
+#include "testing/fake_export_unit.h"
 
 namespace tarnik::islh {
 namespace {

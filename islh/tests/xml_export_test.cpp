@@ -319,10 +319,40 @@ TEST_F(XmlExportTest, MissingDtdEndsTheRunAfterTheHeader) {
   EXPECT_NE(xml.find("<!DOCTYPE DATAISLH SYSTEM \"615203.dtd\">"), std::string::npos);
 }
 
+TEST_F(XmlExportTest, WhatTheDtdDeclaresBadlyIsPassedOverAndTheDocumentStaysWellFormed) {
+  ::tarnik::testing::WriteFile(dir_.path() + "/t.dtd",
+                               "<!ELEMENT DATAISLH (LHC)>\n"
+                               "<!ELEMENT LHC (MP, ODD*, (A|B)?)>\n"
+                               "<!ATTLIST LHC KOD CDATA #IMPLIED>\n"
+                               "<!ATTLIST LHC KOD CDATA #IMPLIED>\n"
+                               "<!ATTLIST LHC K\"D CDATA #IMPLIED>\n"
+                               "<!ELEMENT MP EMPTY>\n"
+                               "<!ATTLIST MP KOD CDATA #IMPLIED>\n"
+                               "<!ELEMENT ODD EMPTY>\n");
+  source_.queued["LHC"] = {Thing("1")};
+  source_.queued["MP"] = {Thing("2")};
+  const std::string xml = Export();
+  // KOD once; MP without attributes, closed although it has no children.
+  EXPECT_NE(xml.find("<DATAISLH>\r\n  <LHC KOD=\"1\">\r\n    <MP>    </MP>\r\n  </LHC>"),
+            std::string::npos)
+      << xml;
+  EXPECT_EQ(
+      ui_.MessagesOf(platform::Severity::kPassedOver),
+      (std::vector<std::string>{
+          "Soubor DTD " + dir_.path() + "/t.dtd, řádek 5: \"K\"D\" není jméno XML, vynecháno.",
+          "Soubor DTD " + dir_.path() + "/t.dtd, řádek 2: \"(\" není jméno XML, vynecháno.",
+          "Soubor DTD " + dir_.path() + "/t.dtd, řádek 2: \"A|B\" není jméno XML, vynecháno."}));
+}
+
 TEST(EscapeAttributeString, AmpersandsAndEscapesInOrder) {
   EXPECT_EQ(EscapeAttributeString("POR_TEXT", "A&B <x>"), "A a B &lt;x&gt;");
   EXPECT_EQ(EscapeAttributeString("cislo_tel", "1&2"), "1&amp;2");
   EXPECT_EQ(EscapeAttributeString("X", "'\""), "&apos;&quot;");
+  // Control characters cannot stand in XML at all; tab and line ends stay.
+  EXPECT_EQ(EscapeAttributeString("X",
+                                  "a\x01"
+                                  "b\tc\r\n"),
+            "a b\tc\r\n");
 }
 
 }  // namespace

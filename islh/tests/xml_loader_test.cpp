@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
@@ -18,8 +18,8 @@
 #include "forest/option_flags.h"
 #include "forest/unit/lesni_celek.h"
 #include "forest/unit/unit_classes.h"
-#include "islh/tests/fake_export_unit.h"
 #include "platform/recording_ui.h"
+#include "testing/fake_export_unit.h"
 #include "testing/test_env.h"
 
 namespace tarnik::islh {
@@ -70,7 +70,7 @@ class XmlLoaderTest : public ::testing::Test {
 
 const char* const kTwoCompartments =
     "<DATAISLH><LHC LHC_KOD=\"615203\" LHC_NAZ=\"Sn\xEC\x9En\xE9\">"
-    "<ODD ODD=\"11\"><DIL DIL=\"A\"><POR POR=\"1\" POR_TEXT=\"U h&apos;ájovny\">"
+    "<ODD ODD=\"11\"><DIL DIL=\"A\"><POR POR=\"1\" POR_TEXT=\"U h&apos;\xE1jovny\">"
     "<KAT KATEGORIE=\"10\"/><PSK PSK=\"8\" PSK_P=\"4.12\"><ETZ ETAZ=\"8\" ETAZ_PP=\"4.12\">"
     "<DRV DR_ZKR=\"SM \" ZAST=\"80\"><POS POSKOZ_D=\"2\" POSKOZ_R=\"3\"/></DRV>"
     "<DRV DR_ZKR=\"BK\" ZAST=\"20\"></DRV></ETZ></PSK></POR></DIL>"
@@ -79,8 +79,7 @@ const char* const kTwoCompartments =
 
 TEST_F(XmlLoaderTest, CompartmentsGoToTheSinkWhenTheNextBegins) {
   Load(kTwoCompartments);
-  EXPECT_EQ(sink_.events,
-            (Strings{"unit 615203", "compartment 11 with 2 sub-compartments"}));
+  EXPECT_EQ(sink_.events, (Strings{"unit 615203", "compartment 11 with 2 sub-compartments"}));
   // The second compartment stays in the unit for the caller; it was read without children.
   ASSERT_NE(Compartment(), nullptr);
   EXPECT_EQ(Compartment()->ODD(), 12);
@@ -99,9 +98,10 @@ TEST_F(XmlLoaderTest, CompartmentsGoToTheSinkWhenTheNextBegins) {
 TEST_F(XmlLoaderTest, ElementsStandUnderTheElementsTheyAreIn) {
   Load(kTwoCompartments);
   // Compartment 11 was freed when 12 came; read it alone to look inside.
-  Load("<LHC><ODD ODD=\"11\"><DIL DIL=\"A\"><POR Por = '3' POR_TEXT=\"U h&apos;ájovny\">"
-       "<PSK PSK=\"8\"><ETZ ETAZ=\"8\"><DRV DR_ZKR=\"SM \"/><DRV DR_ZKR=\"bk\"/></ETZ>"
-       "</PSK></POR></DIL></ODD></LHC>");
+  Load(
+      "<LHC><ODD ODD=\"11\"><DIL DIL=\"A\"><POR Por = '3' POR_TEXT=\"U h&apos;\xE1jovny\">"
+      "<PSK PSK=\"8\"><ETZ ETAZ=\"8\"><DRV DR_ZKR=\"SM \"/><DRV DR_ZKR=\"bk\"/></ETZ>"
+      "</PSK></POR></DIL></ODD></LHC>");
   plan::TOddeleni* c = Compartment();
   ASSERT_NE(c, nullptr);
   auto* dilec = dynamic_cast<plan::TDilec*>(c->DilecMN()->Prvky().at(0));
@@ -111,19 +111,22 @@ TEST_F(XmlLoaderTest, ElementsStandUnderTheElementsTheyAreIn) {
   auto* group = dynamic_cast<plan::TPorostniSkupina*>(stand->PorostniSkupinaMN()->Prvky().at(0));
   auto* layer = dynamic_cast<plan::TEtaz*>(group->EtazMN()->Prvky().at(0));
   std::vector<std::string> species;
-  for (auto* s : layer->DrevinaMN()->Prvky()) species.push_back(static_cast<plan::TDrevina*>(s)->DR_ZKR());
+  for (auto* s : layer->DrevinaMN()->Prvky())
+    species.push_back(static_cast<plan::TDrevina*>(s)->DR_ZKR());
   EXPECT_EQ(species, (Strings{"SM ", "BK "}));
 }
 
 TEST_F(XmlLoaderTest, ChildrenOutsideTheirParentsArePassedOverWithTheirContent) {
-  Load("<LHC><ODD ODD=\"1\"><DIL DIL=\"A\">"
-       "<PSK PSK=\"9\"><ETZ ETAZ=\"1\"><DRV DR_ZKR=\"SM\"/></ETZ></PSK>"  // no stand around it
-       "<POR POR=\"1\"/>"
-       "<ETZ ETAZ=\"2\"/>"  // after the stand, not in it
-       "</DIL></ODD></LHC>");
-  EXPECT_EQ(Problems(Severity::kPassedOver),
-            (Strings{"Element <PSK> na řádku 1 nestojí v elementu <POR>, vynechává se i s obsahem.",
-                     "Element <ETZ> na řádku 1 nestojí v elementu <PSK>, vynechává se i s obsahem."}));
+  Load(
+      "<LHC><ODD ODD=\"1\"><DIL DIL=\"A\">"
+      "<PSK PSK=\"9\"><ETZ ETAZ=\"1\"><DRV DR_ZKR=\"SM\"/></ETZ></PSK>"  // no stand around it
+      "<POR POR=\"1\"/>"
+      "<ETZ ETAZ=\"2\"/>"  // after the stand, not in it
+      "</DIL></ODD></LHC>");
+  EXPECT_EQ(
+      Problems(Severity::kPassedOver),
+      (Strings{"Element <PSK> na řádku 1 nestojí v elementu <POR>, vynechává se i s obsahem.",
+               "Element <ETZ> na řádku 1 nestojí v elementu <PSK>, vynechává se i s obsahem."}));
   EXPECT_EQ(counts_.count("PSK"), 0u);
   EXPECT_EQ(counts_.count("ETZ"), 0u);
   EXPECT_EQ(counts_.count("DRV"), 0u);
@@ -148,11 +151,12 @@ TEST_F(XmlLoaderTest, NestingDeeperThanTheBoundIsRefused) {
 TEST_F(XmlLoaderTest, DocumentOfAnotherProducer) {
   Load(testing::ReadFile(testing::SourcePath("islh/tests/data/other_producer.xml")));
   // Newer elements and unknown attributes: one report per name; the map part is information.
-  EXPECT_EQ(Problems(Severity::kPassedOver),
-            (Strings{"Element <HOS> program nezná, vynechává se i s obsahem (poprvé na řádku 8).",
-                     "Atribut \"PRODUCENT\" elementu <POR> program nezná, jeho hodnoty se "
-                     "nenačítají (poprvé na řádku 11).",
-                     "Element <IK> program nezná, vynechává se i s obsahem (poprvé na řádku 17)."}));
+  EXPECT_EQ(
+      Problems(Severity::kPassedOver),
+      (Strings{"Element <HOS> program nezná, vynechává se i s obsahem (poprvé na řádku 8).",
+               "Atribut \"PRODUCENT\" elementu <POR> program nezná, jeho hodnoty se "
+               "nenačítají (poprvé na řádku 11).",
+               "Element <IK> program nezná, vynechává se i s obsahem (poprvé na řádku 17)."}));
   EXPECT_EQ(Problems(Severity::kInformation),
             (Strings{"Mapová část dokumentu se nenačítá (poprvé <PSK_OBRAZ> na řádku 15)."}));
   EXPECT_EQ(counts_["POR"], 2);
@@ -174,10 +178,11 @@ TEST_F(XmlLoaderTest, DocumentOfAnotherProducer) {
 TEST_F(XmlLoaderTest, CodeListsTakeTheDocumentsValuesForCodesTheyHold) {
   testunit::FakeExportUnit fake;  // only for its code element helper
   fake.AddCode(unit_->CiselKelva()->CisHsMN(), "53", {{"CISLO_HS", "53"}, {"NAZEV_HS", "old"}});
-  Load("<LHC><HS CISLO_HS=\"53\" NAZEV_HS=\"new\"/><HS CISLO_HS=\"55\" NAZEV_HS=\"other\"/>"
-       "<MZD CISLO_HS=\"53\" MZD=\"25\" DR_ZKR=\"BK\" LT_SLT=\"5K\" CISLOHS_LTSLT=\"000535K \"/>"
-       "<MZD CISLO_HS=\"53\" MZD=\"25\" DR_ZKR=\"BK\" LT_SLT=\"5K\" CISLOHS_LTSLT=\"000535K \"/>"
-       "</LHC>");
+  Load(
+      "<LHC><HS CISLO_HS=\"53\" NAZEV_HS=\"new\"/><HS CISLO_HS=\"55\" NAZEV_HS=\"other\"/>"
+      "<MZD CISLO_HS=\"53\" MZD=\"25\" DR_ZKR=\"BK\" LT_SLT=\"5K\" CISLOHS_LTSLT=\"000535K \"/>"
+      "<MZD CISLO_HS=\"53\" MZD=\"25\" DR_ZKR=\"BK\" LT_SLT=\"5K\" CISLOHS_LTSLT=\"000535K \"/>"
+      "</LHC>");
   std::vector<framework::TElement*> sets = unit_->CiselKelva()->CisHsMN()->Prvky();
   ASSERT_EQ(sets.size(), 2u);
   EXPECT_EQ(sets[0]->GetPropertyText("NAZEV_HS"), "new");
@@ -200,10 +205,11 @@ TEST_F(XmlLoaderTest, CutsStatedReducedComeBackWhole) {
 }
 
 TEST_F(XmlLoaderTest, AfforestationRowsTakeTheirAreaFromTheLayer) {
-  Load("<LHC><ODD ODD=\"1\"><DIL DIL=\"A\"><POR POR=\"1\"><PSK PSK=\"1\">"
-       "<ETZ ETAZ=\"1\" ZAL_DRUH=\"1\" ZAL_P=\"1.00\">"
-       "<ZAL ZAL_DR=\"SM\" ZAL_DR_P=\"33\"/><ZAL ZAL_DR=\"BK\" ZAL_DR_P=\"33\"/>"
-       "<ZAL ZAL_DR=\"JD\" ZAL_DR_P=\"34\"/></ETZ></PSK></POR></DIL></ODD></LHC>");
+  Load(
+      "<LHC><ODD ODD=\"1\"><DIL DIL=\"A\"><POR POR=\"1\"><PSK PSK=\"1\">"
+      "<ETZ ETAZ=\"1\" ZAL_DRUH=\"1\" ZAL_P=\"1.00\">"
+      "<ZAL ZAL_DR=\"SM\" ZAL_DR_P=\"33\"/><ZAL ZAL_DR=\"BK\" ZAL_DR_P=\"33\"/>"
+      "<ZAL ZAL_DR=\"JD\" ZAL_DR_P=\"34\"/></ETZ></PSK></POR></DIL></ODD></LHC>");
   auto* dilec = static_cast<plan::TDilec*>(Compartment()->DilecMN()->Prvky().at(0));
   auto* stand = static_cast<plan::TPorost*>(dilec->PorostMN()->Prvky().at(0));
   auto* group = static_cast<plan::TPorostniSkupina*>(stand->PorostniSkupinaMN()->Prvky().at(0));

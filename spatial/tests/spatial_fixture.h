@@ -5,12 +5,12 @@
 #include <initializer_list>
 #include <memory>
 
-#include "framework/tools/tests/tool_fixture.h"
 #include "spatial/area_element.h"
 #include "spatial/geometry.h"
 #include "spatial/poly_elements.h"
 #include "spatial/polyline_area.h"
 #include "spatial/spatial_classes.h"
+#include "testing/tool_fixture.h"
 
 namespace tarnik::spatial::testing {
 

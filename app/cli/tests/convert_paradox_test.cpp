@@ -4,8 +4,8 @@
 #include "app/cli/tests/run_tarnik.h"
 #include "data/engine/database.h"
 #include "data/engine/table.h"
-#include "data/engine/tests/paradox_writer.h"
 #include "platform/fs.h"
+#include "testing/paradox_writer.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {

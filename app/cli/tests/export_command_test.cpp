@@ -15,9 +15,9 @@
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
 #include "data/engine/database.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/encoding.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
 #include "testing/test_env.h"
 #include "testing/xml_check.h"
 
@@ -178,7 +178,9 @@ TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limit {20000, 20000};
+    struct rlimit limit {
+      20000, 20000
+    };
     ::setrlimit(RLIMIT_FSIZE, &limit);
     std::_Exit(Export("numerika", tmp_.File("out")).code);
   }
@@ -194,15 +196,21 @@ TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
 }
 
 TEST_F(ExportCommandTest, AUnitWithoutACompartmentListExportsNothing) {
-  const std::string dir = tmp_.File("lhp160");
-  WriteFile(dir + "/123.01V", "");
-  Result r = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", dir, "--out",
-                        tmp_.File("out")});
-  EXPECT_EQ(r.code, kExitFailure);
-  EXPECT_EQ(r.out, "");
-  EXPECT_NE(r.err.find("Neumím načíst seznam oddělení."), std::string::npos) << r.err;
-  EXPECT_EQ(r.err.find("Export proveden."), std::string::npos) << r.err;
-  EXPECT_FALSE(platform::DirectoryExists(tmp_.File("out/ISHULXML")));
+  // Part files and exchange files are recognised, but no reader delivers their compartments.
+  const std::string parts = tmp_.File("lhp160");
+  WriteFile(parts + "/123.01V", "");
+  const std::string exchange = tmp_.File("fst");
+  WriteFile(exchange + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+  WriteFile(exchange + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
+  for (const std::string& dir : {parts, exchange}) {
+    Result r = RunTarnik(
+        {"--quiet", "export", "--variant", "numerika", "--data", dir, "--out", tmp_.File("out")});
+    EXPECT_EQ(r.code, kExitFailure) << dir;
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("Neumím načíst seznam oddělení."), std::string::npos) << r.err;
+    EXPECT_EQ(r.err.find("Export proveden."), std::string::npos) << r.err;
+    EXPECT_FALSE(platform::DirectoryExists(tmp_.File("out/ISHULXML"))) << dir;
+  }
 }
 
 TEST_F(ExportCommandTest, ADamagedDtdStillGivesAWellFormedDocument) {

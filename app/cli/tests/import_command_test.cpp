@@ -9,8 +9,8 @@
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
 #include "bench/unit_generator.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {
@@ -28,7 +28,8 @@ class ImportCommandTest : public ::testing::Test {
   }
   // Exports the unit in `data` into `out` and answers the document's path.
   std::string Export(const std::string& data, const std::string& out) {
-    Result r = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", data, "--out", out});
+    Result r =
+        RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", data, "--out", out});
     EXPECT_NE(r.code, kExitFailure) << r.err;
     return out + "/ISHULXML/" + platform::ListDirectory(out + "/ISHULXML", "*.xml").at(0);
   }
@@ -86,16 +87,18 @@ TEST_F(ImportCommandTest, CompartmentsInTheDatabaseNeedAnAnswer) {
   EXPECT_EQ(r.out.rfind("{\"file\":\"" + xml + "\",\"compartments\":3,\"elements\":{", 0), 0u)
       << r.out;
   EXPECT_NE(r.out.find("\"rows\":{"), std::string::npos);
-  EXPECT_NE(r.out.find("{\"severity\":\"information\",\"text\":\"Vymazat všechna data ze zdroje ?\"}"),
-            std::string::npos)
+  EXPECT_NE(
+      r.out.find("{\"severity\":\"information\",\"text\":\"Vymazat všechna data ze zdroje ?\"}"),
+      std::string::npos)
       << r.out;
 }
 
 TEST_F(ImportCommandTest, DataPassedOverAndFailures) {
   const std::string xml = tmp_.File("other.xml");
   ::tarnik::testing::WriteFile(
-      xml, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DATAISLH><LHC LHC_KOD=\"1\" NOVY=\"x\">"
-           "<ODD ODD=\"1\"><HOS/></ODD></LHC></DATAISLH>");
+      xml,
+      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><DATAISLH><LHC LHC_KOD=\"1\" NOVY=\"x\">"
+      "<ODD ODD=\"1\"><HOS/></ODD></LHC></DATAISLH>");
   Result r = Import(xml, tmp_.File("fresh/DATA"), {"--create"});
   EXPECT_EQ(r.code, kExitPassedOver) << r.err;
   EXPECT_NE(r.err.find("Element <HOS> program nezná"), std::string::npos);

@@ -5,9 +5,9 @@
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
 #include "data/engine/database.h"
-#include "data/engine/tests/engine_test_util.h"
-#include "data/engine/tests/paradox_writer.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
+#include "testing/paradox_writer.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {
@@ -147,10 +147,11 @@ TEST_F(InfoDataTest, ParadoxTablesAreConvertedOnlyWithYes) {
   // header passed over (exit 3).
   Result converted = RunTarnik({"--quiet", "info", "--json", "--data", dir, "--yes"});
   EXPECT_EQ(converted.code, kExitPassedOver) << converted.err;
-  EXPECT_EQ(converted.out.rfind("{\"source_kind\":2,\"read_as\":\"Merk98-Paradox\",\"lhc_kod\":4711,"
-                                "\"lhc_naz\":\"Paradoxní celek\",\"compartments\":[],\"messages\":[",
-                                0),
-            0u)
+  EXPECT_EQ(
+      converted.out.rfind("{\"source_kind\":2,\"read_as\":\"Merk98-Paradox\",\"lhc_kod\":4711,"
+                          "\"lhc_naz\":\"Paradoxní celek\",\"compartments\":[],\"messages\":[",
+                          0),
+      0u)
       << converted.out;
   EXPECT_NE(converted.out.find("{\"severity\":\"passed_over\",\"text\":\"Chyba při načítání LHC : "
                                "Tabulka \\\"LHC\\\" nemá položku \\\"LHP_OD\\\".\"}]}\n"),

@@ -7,9 +7,9 @@
 
 #include "app/commands/bark_confirmation.h"
 #include "forest/option_flags.h"
-#include "islh/tests/fake_export_unit.h"
 #include "platform/fs.h"
 #include "platform/recording_ui.h"
+#include "testing/fake_export_unit.h"
 #include "testing/test_env.h"
 
 namespace tarnik::app {

@@ -1,4 +1,5 @@
 #include "app/commands/unit_export_adapter.h"
+#include "app/commands/tests/program_fixture.h"
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -7,31 +8,27 @@
 
 #include "data/engine/database.h"
 #include "data/engine/plan_databases.h"
-#include "data/engine/tests/engine_test_util.h"
+#include "data/sources/merk/merk_source.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/unit/lesni_celek.h"
-#include "forest/unit/merk_source.h"
-#include "forest/unit/source_detection.h"
-#include "forest/unit/tests/unit_test_support.h"
+#include "forest/unit/plan_source.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::app {
 namespace {
 
-class UnitExportAdapterTest : public ::testing::Test, public plan::test::UnitFixture {
+class UnitExportAdapterTest : public ::testing::Test, public test::ProgramUnitFixture {
  protected:
   UnitExportAdapterTest() {
     engine::test::BuildSqlDirectory("samples/demo/DATA", tmp.File("demo/DATA"));
     engine::test::BuildSqlDirectory("samples/demo/PHS", tmp.File("demo/PHS"));
     unit_.NajdiDataLHP(false, tmp.File("demo/DATA"), false);
   }
-  engine::Database* Phs() {
-    plan::MerkSource* source = unit_.PlanSource();
-    return source ? source->databases().phs() : nullptr;
-  }
+  engine::Database* Phs() { return unit_.Source().CodeListDatabase(); }
   // Another program's write to the owner list, not waiting for any lock.
   int WriteOwnerName(const std::string& name) {
     sqlite3* db = nullptr;

@@ -5,9 +5,9 @@
 #include "data/engine/engine_error.h"
 #include "data/engine/paradox_reader.h"
 #include "data/engine/table.h"
-#include "data/engine/tests/engine_test_util.h"
-#include "data/engine/tests/paradox_writer.h"
 #include "platform/fs.h"
+#include "testing/engine_test_util.h"
+#include "testing/paradox_writer.h"
 
 namespace tarnik::engine {
 namespace {
@@ -58,6 +58,17 @@ TEST(ParadoxTest, ReaderDecodesCzechTextTypesAndBlanks) {
   EXPECT_TRUE(t.rows[1][3].is_null());  // a blank number stays blank
   EXPECT_TRUE(t.rows[2][4].is_null());
   EXPECT_THROW(ReadParadoxTable(tmp.File("NENI.DB")), EngineError);
+}
+
+TEST(ParadoxTest, TimestampsOutsideTheCalendarReadBlank) {
+  testing::TempDir tmp;
+  const double noon = kMarch15 * 86400000.0 + 45000000.0;  // 12:30:00
+  test::WriteParadoxTable(tmp.File("CASY.DB"), {{"KDY", pxfTimestamp, 0}}, 0,
+                          {{noon}, {1e300}, {-1e300}, {-86400000.0}, {3652060 * 86400000.0}});
+  ParadoxTable t = ReadParadoxTable(tmp.File("CASY.DB"));
+  ASSERT_EQ(t.rows.size(), 5u);
+  EXPECT_EQ(t.rows[0][0], Value("2022-03-15 12:30:00"));
+  for (size_t i = 1; i < t.rows.size(); ++i) EXPECT_TRUE(t.rows[i][0].is_null()) << i;
 }
 
 TEST(ParadoxTest, DirectoryConvertsWithTextIntactAndOriginalsUntouched) {

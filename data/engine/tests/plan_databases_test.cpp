@@ -4,12 +4,12 @@
 
 #include "data/engine/engine_error.h"
 #include "data/engine/schema.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/fs.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
 #include "platform/recording_ui.h"
 #include "platform/text.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::engine {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "data/engine/engine_error.h"
 #include "data/engine/local_sql.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/recording_ui.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::engine {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/fs.h"
 #include "platform/text.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::engine {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/engine_error.h"
-#include "data/engine/tests/engine_test_util.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::engine {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/engine_error.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/encoding.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::engine {
 namespace {

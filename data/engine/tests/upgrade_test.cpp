@@ -5,10 +5,10 @@
 #include "data/engine/local_sql.h"
 #include "data/engine/schema.h"
 #include "data/engine/table.h"
-#include "data/engine/tests/engine_test_util.h"
 #include "platform/encoding.h"
 #include "platform/recording_ui.h"
 #include "platform/text.h"
+#include "testing/engine_test_util.h"
 
 namespace tarnik::engine {
 namespace {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "forest/hierarchy/tests/hierarchy_fixture.h"
 #include "framework/class_register.h"
 #include "framework/handles.h"
@@ -104,6 +106,15 @@ TEST_F(CompartmentTest, CutValuesForTheXml) {
   EXPECT_EQ(lhc_->GetPropertyText("ETAT_TV_XML"), "300");
   lhc_->SetPropertyText("ETAT_TO_XML", "900");
   EXPECT_EQ(lhc_->ETAT_TO(), 900);
+  // Stored values at the ends of the range reduce without overflow (2147483648 stored reads as
+  // the lowest integer).
+  lhc_->SetPropertyInteger("LHC_IND", std::numeric_limits<int32_t>::min());
+  EXPECT_EQ(lhc_->ETAT_TO_XML(), std::numeric_limits<int32_t>::max());
+  lhc_->SetPropertyInteger("LHC_IND_TV", std::numeric_limits<int32_t>::min());
+  lhc_->SetPropertyInteger("LHC_IND", 0);
+  EXPECT_EQ(lhc_->ETAT_TV_XML(), std::numeric_limits<int32_t>::max());
+  EXPECT_EQ(lhc_->ETAT_TO_XML(), 900 - 2147483648LL);
+  lhc_->SetPropertyInteger("LHC_IND_TV", 100);
 
   lhc_->SetPropertyText("LHO", " a ");
   EXPECT_EQ(lhc_->GetPropertyText("LHO"), "A");

@@ -60,6 +60,12 @@ TEST_F(StandSetsTest, DeletedStatusesAndOrganisationalIdentifier) {
     levels->AktualniPrvek()->SetPropertyText("ORG_UROVEN", number);
   }
   EXPECT_EQ(odd->Id_z_Orgur(), 3025007);
+  levels->Prvky()[0]->SetPropertyText("ORG_UROVEN", "2147483647");
+  EXPECT_EQ(odd->Id_z_Orgur(), 2147483647);
+  levels->Prvky()[0]->SetPropertyText("ORG_UROVEN", "-2147483648");
+  levels->Prvky()[1]->SetPropertyText("ORG_UROVEN", "-2147483648");
+  EXPECT_EQ(odd->Id_z_Orgur(), -2147483647 - 1);
+  levels->Prvky()[0]->SetPropertyText("ORG_UROVEN", "3");
   lhc_->SetPUVOD_DAT("LHP 160");
   EXPECT_EQ(odd->Id_z_Orgur(), 3);
 }

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "data/codelists/cisel_kelva.h"
+#include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/tests/hierarchy_fixture.h"
 #include "framework/property_text.h"
 

@@ -102,6 +102,11 @@ TEST_F(LayerEditsTest, AreaQualityWithVolumesScalesTheStoredVolumes) {
   forest::Flags().odkorneno = false;
   EXPECT_EQ(spruce->GetPropertyText("DR_ZAS_CEL"), "250");
   EXPECT_TRUE(forest::Flags().odkorneno == false);
+
+  // An area far beyond the old one scales the volumes to the largest integer, no further.
+  group_->SetVymera(1e300);
+  group_->SetPropertyText("PSK_KVAL_Vypocet", "1");
+  EXPECT_EQ(spruce->GetPropertyText("DR_ZAS_CEL"), "2147483647");
 }
 
 TEST_F(LayerEditsTest, GroupInterventionAreaIsSharedByTheLayers) {

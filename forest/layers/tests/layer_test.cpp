@@ -109,6 +109,19 @@ TEST_F(LayerTest, BarkOptionConvertsVolumes) {
   spruce->SetPropertyInteger("DR_ZAS_CEL", 0);
   spruce->SetPropertyInteger("OBJ_SOUS", 5);  // no volume: no division
   EXPECT_EQ(spruce->GetPropertyInteger("PROC_SOUS"), 0);
+
+  // Products of stored volumes and shares of any size; beyond the range they read 0.
+  spruce->SetStoredVolume(TDrevina::kZasCel, 2147483647);
+  spruce->SetPropertyInteger("PROC_SOUS", 2);
+  EXPECT_EQ(spruce->GetPropertyInteger("OBJ_SOUS"), 42949673);
+  spruce->SetPropertyInteger("PROC_SOUS", 300);
+  EXPECT_EQ(spruce->GetPropertyInteger("OBJ_SOUS"), 0);
+  spruce->SetStoredVolume(TDrevina::kZasTabHa, 2147483647);
+  layer_->SetPropertyText("ZAKM", "10");
+  group_->plocha = 1.0;
+  EXPECT_EQ(spruce->GetPropertyInteger("DR_ZAS_CELzeZASTaZAKM"), 1288490188);  // × 60 %
+  group_->plocha = 2.0;
+  EXPECT_EQ(spruce->GetPropertyInteger("DR_ZAS_CELzeZASTaZAKM"), 0);
 }
 
 TEST_F(LayerTest, StemVolumeOfASpecies) {
@@ -309,6 +322,10 @@ TEST_F(LayerTest, DamageExtent) {
   damage->SetPropertyText("POSKOZ_R_xml", "3");
   EXPECT_EQ(damage->POSKOZ_R(), 30);
   EXPECT_EQ(damage->GetPropertyText("POSKOZ_R_xml"), "3");
+  damage->SetPropertyText("POSKOZ_R_xml", "-2147483648");  // tenths of any stored degree
+  EXPECT_EQ(damage->POSKOZ_R(), -2147483647 - 1);
+  damage->SetPropertyInteger("POSKOZ_R10", 2147483647);
+  EXPECT_EQ(damage->POSKOZ_R(), 2147483647);
   damage->SetPropertyInteger("POSKOZ_R", 0);
   EXPECT_EQ(damage->GetPropertyText("POSKOZ_R_xml"), "");
   EXPECT_EQ(layer_->GetPropertyInteger("PocetPoskozeniVEtazi"), 1);

@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
-#include "data/codelists/kelva_codes.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
+#include "forest/codelists/kelva_codes.h"
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/hierarchy_classes.h"
 #include "forest/hierarchy/lhc.h"
@@ -104,6 +105,35 @@ TEST_F(LayerValuesTest, TabularVolumeAndItsChecks) {
   EXPECT_EQ(spruce_->GetPropertyText("VyskaAVekVPoradku"), "True");
   spruce_->SetPropertyText("VYSKA", "70");
   EXPECT_EQ(spruce_->GetPropertyText("VyskaAVekVPoradku"), "False");
+}
+
+// Stored numbers may be anything: products beyond the integer range and differences of
+// extreme volumes stick at the range's ends.
+TEST_F(LayerValuesTest, ChecksOfExtremeStoredValuesStayInRange) {
+  constexpr int32_t kMin = std::numeric_limits<int32_t>::min();
+  spruce_->SetStoredVolume(TDrevina::kZasTabHa, 400);
+  spruce_->SetStoredVolume(TDrevina::kZasHa, kMin);
+  spruce_->SetStoredVolume(TDrevina::kZasCel, kMin);
+  group_->SetPlocha(1e300);
+  EXPECT_EQ(spruce_->GetPropertyText("VypoctenaDR_ZAS_HAzTabulek"), "192");
+  EXPECT_EQ(spruce_->GetPropertyText("VypoctenaDR_ZAS_CELzTabulek"), "2147483647");
+  EXPECT_EQ(spruce_->GetPropertyText("KontrolniDR_ZAS_HA"), "-2147483648");
+  EXPECT_EQ(spruce_->GetPropertyText("KontrolniDR_ZAS_CEL"), "-2147483648");
+  group_->SetPlocha(-1e300);
+  EXPECT_EQ(spruce_->GetPropertyText("VypoctenaDR_ZAS_CELzTabulek"), "-2147483648");
+  spruce_->SetPropertyText("BON_A", "24");
+  EXPECT_EQ(spruce_->GetPropertyText("DR_CBP"), "-2147483648");
+  layer_->SetPropertyText("VEK", "2147483647");
+  spruce_->SetPropertyText("VYSKA", "30");
+  EXPECT_EQ(spruce_->GetPropertyText("VyskaAVekVPoradku"), "True");
+  spruce_->SetStoredVolume(TDrevina::kZasHa, 2147483647);
+  spruce_->SetPropertyText("N_ProcentoTV", "100");
+  EXPECT_EQ(spruce_->GetPropertyText("KontrolniN_ObjemHaTV"), "2147483647");
+  layer_->SetPropertyText("VEK", "95");  // 50 % of the volume is felled
+  layer_->SetPropertyText("OBMYTI", "100");
+  layer_->SetPropertyText("OBN_DOBA", "30");
+  spruce_->SetStoredVolume(TDrevina::kZasCel, 2147483647);
+  EXPECT_EQ(spruce_->GetPropertyText("SpocteneDR_TO"), "1073741824");
 }
 
 TEST_F(LayerValuesTest, ThinningFromTheUnitRulesAndFellingFromTheRegenerationShare) {

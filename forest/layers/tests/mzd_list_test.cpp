@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/kelva_codes.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/kelva_codes.h"
 #include "forest/forest_classes.h"
 #include "framework/framework_classes.h"
 #include "platform/recording_ui.h"

@@ -4,10 +4,10 @@
 
 #include <memory>
 
-#include "data/codelists/cisel_kelva.h"
-#include "data/codelists/code_list_container.h"
 #include "data/engine/database.h"
 #include "data/engine/table.h"
+#include "forest/codelists/cisel_kelva.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/hierarchy_classes.h"

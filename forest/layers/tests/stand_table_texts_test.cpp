@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "data/codelists/code_list_container.h"
 #include "data/engine/database.h"
 #include "data/engine/table.h"
+#include "forest/codelists/code_list_container.h"
 #include "forest/forest_classes.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/hierarchy_classes.h"

@@ -6,8 +6,8 @@
 
 #include "framework/stream/stream_tools.h"
 #include "framework/stream/value_io.h"
-#include "framework/tools/tests/tool_fixture.h"
 #include "testing/test_env.h"
+#include "testing/tool_fixture.h"
 
 namespace tarnik::framework {
 namespace {

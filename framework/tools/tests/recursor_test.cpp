@@ -6,7 +6,7 @@
 
 #include "framework/condition/cond_parser.h"
 #include "framework/tools/selector.h"
-#include "framework/tools/tests/tool_fixture.h"
+#include "testing/tool_fixture.h"
 
 namespace tarnik::framework {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "framework/models/element_model.h"
 #include "framework/tools/technology.h"
-#include "framework/tools/tests/tool_fixture.h"
+#include "testing/tool_fixture.h"
 
 namespace tarnik::framework {
 namespace {

@@ -1,0 +1,10 @@
+// Enters every element class of the program in the class register, in unit order: the framework
+// (with its tools, conditions, streams and scripts), the application tool, the forest model and
+// the exporter. Called by the program's start (program_start.h); further calls do nothing.
+#pragma once
+
+namespace tarnik::app {
+
+void RegisterProgramClasses();
+
+}  // namespace tarnik::app

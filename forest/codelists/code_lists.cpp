@@ -1,0 +1,128 @@
+#include "forest/codelists/code_lists.h"
+
+#include <exception>
+
+#include "data/engine/table.h"
+#include "forest/codelists/cadastre_and_decisions.h"
+#include "forest/codelists/code_lookup.h"
+#include "forest/codelists/territory.h"
+#include "platform/fs.h"
+
+namespace tarnik::plan {
+
+CodeLists::CodeLists() = default;
+CodeLists::~CodeLists() = default;
+
+std::unordered_map<std::string, std::string>* CodeLists::Memo(const std::string& list,
+                                                              engine::Table* table) {
+  if (tables_.IsProgramList(list)) {
+    if (memo_generation_ != tables_.generation()) {
+      memo_.clear();
+      memo_generation_ = tables_.generation();
+    }
+    return &memo_;
+  }
+  // A list being edited answers from its edit buffer.
+  if (!table || table->state() != engine::TableState::kBrowse) return nullptr;
+  std::optional<engine::Database::ContentToken> content = table->database().CurrentContent();
+  if (!content) return nullptr;
+  BoundMemo& memo = bound_memo_[table];
+  if (memo.generation != tables_.generation() || memo.row_set != table->row_set_version() ||
+      memo.content != *content) {
+    memo.answers.clear();
+    memo.generation = tables_.generation();
+    memo.row_set = table->row_set_version();
+    memo.content = *content;
+  }
+  return &memo.answers;
+}
+
+namespace {
+// The memo key of one question; names as the caller spells them (another spelling only makes
+// another entry).
+std::string Question(char kind, const std::string& list, const std::string& key_column,
+                     const std::string& value_column, bool exact, const std::string& code) {
+  std::string q;
+  q.reserve(list.size() + key_column.size() + value_column.size() + code.size() + 8);
+  q.push_back(kind);
+  for (const std::string* part : {&list, &key_column, &value_column})
+    q.append(*part).push_back('\x1f');
+  q.push_back(exact ? '1' : '0');
+  q.push_back('\x1f');
+  q.append(code);
+  return q;
+}
+}  // namespace
+
+std::string CodeLists::Description(const std::string& list, const std::string& code,
+                                   const std::string& description_column,
+                                   const std::string& key_column, bool exact) {
+  const std::string question = Question('D', list, key_column, description_column, exact, code);
+  // Only answers of program lists are in memo_, and a binding starts a new generation: a hit of
+  // this generation needs no look at the list.
+  if (memo_generation_ == tables_.generation()) {
+    if (auto it = memo_.find(question); it != memo_.end()) return it->second;
+  }
+  engine::Table* table = tables_.Get(list);
+  auto* memo = table ? Memo(list, table) : nullptr;
+  if (memo) {
+    if (auto it = memo->find(question); it != memo->end()) return it->second;
+  }
+  std::string answer = CodeDescription(table, key_column, code, description_column, exact);
+  if (memo) memo->emplace(question, answer);
+  return answer;
+}
+
+bool CodeLists::Contains(const std::string& list, const std::string& code, bool if_empty,
+                         const std::string& key_column, bool exact) {
+  const std::string question = Question('C', list, key_column, std::string(), exact, code);
+  if (!code.empty() && memo_generation_ == tables_.generation()) {
+    if (auto it = memo_.find(question); it != memo_.end()) return it->second == "1";
+  }
+  engine::Table* table = tables_.Get(list);
+  if (code.empty() || !table) return CodeInList(table, key_column, code, if_empty, exact);
+  auto* memo = Memo(list, table);
+  if (memo) {
+    if (auto it = memo->find(question); it != memo->end()) return it->second == "1";
+  }
+  bool answer = CodeInList(table, key_column, code, if_empty, exact);
+  if (memo) memo->emplace(question, answer ? "1" : "0");
+  return answer;
+}
+
+int CodeLists::CountExact(const std::string& list, const std::string& column,
+                          const std::string& text) {
+  return CountRowsWithText(tables_.Get(list), column, text);
+}
+
+int64_t CodeLists::OfficeOfCadastralArea(int64_t cadastral_code) {
+  return plan::OfficeOfCadastralArea(tables_.Get("tb_KU6b"), tables_.Get("tbObce6"),
+                                     cadastral_code);
+}
+
+StandCategoryRows CodeLists::StandCategories(const std::string& odd, const std::string& dil,
+                                             const std::string& por) {
+  return StandCategoryRowsOf(tables_.Get("Tb_PorKtg1"), odd, dil, por);
+}
+
+GrowthValues CodeLists::Growth(const std::string& species, int vek, int obmyti, int bon_a,
+                               bool under_bark) {
+  return GrowthValuesOf(tables_.Get("Tb_RustTab"), species, vek, obmyti, bon_a, under_bark);
+}
+
+std::string CodeLists::CadastreName(int64_t code) {
+  if (!katas_cel_attempted_) {
+    katas_cel_attempted_ = true;
+    try {
+      const std::string dir = CodeListTables::Directory();
+      if (platform::FileExists(platform::JoinPath(dir, engine::kDatabaseFileName)))
+        katas_cel_ = engine::Table::OpenPath(platform::JoinPath(dir, "KatasCel.DB"),
+                                             engine::OpenMode::kReadOnly);
+    } catch (const std::exception&) {
+      katas_cel_.reset();
+    }
+  }
+  return CadastreNameOf(katas_cel_.get(), code);
+}
+
+}  // namespace tarnik::plan
