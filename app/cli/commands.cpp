@@ -9,6 +9,7 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterExportCommand(root, commands);
   RegisterMapInfoCommand(root, commands);
   RegisterLcrCommand(root, commands);
+  RegisterImportCommand(root, commands);
 }
 
 }  // namespace tarnik::cli

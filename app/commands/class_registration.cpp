@@ -9,6 +9,7 @@
 #include "framework/framework_classes.h"
 #include "gis/gis_classes.h"
 #include "islh/xml_export.h"
+#include "islh/xml_loader.h"
 #include "spatial/spatial_classes.h"
 
 namespace tarnik::app {
@@ -26,6 +27,7 @@ void RegisterProgramClasses() {
   plan::RegisterLayerClasses();
   plan::RegisterUnitClasses();
   framework::RegisterElementClass<islh::TExportLHC_XML>();
+  framework::RegisterElementClass<islh::TLHC_XMLLoader>();
 }
 
 }  // namespace tarnik::app
