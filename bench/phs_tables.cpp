@@ -10,8 +10,8 @@ void WritePhsTables(sqlite3* phs, const std::set<int>& management_sets,
                     const std::vector<PhsStand>& stands, UnitCounts& counts) {
   static const std::map<int, const char*> kSetNames = {
       {53, "kyselá stanoviště stř. poloh"},   {55, "živná stanoviště stř. poloh"},
-      {57, "oglejená stanoviště stř. poloh"}, {73, "kyselá stanoviště vyšších poloh"},
-      {75, "živná stanoviště vyšších poloh"}, {77, "oglejená stanoviště vyšších poloh"}};
+      {57, "oglejená stanoviště stř. poloh"}, {73, "kyselá stan. vyšších poloh"},
+      {75, "živná stan. vyšších poloh"},      {77, "oglejená stan. vyšších poloh"}};
   RowWriter hs(phs, "TAB_HS",
                {"CISLO_HS", "NAZEV_HS", "OBMYTI", "OBN_DOBA", "POC_OBNOVY", "POC_PROR",
                 "POC_MYTKLID", "POD_MEL_DR", "ODVOZ_TEZ", "SEST_DTO"});

@@ -314,23 +314,25 @@ void TObecnyLesniPrvek::NactiZeSeznamu(framework::TStringListElement& list) {
   const std::vector<TElement*> items = list.Children();
   for (TElement* item : items) {
     const std::string item_name = item->GetName();
-    const std::string value = item->GetPropertyText("AsString");
     const TPropInfo* prop = ClassType().Find(item_name + "_XML");
     if (!prop) prop = ClassType().Find(item_name);
-    if (!prop) continue;
-    try {
-      WritePropertyStrict(*this, *prop, value);
-    } catch (const std::exception&) {
-      if (HasProperty("CeleOznaceni")) {
-        platform::ui().ShowMessage("Do vlastnosti \"" + prop->name + "\" prvku označení \"" +
-                                       GetPropertyText("CeleOznaceni") +
-                                       "\" nejde načíst hodnota \"" + value + "\".",
-                                   platform::Severity::kPassedOver);
-      } else {
-        platform::ui().ShowMessage("Do vlastnosti \"" + prop->name + "\" prvku jménem \"" +
-                                       GetName() + "\" nejde načíst hodnota \"" + value + "\".",
-                                   platform::Severity::kPassedOver);
-      }
+    if (prop) NactiPolozku(*prop, item->GetPropertyText("AsString"));
+  }
+}
+
+void TObecnyLesniPrvek::NactiPolozku(const TPropInfo& prop, const std::string& value) {
+  try {
+    WritePropertyStrict(*this, prop, value);
+  } catch (const std::exception&) {
+    if (HasProperty("CeleOznaceni")) {
+      platform::ui().ShowMessage("Do vlastnosti \"" + prop.name + "\" prvku označení \"" +
+                                     GetPropertyText("CeleOznaceni") +
+                                     "\" nejde načíst hodnota \"" + value + "\".",
+                                 platform::Severity::kPassedOver);
+    } else {
+      platform::ui().ShowMessage("Do vlastnosti \"" + prop.name + "\" prvku jménem \"" + GetName() +
+                                     "\" nejde načíst hodnota \"" + value + "\".",
+                                 platform::Severity::kPassedOver);
     }
   }
 }

@@ -100,6 +100,9 @@ class TObecnyLesniPrvek : public framework::TOwnerEntity {
   // first, else the property of the item's name; items matching neither are skipped. A write
   // that fails is reported and the next item follows.
   void NactiZeSeznamu(framework::TStringListElement& list);
+  // One item of such a list written into `prop`, a property of this element's class; a write
+  // that fails is reported as NactiZeSeznamu reports it.
+  void NactiPolozku(const framework::TPropInfo& prop, const std::string& value);
 
   // Sets: makes the first element current; then the same for every forest element below.
   virtual void NastavAktualniNaPrvni();

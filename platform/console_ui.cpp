@@ -45,6 +45,18 @@ Button ConsoleUi::MessageBox(const std::string& text, const std::string& caption
   return buttons.front();
 }
 
+Button ConsoleUi::AskYesNoQuit(const std::string& caption, const std::string& question,
+                               const std::vector<std::string>& lines) {
+  std::optional<Button> answer = yes_no_quit_;
+  if (!answer && assume_yes_) answer = Button::kYes;
+  if (!answer) throw QuestionUnanswered{question};
+  log_.push_back({Severity::kInformation, question});
+  WriteLine(question);
+  for (const std::string& line : lines) WriteLine(line);
+  WriteLine("-> " + ButtonText(*answer));
+  return *answer;
+}
+
 std::optional<std::string> ConsoleUi::ChooseDirectory(const std::string& caption,
                                                       const std::string& initial) {
   if (!directory_) throw QuestionUnanswered{caption};

@@ -26,6 +26,9 @@ class ConsoleUi : public Ui {
   void set_directory_answer(std::optional<std::string> dir) { directory_ = std::move(dir); }
   void set_file_answer(std::optional<std::string> file) { file_ = std::move(file); }
   void set_quiet(bool quiet) { quiet_ = quiet; }
+  // The answer of the questions with "Ano", "Ne" and "ukončit" (an option such as --append);
+  // without one they are answered "Ano" under --yes and are unanswerable otherwise.
+  void set_yes_no_quit_answer(std::optional<Button> answer) { yes_no_quit_ = answer; }
 
   // Every message, status line and protocol line shown, with its severity, in order (kept for
   // machine-readable output).
@@ -37,6 +40,8 @@ class ConsoleUi : public Ui {
 
   Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
                     const Buttons& buttons) override;
+  Button AskYesNoQuit(const std::string& caption, const std::string& question,
+                      const std::vector<std::string>& lines) override;
   std::optional<std::string> ChooseDirectory(const std::string& caption,
                                              const std::string& initial) override;
   std::optional<std::string> ChooseFile(const std::string& caption, const std::string& initial_dir,
@@ -57,6 +62,7 @@ class ConsoleUi : public Ui {
   std::ostream* stream_ = nullptr;
   bool assume_yes_ = false;
   bool quiet_ = false;
+  std::optional<Button> yes_no_quit_;
   std::optional<std::string> directory_;
   std::optional<std::string> file_;
   std::string last_status_;

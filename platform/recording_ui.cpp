@@ -5,7 +5,7 @@ namespace tarnik::platform {
 std::vector<std::string> RecordingUi::Messages() const {
   std::vector<std::string> out;
   for (const Shown& s : shown) {
-    if (s.kind == "message" || s.kind == "box") out.push_back(s.text);
+    if (s.kind == "message" || s.kind == "box" || s.kind == "question") out.push_back(s.text);
   }
   return out;
 }
@@ -45,6 +45,20 @@ Button RecordingUi::MessageBox(const std::string& text, const std::string& capti
   }
   if (default_button) return *default_button;
   return buttons.empty() ? Button::kOk : buttons.front();
+}
+
+Button RecordingUi::AskYesNoQuit(const std::string& caption, const std::string& question,
+                                 const std::vector<std::string>& lines) {
+  std::string text = question;
+  for (const std::string& line : lines) text += "\n" + line;
+  const Buttons buttons = {Button::kYes, Button::kNo, Button::kQuit};
+  shown.push_back({"question", text, caption, MsgType::kConfirmation, buttons});
+  if (!answers.empty()) {
+    Button b = answers.front();
+    answers.pop_front();
+    return b;
+  }
+  return default_button.value_or(Button::kYes);
 }
 
 std::optional<std::string> RecordingUi::ChooseDirectory(const std::string& caption,

@@ -15,7 +15,8 @@ namespace tarnik::platform {
 class RecordingUi : public Ui {
  public:
   struct Shown {
-    // "message", "box", "directory", "file", "status", "progress", "beep", "protocol"
+    // "message", "box", "question", "directory", "file", "status", "progress", "beep",
+    // "protocol"
     std::string kind;
     std::string text;
     std::string caption;
@@ -24,14 +25,14 @@ class RecordingUi : public Ui {
     Severity severity = Severity::kInformation;  // of messages and protocol lines
   };
 
-  std::vector<Shown> shown;                            // every call, in order
-  std::deque<Button> answers;                          // answers for MessageBox, first first
+  std::vector<Shown> shown;    // every call, in order
+  std::deque<Button> answers;  // answers for MessageBox and AskYesNoQuit, first first
   std::deque<std::optional<std::string>> directories;  // answers for ChooseDirectory
   std::deque<std::optional<std::string>> files;        // answers for ChooseFile
   std::optional<Button> default_button;
   int pending_events = 0;  // how often ProcessPendingEvents was called
 
-  // The texts of the modal messages and boxes, in order (status lines left out).
+  // The texts of the modal messages, boxes and questions, in order (status lines left out).
   std::vector<std::string> Messages() const;
   std::vector<std::string> Statuses() const;
   // The texts of the messages of one severity, in order.
@@ -40,6 +41,9 @@ class RecordingUi : public Ui {
 
   Button MessageBox(const std::string& text, const std::string& caption, MsgType type,
                     const Buttons& buttons) override;
+  // Recorded as "question" with the lines joined by "\n" after the question.
+  Button AskYesNoQuit(const std::string& caption, const std::string& question,
+                      const std::vector<std::string>& lines) override;
   std::optional<std::string> ChooseDirectory(const std::string& caption,
                                              const std::string& initial) override;
   std::optional<std::string> ChooseFile(const std::string& caption, const std::string& initial_dir,

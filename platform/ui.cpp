@@ -67,6 +67,15 @@ void Ui::ReportProtocolLine(const std::string& file, const std::string& line) {
   ShowProtocolLine(file, line);
 }
 
+Button Ui::AskYesNoQuit(const std::string& caption, const std::string& question,
+                        const std::vector<std::string>& lines) {
+  std::string text = question;
+  for (const std::string& line : lines) text += "\n" + line;
+  const Button answer =
+      MessageBox(text, caption, MsgType::kConfirmation, {Button::kYes, Button::kNo, Button::kQuit});
+  return answer == Button::kYes || answer == Button::kNo ? answer : Button::kQuit;
+}
+
 void SetPendingWorkHandler(std::function<void()> handler) { PendingWork() = std::move(handler); }
 
 void Ui::DrainPendingWork() {
@@ -95,6 +104,8 @@ std::string ButtonText(Button b) {
       return "Ne všem";
     case Button::kYesToAll:
       return "Ano všem";
+    case Button::kQuit:
+      return "ukončit";
   }
   return "";
 }

@@ -16,7 +16,19 @@
 namespace tarnik::platform {
 
 enum class MsgType { kWarning, kError, kInformation, kConfirmation, kCustom };
-enum class Button { kYes, kNo, kOk, kCancel, kAbort, kRetry, kIgnore, kAll, kNoToAll, kYesToAll };
+enum class Button {
+  kYes,
+  kNo,
+  kOk,
+  kCancel,
+  kAbort,
+  kRetry,
+  kIgnore,
+  kAll,
+  kNoToAll,
+  kYesToAll,
+  kQuit,  // "ukončit": ends the program
+};
 using Buttons = std::vector<Button>;
 
 enum class Cursor { kDefault, kWait, kCustom };
@@ -79,6 +91,13 @@ class Ui {
   // Lets the interface process pending events; also drains the registered pending-work handler
   // (the framework message queue). Front ends that override it must call DrainPendingWork().
   virtual void ProcessPendingEvents() { DrainPendingWork(); }
+
+  // A modal question with the three buttons "Ano", "Ne" and "ukončit" (kYes, kNo, kQuit), the
+  // further lines shown under the question. A front end that cannot ask throws
+  // QuestionUnanswered. The default shows it as a message box with those buttons; any answer
+  // other than kYes or kNo counts as kQuit.
+  virtual Button AskYesNoQuit(const std::string& caption, const std::string& question,
+                              const std::vector<std::string>& lines);
 
   // Convenience: a question with the given buttons and type kConfirmation.
   Button Ask(const std::string& text, const Buttons& buttons) {

@@ -7,6 +7,9 @@ void RegisterCommands(CLI::App& root, std::vector<Command>& commands) {
   RegisterConvertParadoxCommand(root, commands);
   RegisterScriptCommand(root, commands);
   RegisterExportCommand(root, commands);
+  RegisterMapInfoCommand(root, commands);
+  RegisterLcrCommand(root, commands);
+  RegisterImportCommand(root, commands);
 }
 
 }  // namespace tarnik::cli

@@ -9,5 +9,8 @@ void RegisterInfoCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterConvertParadoxCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterScriptCommand(CLI::App& root, std::vector<Command>& commands);
 void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterMapInfoCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterLcrCommand(CLI::App& root, std::vector<Command>& commands);
+void RegisterImportCommand(CLI::App& root, std::vector<Command>& commands);
 
 }  // namespace tarnik::cli

@@ -1,9 +1,10 @@
 // `tarnik export --variant numerika|numerika-lcr --data PLANDIR --out DIR ...`: the numerical
-// ISLH export of the unit in PLANDIR into DIR/ISHULXML (DIR used as it is when it is that
-// directory already), with the main window's options as they stand after its first show unless
-// changed by the options. Prints the paths written, or with --json one object with the files,
-// the elements written by name and every message with its severity. Exit 1 when the unit or its
-// compartment list cannot be loaded, the export fails (the previous files stay as they were) or
+// ISLH export of the unit in PLANDIR (or, with "ALIAS" or "LCR-Oracle" and --lhc CODE/VERSION, of
+// a unit version of the LČR databases named in vekta.ini) into DIR/ISHULXML (DIR used as it is when
+// it is that directory already), with the main window's options as they stand after its first show
+// unless changed by the options. Prints the paths written, or with --json one object with the
+// files, the elements written by name and every message with its severity. Exit 1 when the unit or
+// its compartment list cannot be loaded, the export fails (the previous files stay as they were) or
 // the bark question is left unanswered (without --yes).
 #include <memory>
 #include <ostream>
@@ -13,9 +14,12 @@
 #include "app/cli/json_text.h"
 #include "app/commands/numerical_export.h"
 #include "app/commands/unit_export_adapter.h"
+#include "data/sources/oracle/oracle_source.h"
+#include "data/sources/oracle/unit_choice.h"
 #include "forest/unit/lesni_celek.h"
 #include "forest/unit/unit_session.h"
 #include "platform/console_ui.h"
+#include "platform/numtext.h"
 #include "platform/paths.h"
 #include "platform/ui.h"
 
@@ -33,6 +37,7 @@ struct ExportArgs {
   bool keep_cancelled_statutes = false;
   bool yes = false;
   bool json = false;
+  std::string lhc;  // CODE/VERSION of a unit read from a server database
 };
 
 // Closes the unit session however the command ends.
@@ -61,8 +66,23 @@ int RunExport(const ExportArgs& args, const GlobalOptions& g) {
   if (!g.quiet) {
     session_options.log = [&g](const std::string& text) { g.console->SetStatus(text); };
   }
-  plan::UnitSession session =
-      plan::OpenUnitSession(platform::AbsolutePath(args.data), session_options);
+  if (!args.lhc.empty()) {
+    const size_t slash = args.lhc.find('/');
+    const auto code = platform::TextToInt64(args.lhc.substr(0, slash));
+    const auto version = slash == std::string::npos
+                             ? std::nullopt
+                             : platform::TextToInt64(args.lhc.substr(slash + 1));
+    if (!code || !version) {
+      g.console->ShowMessage("Zadej LHC jako LHC_KOD/LHC_KOD_ID.", platform::Severity::kFailure);
+      return kExitUsage;
+    }
+    plan::SetUnitVersionChooser(plan::ChooseThe(*code, *version));
+  }
+  // The alias answer and the Oracle connection are no directories.
+  const bool server =
+      args.data == plan::kAliasChoice || args.data.find("LCR-Oracle") != std::string::npos;
+  plan::UnitSession session = plan::OpenUnitSession(
+      server ? args.data : platform::AbsolutePath(args.data), session_options);
   if (!session.ok()) {
     ReportSessionFailure(session, args.data, g);
     return kExitFailure;
@@ -119,6 +139,8 @@ void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands) {
                   "Neexportovat MZD pod 80 let, je-li těžební procento");
   c.sub->add_flag("--keep-cancelled-statutes", args->keep_cancelled_statutes,
                   "Exportovat i zrušené statuty ochrany přírody");
+  c.sub->add_option("--lhc", args->lhc,
+                    "LHC_KOD/LHC_KOD_ID jednotky z databáze LČR (--data ALIAS nebo LCR-Oracle)");
   c.sub->add_flag("-y,--yes", args->yes, "Na otázky odpovídá Ano");
   c.sub->add_flag("--json", args->json,
                   "Vypíše zapsané soubory, počty zapsaných elementů podle jména a všechna hlášení "

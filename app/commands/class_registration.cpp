@@ -7,7 +7,9 @@
 #include "forest/unit/unit_classes.h"
 #include "framework/class_register.h"
 #include "framework/framework_classes.h"
+#include "gis/gis_classes.h"
 #include "islh/xml_export.h"
+#include "islh/xml_loader.h"
 #include "spatial/spatial_classes.h"
 
 namespace tarnik::app {
@@ -18,12 +20,14 @@ void RegisterProgramClasses() {
   done = true;
   framework::RegisterFrameworkClasses();
   spatial::RegisterSpatialClasses();
+  gis::RegisterGisClasses();
   apptool::RegisterAppToolClasses();
   plan::RegisterForestClasses();
   plan::RegisterHierarchyClasses();
   plan::RegisterLayerClasses();
   plan::RegisterUnitClasses();
   framework::RegisterElementClass<islh::TExportLHC_XML>();
+  framework::RegisterElementClass<islh::TLHC_XMLLoader>();
 }
 
 }  // namespace tarnik::app

@@ -120,6 +120,24 @@ TEST_F(MakeUnitTest, LinksCountsAndIdentifiersAgree) {
             Number(phs, "SELECT COUNT(*) FROM TAB_HS"));
 }
 
+// What a planning program could store: no text longer than its column (a program writing the
+// unit back cuts it, so a longer text would not come back the same).
+TEST_F(MakeUnitTest, TextsFitTheirColumns) {
+  GenerateUnit(Options(4, 3, "w"));
+  for (const char* dir : {"w/DATA", "w/PHS"}) {
+    Database db = Database::Open(out_.File(dir), engine::OpenMode::kReadOnly);
+    for (const std::string& table : db.TableNames()) {
+      for (const engine::ColumnInfo& column : db.Columns(table)) {
+        if (column.shape.type != engine::FieldType::kAlpha) continue;
+        EXPECT_EQ(Number(db, fmt::format("SELECT COUNT(*) FROM \"{}\" WHERE length(\"{}\") > {}",
+                                         table, column.name, column.shape.size)),
+                  0)
+            << table << "." << column.name;
+      }
+    }
+  }
+}
+
 TEST_F(MakeUnitTest, ScaleOneKeepsTheProportionsOfAUnit) {
   EXPECT_EQ(CompartmentsForScale(1), 200);
   EXPECT_EQ(CompartmentsForScale(10), 2000);

@@ -77,6 +77,21 @@ Database Database::Open(const std::string& directory, OpenMode mode, const std::
     std::string msg = state->db ? sqlite3_errmsg(state->db) : "?";
     throw EngineError(fmt::format("Nelze otevřít databázi \"{}\": {}", state->file, msg));
   }
+  return Finish(state);
+}
+
+Database Database::OpenInMemory(const std::string& alias) {
+  auto state = std::make_shared<State>();
+  state->directory = ":memory:";
+  state->alias = alias;
+  state->file = ":memory:";
+  if (sqlite3_open_v2(":memory:", &state->db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX,
+                      nullptr) != SQLITE_OK)
+    throw EngineError("Nelze otevřít databázi v paměti.");
+  return Finish(state);
+}
+
+Database Database::Finish(std::shared_ptr<State> state) {
   sqlite3_busy_timeout(state->db, 5000);
   RegisterCzechCollation(state->db);
   // The state outlives the handle (its destructor closes it), so the hooks may point at it.

@@ -56,6 +56,10 @@ class Database {
   static Database Open(const std::string& directory, OpenMode mode = OpenMode::kReadWrite,
                        const std::string& alias = "");
 
+  // A database that lives in memory only (for fuzzing and tests); it has no directory and
+  // vanishes with its last handle.
+  static Database OpenInMemory(const std::string& alias = "");
+
   const std::string& directory() const;
   const std::string& alias() const;
   std::string file_path() const;
@@ -111,6 +115,8 @@ class Database {
 
  private:
   explicit Database(std::shared_ptr<State> state) : state_(std::move(state)) {}
+  // The settings of a fresh connection, then the check that it is a database.
+  static Database Finish(std::shared_ptr<State> state);
   // Runs one of the prepared transaction statements (BEGIN, BEGIN IMMEDIATE, COMMIT, ROLLBACK).
   void RunControl(int which);
   std::shared_ptr<State> state_;

@@ -102,6 +102,7 @@ Value ValueForField(const ColumnInfo& field, const Value& value) {
     throw EngineError(fmt::format("Položka \"{}\" nepřijme binární data.", field.name));
   }
   if (type == FieldType::kDate) {
+    if (value.is_timestamp()) return Value(value.timestamp().IsoText().substr(0, 10));
     if (!value.is_text()) throw EngineError(fmt::format("Položka \"{}\" čeká datum.", field.name));
     std::string t = platform::Trim(value.text());
     if (auto iso = ParseIsoDate(t)) return Value(IsoDate(*iso));
@@ -126,6 +127,8 @@ Value ValueForField(const ColumnInfo& field, const Value& value) {
     text = std::to_string(value.integer());
   } else if (value.is_real()) {
     text = platform::FloatToText(value.real());
+  } else if (value.is_timestamp()) {
+    text = value.timestamp().IsoText();
   } else {
     text = value.bytes().data;
   }
@@ -143,6 +146,7 @@ std::string ValueAsString(const ColumnInfo& field, const Value& v) {
   if (v.is_integer()) return std::to_string(v.integer());
   if (v.is_real()) return platform::FloatToText(v.real());
   if (v.is_bytes()) return v.bytes().data;
+  if (v.is_timestamp()) return v.timestamp().IsoText();
   if (field.shape.type == FieldType::kDate) {
     if (auto d = ParseIsoDate(v.text())) return platform::DateToText(*d);
   }

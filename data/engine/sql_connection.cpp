@@ -29,6 +29,7 @@ std::string SqlResult::AsString(const std::string& name) const {
   if (v.is_integer()) return std::to_string(v.integer());
   if (v.is_real()) return platform::FloatToText(v.real());
   if (v.is_bytes()) return v.bytes().data;
+  if (v.is_timestamp()) return v.timestamp().IsoText();
   return "";
 }
 

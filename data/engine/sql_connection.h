@@ -1,7 +1,7 @@
 // The SQL connection to a server database, as the Oracle sources use it: connect with the
 // engine's parameters, run statements passed through as they are with bound values, walk the
 // rows of a query, and explicit transactions. The interface does not know the server kind;
-// sqlite_connection.h implements it over SQLite files (an ODBC implementation serves Oracle).
+// sqlite_connection.h implements it over SQLite files, odbc_connection.h over ODBC (Oracle).
 // A result must not outlive the connection that produced it. Failures throw EngineError.
 #pragma once
 
@@ -30,6 +30,9 @@ class SqlResult {
   virtual int ColumnCount() const = 0;
   virtual std::string ColumnName(int i) const = 0;
   virtual Value Column(int i) const = 0;
+  // The server's type number of column i (ODBC's SQL data type, SQLite's storage class of the
+  // current value), for messages.
+  virtual int ColumnTypeCode(int i) const = 0;
 
   // Columns by name, case-insensitively; an absent column is -1, and reads as null.
   int ColumnIndex(const std::string& name) const;

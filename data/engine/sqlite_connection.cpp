@@ -21,6 +21,7 @@ class SqliteResult : public SqlResult {
   int ColumnCount() const override { return st_.ColumnCount(); }
   std::string ColumnName(int i) const override { return st_.ColumnName(i); }
   Value Column(int i) const override { return st_.Column(i); }
+  int ColumnTypeCode(int i) const override { return st_.ColumnType(i); }
 
  private:
   Statement st_;

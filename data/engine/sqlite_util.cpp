@@ -52,6 +52,9 @@ void Statement::Bind(int index, const Value& v) {
   } else if (v.is_text()) {
     rc = sqlite3_bind_text(stmt_, index, v.text().data(), static_cast<int>(v.text().size()),
                            SQLITE_TRANSIENT);
+  } else if (v.is_timestamp()) {
+    const std::string iso = v.timestamp().IsoText();
+    rc = sqlite3_bind_text(stmt_, index, iso.data(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
   } else {
     rc = sqlite3_bind_blob(stmt_, index, v.bytes().data.data(),
                            static_cast<int>(v.bytes().data.size()), SQLITE_TRANSIENT);
@@ -81,6 +84,8 @@ void Statement::Reset() {
 }
 
 int Statement::ColumnCount() const { return sqlite3_column_count(stmt_); }
+
+int Statement::ColumnType(int i) const { return sqlite3_column_type(stmt_, i); }
 
 std::string Statement::ColumnName(int i) const {
   const char* n = sqlite3_column_name(stmt_, i);

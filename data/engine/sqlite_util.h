@@ -38,6 +38,7 @@ class Statement {
   bool Step();
   void Reset();
   int ColumnCount() const;
+  int ColumnType(int i) const;  // the storage class of the current row's value
   std::string ColumnName(int i) const;
   Value Column(int i) const;
   sqlite3_stmt* get() { return stmt_; }

@@ -1,5 +1,7 @@
 #include "data/engine/value.h"
 
+#include <fmt/format.h>
+
 #include "platform/text.h"
 
 namespace tarnik::engine {
@@ -10,12 +12,20 @@ double Value::number() const {
   return 0.0;
 }
 
+std::string Timestamp::IsoText() const {
+  std::string text = fmt::format("{:04}-{:02}-{:02}", year, month, day);
+  if (hour != 0 || minute != 0 || second != 0)
+    text += fmt::format(" {:02}:{:02}:{:02}", hour, minute, second);
+  return text;
+}
+
 namespace {
 int Rank(const Value& v) {
   if (v.is_null()) return 0;
   if (v.is_number()) return 1;
   if (v.is_text()) return 2;
-  return 3;
+  if (v.is_bytes()) return 3;
+  return 4;
 }
 }  // namespace
 
@@ -34,6 +44,8 @@ int CompareValues(const Value& a, const Value& b) {
       }
     case 2:
       return platform::CollateCz(a.text(), b.text());
+    case 4:
+      return a.timestamp() < b.timestamp() ? -1 : (a.timestamp() == b.timestamp() ? 0 : 1);
     default:
       return a.bytes().data.compare(b.bytes().data) < 0
                  ? -1

@@ -1,5 +1,6 @@
 // A single column value as it travels between the engine and its callers: null, integer, real,
-// text (UTF-8) or bytes. Values are plain copies; nothing refers back into a database.
+// text (UTF-8), bytes or a timestamp (the dates of a server database; the file tables keep dates
+// as ISO text). Values are plain copies; nothing refers back into a database.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,13 @@ struct Bytes {
   bool operator==(const Bytes&) const = default;
 };
 
+struct Timestamp {
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  auto operator<=>(const Timestamp&) const = default;
+  // "YYYY-MM-DD", with " HH:MM:SS" when the time is not midnight.
+  std::string IsoText() const;
+};
+
 class Value {
  public:
   Value() = default;
@@ -24,6 +32,7 @@ class Value {
   Value(std::string v) : v_(std::move(v)) {}
   Value(const char* v) : v_(std::string(v)) {}
   Value(Bytes v) : v_(std::move(v)) {}
+  Value(Timestamp v) : v_(v) {}
 
   bool is_null() const { return std::holds_alternative<std::monostate>(v_); }
   bool is_integer() const { return std::holds_alternative<int64_t>(v_); }
@@ -31,6 +40,7 @@ class Value {
   bool is_number() const { return is_integer() || is_real(); }
   bool is_text() const { return std::holds_alternative<std::string>(v_); }
   bool is_bytes() const { return std::holds_alternative<Bytes>(v_); }
+  bool is_timestamp() const { return std::holds_alternative<Timestamp>(v_); }
 
   int64_t integer() const { return std::get<int64_t>(v_); }
   double real() const { return std::get<double>(v_); }
@@ -38,15 +48,16 @@ class Value {
   double number() const;
   const std::string& text() const { return std::get<std::string>(v_); }
   const Bytes& bytes() const { return std::get<Bytes>(v_); }
+  const Timestamp& timestamp() const { return std::get<Timestamp>(v_); }
 
   bool operator==(const Value&) const = default;
 
  private:
-  std::variant<std::monostate, int64_t, double, std::string, Bytes> v_;
+  std::variant<std::monostate, int64_t, double, std::string, Bytes, Timestamp> v_;
 };
 
 // Index order of two values: null lowest, then numbers (compared numerically), then texts in
-// the Czech collation, then bytes. Returns <0, 0, >0.
+// the Czech collation, then bytes, then timestamps. Returns <0, 0, >0.
 int CompareValues(const Value& a, const Value& b);
 
 }  // namespace tarnik::engine

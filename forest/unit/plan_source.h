@@ -50,6 +50,16 @@ class PlanSource {
   // The database of the plan-wide code lists while the source is open; nil when it has none.
   virtual engine::Database* CodeListDatabase() { return nullptr; }
 
+  // The planning database an import may write into while the source is open: the plan's
+  // connection, its PHS database (nil when the plan has none) and whether the plan is the
+  // national-park edition. A source that cannot take an import answers plan nil.
+  struct ImportTarget {
+    engine::Database* plan = nullptr;
+    engine::Database* phs = nullptr;
+    bool national_park = false;
+  };
+  virtual ImportTarget WritableDatabase() { return {}; }
+
   // Fills `out` (empty on entry) with the unit's compartment numbers; false when the source has
   // no list or cannot be opened (reported).
   virtual bool ListCompartments(TLesniCelek& unit, CompartmentList& out) = 0;

@@ -47,6 +47,48 @@ TEST(ConsoleUi, ExplicitAnswersAreUsed) {
   std::fclose(f);
 }
 
+TEST(ConsoleUi, YesNoQuitQuestionsAreAnsweredOnlyByTheCommandLine) {
+  std::FILE* f = std::tmpfile();
+  ConsoleUi console(f);
+  EXPECT_THROW(console.AskYesNoQuit("Dotaz", "Vymazat?", {"řádek"}), QuestionUnanswered);
+  console.set_assume_yes(true);
+  EXPECT_EQ(console.AskYesNoQuit("Dotaz", "Vymazat?", {"Data obsahují 2 různých oddělení."}),
+            Button::kYes);
+  // An explicit answer (--append) wins over --yes.
+  console.set_yes_no_quit_answer(Button::kNo);
+  EXPECT_EQ(console.AskYesNoQuit("Dotaz", "Vymazat?", {}), Button::kNo);
+  EXPECT_EQ(Captured(f), "Vymazat?\nData obsahují 2 různých oddělení.\n-> Ano\nVymazat?\n-> Ne\n");
+  ASSERT_EQ(console.log().size(), 2u);
+  EXPECT_EQ(console.log()[0].text, "Vymazat?");
+  EXPECT_EQ(ButtonText(Button::kQuit), "ukončit");
+  std::fclose(f);
+}
+
+// A Ui that only has message boxes: the three-button question comes to it as one.
+class BoxOnlyUi : public RecordingUi {
+ public:
+  Button AskYesNoQuit(const std::string& caption, const std::string& question,
+                      const std::vector<std::string>& lines) override {
+    return Ui::AskYesNoQuit(caption, question, lines);
+  }
+};
+
+TEST(Ui, YesNoQuitFallsBackToAMessageBoxWithTheThreeButtons) {
+  BoxOnlyUi ui;
+  ui.answers = {Button::kNo, Button::kCancel};
+  EXPECT_EQ(ui.AskYesNoQuit("Dotaz", "Vymazat?", {"a", "b"}), Button::kNo);
+  EXPECT_EQ(ui.AskYesNoQuit("Dotaz", "Vymazat?", {}), Button::kQuit);  // closed otherwise
+  ASSERT_EQ(ui.shown.size(), 2u);
+  EXPECT_EQ(ui.shown[0].kind, "box");
+  EXPECT_EQ(ui.shown[0].text, "Vymazat?\na\nb");
+  EXPECT_EQ(ui.shown[0].buttons, (Buttons{Button::kYes, Button::kNo, Button::kQuit}));
+  RecordingUi recording;
+  recording.answers = {Button::kQuit};
+  EXPECT_EQ(recording.AskYesNoQuit("Dotaz", "Vymazat?", {"a"}), Button::kQuit);
+  EXPECT_EQ(recording.AskYesNoQuit("Dotaz", "Vymazat?", {"a"}), Button::kYes);
+  EXPECT_EQ(recording.Messages(), (std::vector<std::string>{"Vymazat?\na", "Vymazat?\na"}));
+}
+
 TEST(RecordingUi, RecordsInOrderAndAnswersFromTheQueue) {
   RecordingUi rec;
   ScopedUi scoped(&rec);

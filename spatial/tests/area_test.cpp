@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "spatial/space_elements.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/spatial_fixture.h"
 
 namespace tarnik::spatial {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "framework/message.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/spatial_fixture.h"
 
 namespace tarnik::spatial {
 namespace {

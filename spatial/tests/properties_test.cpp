@@ -8,7 +8,7 @@
 #include "framework/class_register.h"
 #include "framework/property_text.h"
 #include "spatial/space_elements.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/spatial_fixture.h"
 
 namespace tarnik::spatial {
 namespace {

@@ -7,7 +7,7 @@
 #include "spatial/coordinate.h"
 #include "spatial/rectangle.h"
 #include "spatial/space_elements.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/spatial_fixture.h"
 
 namespace tarnik::spatial {
 namespace {

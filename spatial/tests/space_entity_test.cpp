@@ -9,7 +9,7 @@
 #include "framework/values/typed_values.h"
 #include "spatial/space_elements.h"
 #include "spatial/space_props.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/spatial_fixture.h"
 
 namespace tarnik::spatial {
 namespace {

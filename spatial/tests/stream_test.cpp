@@ -18,7 +18,7 @@
 #include "spatial/registers.h"
 #include "spatial/space_elements.h"
 #include "spatial/space_props.h"
-#include "spatial/tests/spatial_fixture.h"
+#include "testing/spatial_fixture.h"
 #include "testing/test_env.h"
 
 namespace tarnik::spatial {

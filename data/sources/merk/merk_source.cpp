@@ -89,6 +89,11 @@ engine::Database* MerkSource::CodeListDatabase() {
   return databases_ ? databases_->phs() : nullptr;
 }
 
+PlanSource::ImportTarget MerkSource::WritableDatabase() {
+  if (!databases_ || older_set()) return {};
+  return {&databases_->plan(), databases_->phs(), databases_->switches().VerzeProNarodniPark};
+}
+
 std::vector<int64_t> MerkSource::CompartmentNumbers(const std::function<void(long, long)>& step) {
   std::vector<int64_t> numbers;
   engine::Database& plan = databases_->plan();

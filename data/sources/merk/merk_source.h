@@ -49,6 +49,8 @@ class MerkSource : public PlanSource {
   bool IsOpen() const override { return databases_ != nullptr; }
   void UnbindCodeLists(tciselnik& container) override;
   engine::Database* CodeListDatabase() override;
+  // The open databases of a Merk 98 plan (the older table set takes no import).
+  ImportTarget WritableDatabase() override;
 
   // The ODD values of ODDELENI in table order, under the status "Načítám  seznam oddělení z
   // merku97" (or 98) with the progress every 10 records.

@@ -3,27 +3,20 @@
 #include <memory>
 #include <string>
 
-#include "forest/unit/source_without_reader.h"
-
 namespace tarnik::plan {
-namespace {
-
-SourceMatch Match(uint8_t kind) {
-  SourceMatch match;
-  match.source = std::make_unique<SourceWithoutReader>(kind);
-  return match;
-}
-
-}  // namespace
 
 std::optional<SourceMatch> RecogniseAliasChoice(const SourceQuery& query) {
   if (query.text != kAliasChoice) return std::nullopt;
-  return Match(kSourceAlias);
+  SourceMatch match;
+  match.source = std::make_unique<PlanSetSource>();
+  return match;
 }
 
 std::optional<SourceMatch> RecogniseLcrOracle(const SourceQuery& query) {
   if (query.text.find("LCR-Oracle") == std::string::npos) return std::nullopt;
-  return Match(kSourceLcrOracle);
+  SourceMatch match;
+  match.source = std::make_unique<LcrOracleSource>();
+  return match;
 }
 
 void RegisterOracleSources() {

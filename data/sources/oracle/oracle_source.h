@@ -1,18 +1,17 @@
-// The sources reached through a database connection rather than a directory: a database chosen
-// through an alias (kind 5, the directory dialog's answer "ALIAS") and the LČR Oracle database
-// (kind 9, a chosen text that contains "LCR-Oracle"). They are recognised from the chosen text
-// alone; their compartments cannot be read yet, so the sources have no reader.
+// The sources reached through a database connection rather than a directory: the LČR plan tables
+// chosen through the alias answer (kind 5, the directory dialog's answer "ALIAS",
+// plan_set_source.h) and the LČR Oracle database (kind 9, a chosen text that contains
+// "LCR-Oracle", lcr_source.h). They are recognised from the chosen text alone; their databases
+// are named in vekta.ini (data/engine/server_connections.h) and connected on first use.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
+#include "data/sources/oracle/lcr_source.h"
+#include "data/sources/oracle/plan_set_source.h"
 #include "forest/unit/source_register.h"
 
 namespace tarnik::plan {
-
-inline constexpr uint8_t kSourceAlias = 5;
-inline constexpr uint8_t kSourceLcrOracle = 9;
 
 // The answer of the directory dialog's alias button.
 inline constexpr const char* kAliasChoice = "ALIAS";
