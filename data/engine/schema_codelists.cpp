@@ -155,6 +155,12 @@ std::vector<SchemaTable> BuildCodeListTables() {
        "LHC_KOD_LCR",
        {},
        {{"LHC_KOD_LCR", kI}, {"LHC_KOD", kI}, {"LHC_NAZ", A(40)}}},
+      // the units of the old plan part files: name and plan years by the unit code as text (A is
+      // empty for the unit's own row)
+      {"SEZLHC00",
+       "LHC_KOD;A",
+       {},
+       {{"LHC_KOD", A(6)}, {"A", A(1)}, {"LHC_NAZ", A(40)}, {"LHP_OD", A(10)}, {"LHP_DO", A(10)}}},
   };
 }
 

@@ -466,3 +466,14 @@ CREATE TABLE LHC_SSL_LCR (
   LHC_NAZ VARCHAR(40),
   PRIMARY KEY (LHC_KOD_LCR)
 );
+
+-- the units of the old plan part files: name and plan years by the unit code as text (A is
+-- empty for the unit's own row)
+CREATE TABLE SEZLHC00 (
+  LHC_KOD VARCHAR(6),
+  A VARCHAR(1),
+  LHC_NAZ VARCHAR(40),
+  LHP_OD VARCHAR(10),
+  LHP_DO VARCHAR(10),
+  PRIMARY KEY (LHC_KOD, A)
+);

@@ -1,4 +1,4 @@
--- Decision types and the LČR unit codes.
+-- Decision types, the LČR unit codes and the units of the old plan part files.
 
 -- CisDokum: types of decisions
 INSERT INTO CisDokum (Typ_Dokum, Kod, Popis) VALUES
@@ -16,3 +16,8 @@ INSERT INTO LHC_LCR (LHC_KOD, LHC_KOD_LCR, LHC_NAZ) VALUES
 -- LHC_SSL_LCR: unit code of LČR -> unit code of the state administration
 INSERT INTO LHC_SSL_LCR (LHC_KOD_LCR, LHC_KOD, LHC_NAZ) VALUES
   (12850, 615203, 'Sněžné - Žďárské vrchy');
+
+-- SEZLHC00: the units of the old plan part files
+INSERT INTO SEZLHC00 (LHC_KOD, A, LHC_NAZ, LHP_OD, LHP_DO) VALUES
+  ('615203', NULL, 'Sněžné - Žďárské vrchy', '1.1.2022', '31.12.2031'),
+  ('615204', 'X', 'Sněžné - výřez', '1.1.2012', '31.12.2021');

@@ -18,6 +18,7 @@
 #include "platform/encoding.h"
 #include "platform/fs.h"
 #include "testing/engine_test_util.h"
+#include "testing/part_files_writer.h"
 #include "testing/test_env.h"
 #include "testing/xml_check.h"
 
@@ -196,21 +197,37 @@ TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
 }
 
 TEST_F(ExportCommandTest, AUnitWithoutACompartmentListExportsNothing) {
-  // Part files and exchange files are recognised, but no reader delivers their compartments.
-  const std::string parts = tmp_.File("lhp160");
-  WriteFile(parts + "/123.01V", "");
+  // Exchange files are recognised, but no reader delivers their compartments.
   const std::string exchange = tmp_.File("fst");
   WriteFile(exchange + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
   WriteFile(exchange + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
-  for (const std::string& dir : {parts, exchange}) {
-    Result r = RunTarnik(
-        {"--quiet", "export", "--variant", "numerika", "--data", dir, "--out", tmp_.File("out")});
-    EXPECT_EQ(r.code, kExitFailure) << dir;
-    EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("Neumím načíst seznam oddělení."), std::string::npos) << r.err;
-    EXPECT_EQ(r.err.find("Export proveden."), std::string::npos) << r.err;
-    EXPECT_FALSE(platform::DirectoryExists(tmp_.File("out/ISHULXML"))) << dir;
+  Result r = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", exchange, "--out",
+                        tmp_.File("out")});
+  EXPECT_EQ(r.code, kExitFailure);
+  EXPECT_EQ(r.out, "");
+  EXPECT_NE(r.err.find("Neumím načíst seznam oddělení."), std::string::npos) << r.err;
+  EXPECT_EQ(r.err.find("Export proveden."), std::string::npos) << r.err;
+  EXPECT_FALSE(platform::DirectoryExists(tmp_.File("out/ISHULXML")));
+}
+
+TEST_F(ExportCommandTest, ThePartFilesOfTheSampleUnitGiveAValidDocument) {
+  const std::string parts = tmp_.File("lhp160");
+  ::tarnik::testing::WriteSamplePartFiles(parts);
+  Result r = RunTarnik(
+      {"--quiet", "export", "--variant", "numerika", "--data", parts, "--out", tmp_.File("out")});
+  ASSERT_NE(r.code, kExitFailure) << r.err;
+  EXPECT_EQ(r.err.find("nelze načíst"), std::string::npos) << r.err;
+  const std::string dir = tmp_.File("out/ISHULXML");
+  const std::string xml = ReadFile(dir + "/615203.xml");
+  EXPECT_EQ(::tarnik::testing::XmlWellFormednessError(xml), std::nullopt);
+  // The name from the code list, all three compartments, compartment 13 once with both parts.
+  EXPECT_NE(xml.find("LHC_NAZ=\"Sn\xEC\x9En\xE9 - \x8E\xEF\xE1rsk\xE9 vrchy\""), std::string::npos);
+  for (const char* odd : {"<ODD ODD=\"11\"", "<ODD ODD=\"12\"", "<ODD ODD=\"13\""}) {
+    const size_t at = xml.find(odd);
+    EXPECT_NE(at, std::string::npos) << odd;
+    EXPECT_EQ(xml.find(odd, at + 1), std::string::npos) << odd;
   }
+  ExpectValid(dir + "/615203.dtd", dir + "/615203.xml");
 }
 
 TEST_F(ExportCommandTest, ADamagedDtdStillGivesAWellFormedDocument) {

@@ -8,6 +8,7 @@
 #include "platform/fs.h"
 #include "testing/engine_test_util.h"
 #include "testing/paradox_writer.h"
+#include "testing/part_files_writer.h"
 #include "testing/test_env.h"
 
 namespace tarnik::cli {
@@ -116,14 +117,29 @@ TEST_F(InfoDataTest, ADirectoryWithoutPlanDataFails) {
 }
 
 TEST_F(InfoDataTest, ASourceWithoutAReaderIsShownButFails) {
-  const std::string dir = tmp_.File("lhp160");
-  testing::WriteFile(dir + "/123.01V", "");
+  const std::string dir = tmp_.File("fst");
+  testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+  testing::WriteFile(dir + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
   Result r = RunTarnik({"info", "--json", "--data", dir});
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_EQ(r.out,
-            "{\"source_kind\":0,\"read_as\":\"\",\"lhc_kod\":123,\"lhc_naz\":\"\","
+            "{\"source_kind\":3,\"read_as\":\"\",\"lhc_kod\":0,\"lhc_naz\":\"\","
             "\"compartments\":[],\"messages\":[{\"severity\":\"failure\",\"text\":"
             "\"Neumím načíst seznam oddělení.\"}]}\n");
+}
+
+TEST_F(InfoDataTest, ThePartFilesOfTheSampleUnitAreListed) {
+  const std::string dir = tmp_.File("lhp160");
+  testing::WriteSamplePartFiles(dir);
+  Result r = RunTarnik({"info", "--json", "--data", dir});
+  EXPECT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_EQ(r.out.rfind("{\"source_kind\":0,\"read_as\":\"LHP160\",\"lhc_kod\":615203,"
+                        "\"lhc_naz\":\"Sněžné - Žďárské vrchy\",\"compartments\":[{\"odd\":11,",
+                        0),
+            0u)
+      << r.out;
+  EXPECT_NE(r.out.find("{\"odd\":13,"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\"messages\":[]}"), std::string::npos) << r.out;
 }
 
 TEST_F(InfoDataTest, ParadoxTablesAreConvertedOnlyWithYes) {

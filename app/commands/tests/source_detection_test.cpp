@@ -159,11 +159,12 @@ TEST_F(SourceDetectionTest, WithoutADirectoryTheUserChooses) {
 }
 
 TEST_F(SourceDetectionTest, RecognisedSourcesWithoutAReaderLoadNothing) {
-  const std::string dir = Dir("lhp160");
-  tarnik::testing::WriteFile(dir + "/123.01V", "");
+  const std::string dir = Dir("fst");
+  tarnik::testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+  tarnik::testing::WriteFile(dir + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
   TLesniCelek unit;
   unit.NajdiDataLHP(false, dir, false);
-  ASSERT_EQ(unit.TypZdroje(), kSourcePartFiles);
+  ASSERT_EQ(unit.TypZdroje(), kSourceStandard97);
   unit.ZnovuNacti();
   EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Neumím načíst seznam oddělení."});
   EXPECT_TRUE(unit.SeznamOddeleni().empty());
