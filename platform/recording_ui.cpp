@@ -63,21 +63,26 @@ Button RecordingUi::AskYesNoQuit(const std::string& caption, const std::string& 
 
 std::optional<std::string> RecordingUi::ChooseDirectory(const std::string& caption,
                                                         const std::string& initial) {
-  shown.push_back({"directory", initial, caption, MsgType::kInformation, {}});
-  if (directories.empty()) return std::nullopt;
-  auto d = directories.front();
-  directories.pop_front();
-  return d;
+  return Select({false, caption, initial, "*.*", SelectionForm::kNarrow});
 }
 
 std::optional<std::string> RecordingUi::ChooseFile(const std::string& caption,
                                                    const std::string& initial_dir,
                                                    const std::string& mask) {
-  shown.push_back({"file", initial_dir, caption, MsgType::kInformation, {}});
-  if (files.empty()) return std::nullopt;
-  auto f = files.front();
-  files.pop_front();
-  return f;
+  return Select({true, caption, initial_dir, mask, SelectionForm::kNarrow});
+}
+
+std::optional<std::string> RecordingUi::Select(const Selection& selection) {
+  Shown s{selection.file ? "file" : "directory", selection.start, selection.prompt,
+          MsgType::kInformation, {}};
+  s.mask = selection.mask;
+  s.form = selection.form;
+  shown.push_back(std::move(s));
+  auto& queue = selection.file ? files : directories;
+  if (queue.empty()) return std::nullopt;
+  auto answer = queue.front();
+  queue.pop_front();
+  return answer;
 }
 
 void RecordingUi::SetStatus(const std::string& text) {

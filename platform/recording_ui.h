@@ -23,6 +23,10 @@ class RecordingUi : public Ui {
     MsgType type = MsgType::kInformation;
     Buttons buttons;
     Severity severity = Severity::kInformation;  // of messages and protocol lines
+    // Of the selection dialog ("directory", "file"; the text is the start directory): the mask
+    // and the form, "*.*" and narrow when asked through ChooseDirectory or ChooseFile.
+    std::string mask = "*.*";
+    SelectionForm form = SelectionForm::kNarrow;
   };
 
   std::vector<Shown> shown;    // every call, in order
@@ -48,6 +52,8 @@ class RecordingUi : public Ui {
                                              const std::string& initial) override;
   std::optional<std::string> ChooseFile(const std::string& caption, const std::string& initial_dir,
                                         const std::string& mask) override;
+  // Recorded as "directory" or "file" with its mask and form; answered from the same queues.
+  std::optional<std::string> Select(const Selection& selection) override;
   void SetStatus(const std::string& text) override;
   void Progress(long position, long max) override;
   void Beep() override;

@@ -76,6 +76,11 @@ Button Ui::AskYesNoQuit(const std::string& caption, const std::string& question,
   return answer == Button::kYes || answer == Button::kNo ? answer : Button::kQuit;
 }
 
+std::optional<std::string> Ui::Select(const Selection& selection) {
+  return selection.file ? ChooseFile(selection.prompt, selection.start, selection.mask)
+                        : ChooseDirectory(selection.prompt, selection.start);
+}
+
 void SetPendingWorkHandler(std::function<void()> handler) { PendingWork() = std::move(handler); }
 
 void Ui::DrainPendingWork() {

@@ -33,6 +33,19 @@ using Buttons = std::vector<Button>;
 
 enum class Cursor { kDefault, kWait, kCustom };
 
+// The selection dialog's two forms: narrow (directories, files, the edit line) and wide (also the
+// list of recently used data sources).
+enum class SelectionForm { kNarrow, kWide };
+
+// What the selection dialog is asked for: a directory, or a file of the file list.
+struct Selection {
+  bool file = false;
+  std::string prompt;       // the dialog's caption
+  std::string start;        // the directory shown first (a missing one shows the root)
+  std::string mask = "*.*";  // the file list's filter
+  SelectionForm form = SelectionForm::kNarrow;
+};
+
 // What a message means for the outcome of a command. The CLI's exit code follows the counts: a
 // command that reported data passed over finished, but not with everything.
 enum class Severity {
@@ -81,6 +94,9 @@ class Ui {
   virtual std::optional<std::string> ChooseFile(const std::string& caption,
                                                 const std::string& initial_dir,
                                                 const std::string& mask) = 0;
+  // The selection dialog with its mask and form; nullopt when the user cancels. The default asks
+  // ChooseDirectory or ChooseFile, so a front end without the dialog answers as those do.
+  virtual std::optional<std::string> Select(const Selection& selection);
   // The status line (repainted at once).
   virtual void SetStatus(const std::string& text) = 0;
   // Progress of a long loop; max 0 clears it.

@@ -27,7 +27,8 @@ std::string IshulxmlDirectory(const std::string& chosen) {
 OutputDirectory ChooseOutputDirectory(const std::string& start) {
   OutputDirectory result;
   std::optional<std::string> answer =
-      platform::ui().ChooseDirectory("Vyhledej adresar kam bude vyexportován ISHULXML.", start);
+      platform::ui().Select({false, "Vyhledej adresar kam bude vyexportován ISHULXML.", start,
+                             "*.*", platform::SelectionForm::kWide});
   // An empty answer is no choice either (it would name the root directory's ISHULXML).
   if (!answer || answer->empty() || *answer == kNothingChosen) return result;
   result.path = IshulxmlDirectory(*answer);

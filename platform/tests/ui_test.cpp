@@ -110,3 +110,33 @@ TEST(RecordingUi, RecordsInOrderAndAnswersFromTheQueue) {
 
 }  // namespace
 }  // namespace tarnik::platform
+
+namespace tarnik::platform {
+namespace {
+
+TEST(Selection, TheRecorderKeepsMaskAndFormAndTheConsoleAnswersFromItsOptions) {
+  RecordingUi recorder;
+  recorder.files.push_back(std::string("/d/a.xml"));
+  EXPECT_EQ(recorder.Select({true, "Najdi", "/d", "*.xml", SelectionForm::kNarrow}), "/d/a.xml");
+  EXPECT_EQ(recorder.Select({false, "Vyhledej", "/e", "*.*", SelectionForm::kWide}), std::nullopt);
+  EXPECT_EQ(recorder.ChooseDirectory("Obecné hledání", "/f"), std::nullopt);
+  ASSERT_EQ(recorder.shown.size(), 3u);
+  EXPECT_EQ(recorder.shown[0].kind, "file");
+  EXPECT_EQ(recorder.shown[0].mask, "*.xml");
+  EXPECT_EQ(recorder.shown[1].kind, "directory");
+  EXPECT_EQ(recorder.shown[1].caption, "Vyhledej");
+  EXPECT_EQ(recorder.shown[1].text, "/e");
+  EXPECT_EQ(recorder.shown[1].form, SelectionForm::kWide);
+  EXPECT_EQ(recorder.shown[2].form, SelectionForm::kNarrow);
+
+  std::FILE* f = std::tmpfile();
+  ConsoleUi console(f);
+  EXPECT_THROW(console.Select({false, "Vyhledej", "/", "*.*", SelectionForm::kWide}),
+               QuestionUnanswered);
+  console.set_file_answer("/g/b.xml");
+  EXPECT_EQ(console.Select({true, "Najdi", "/", "*.xml", SelectionForm::kNarrow}), "/g/b.xml");
+  std::fclose(f);
+}
+
+}  // namespace
+}  // namespace tarnik::platform

@@ -328,6 +328,10 @@ TEST_F(NumericalImportTest, MissingFileAndCancelledDialog) {
   EXPECT_EQ(ui.MessagesOf(Severity::kFailure),
             (Strings{"Soubor \"" + tmp.File("none.xml") + "\" neexistuje!",
                      "Soubor \"NicSeNavybralo\" neexistuje!"}));
+  // The narrow form, XML documents only.
+  ASSERT_EQ(ui.shown.front().kind, "file");
+  EXPECT_EQ(ui.shown.front().mask, "*.xml");
+  EXPECT_EQ(ui.shown.front().form, platform::SelectionForm::kNarrow);
   EXPECT_EQ(ui.shown.front().caption, kChooseImportFile);
 }
 

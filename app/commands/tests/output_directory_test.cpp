@@ -38,6 +38,9 @@ TEST_F(ChooseOutputDirectoryTest, CreatesTheDirectoryWithItsParents) {
   EXPECT_EQ(ui_.shown[0].kind, "directory");
   EXPECT_EQ(ui_.shown[0].caption, "Vyhledej adresar kam bude vyexportován ISHULXML.");
   EXPECT_EQ(ui_.shown[0].text, "/start");
+  // The wide form with the recent data sources, every file shown.
+  EXPECT_EQ(ui_.shown[0].form, platform::SelectionForm::kWide);
+  EXPECT_EQ(ui_.shown[0].mask, "*.*");
 }
 
 TEST_F(ChooseOutputDirectoryTest, CancelledDialogStopsSilently) {
