@@ -73,8 +73,11 @@ std::optional<std::string> RecordingUi::ChooseFile(const std::string& caption,
 }
 
 std::optional<std::string> RecordingUi::Select(const Selection& selection) {
-  Shown s{selection.file ? "file" : "directory", selection.start, selection.prompt,
-          MsgType::kInformation, {}};
+  Shown s{selection.file ? "file" : "directory",
+          selection.start,
+          selection.prompt,
+          MsgType::kInformation,
+          {}};
   s.mask = selection.mask;
   s.form = selection.form;
   shown.push_back(std::move(s));

@@ -40,8 +40,8 @@ enum class SelectionForm { kNarrow, kWide };
 // What the selection dialog is asked for: a directory, or a file of the file list.
 struct Selection {
   bool file = false;
-  std::string prompt;       // the dialog's caption
-  std::string start;        // the directory shown first (a missing one shows the root)
+  std::string prompt;        // the dialog's caption
+  std::string start;         // the directory shown first (a missing one shows the root)
   std::string mask = "*.*";  // the file list's filter
   SelectionForm form = SelectionForm::kNarrow;
 };

@@ -44,9 +44,9 @@ ImportResult ImportNumerical(plan::TLesniCelek& unit, const ImportOptions& optio
   ImportResult result;
   // The volume properties read the document's values under bark when the box says so.
   forest::Flags().odkorneno = options.odkorneno;
-  std::optional<std::string> chosen = platform::ui().Select(
-      {true, kChooseImportFile, unit.adresarObecnychDatLHP(), "*.xml",
-       platform::SelectionForm::kNarrow});
+  std::optional<std::string> chosen =
+      platform::ui().Select({true, kChooseImportFile, unit.adresarObecnychDatLHP(), "*.xml",
+                             platform::SelectionForm::kNarrow});
   result.file = chosen && !chosen->empty() ? *chosen : std::string(kNothingChosen);
   if (!platform::FileExists(result.file)) {
     platform::ui().ShowMessage("Soubor \"" + result.file + "\" neexistuje!",

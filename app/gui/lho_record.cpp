@@ -22,8 +22,8 @@ bool WriteLhoRecord(plan::TLesniCelek& unit, bool outline) {
   }
   try {
     islh::ImportDatabase db(*target.plan, target.phs ? target.phs->file_path() : std::string());
-    islh::PlanTransfer transfer(db, {.no_colours = unit.BezBarev(),
-                                     .national_park = target.national_park});
+    islh::PlanTransfer transfer(
+        db, {.no_colours = unit.BezBarev(), .national_park = target.national_park, .log = {}});
     db.Begin();
     transfer.WriteUnit(*lhc);
     db.Commit();

@@ -17,7 +17,9 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
+#include <iterator>
 
 #include "app/commands/numerical_import.h"
 #include "app/commands/unit_export_adapter.h"
@@ -35,8 +37,7 @@
 
 namespace tarnik::gui {
 
-TMainForm::TMainForm(apptool::TMainTool* tool, QWidget* parent)
-    : QMainWindow(parent), tool_(tool) {
+TMainForm::TMainForm(apptool::TMainTool* tool, QWidget* parent) : QMainWindow(parent), tool_(tool) {
   FormCreate();
 }
 
@@ -178,10 +179,9 @@ void TMainForm::FormCreate() {
   setCentralWidget(central);
 
   // The tab stops in the form's order.
-  QWidget* order[] = {PanelProHel, ButSvet,        ButExpNumer, btXMLExport,   Edit1,
-                      Button1,     CombTypIS,      Ch_Odkor,    ButXMLExpiOst, Ch_32eDedEt,
-                      Ch_mzdPod80let, Ch_LHO,      CombKU_DATUM, Button3,      Button4,
-                      Ch_SmazZvlSt};
+  QWidget* order[] = {PanelProHel,  ButSvet,  ButExpNumer,   btXMLExport, Edit1,          Button1,
+                      CombTypIS,    Ch_Odkor, ButXMLExpiOst, Ch_32eDedEt, Ch_mzdPod80let, Ch_LHO,
+                      CombKU_DATUM, Button3,  Button4,       Ch_SmazZvlSt};
   for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 
   connect(ButSvet, &QPushButton::clicked, this, [this] { ButSvetClick(); });
@@ -257,8 +257,8 @@ void TMainForm::UpdateMapPanel() {
   plan::TLesniCelek* unit = session_.unit;
   if (!unit) return;
   plan::TLHC* lhc = unit->LHC();
-  QString text = Q("LHC " + std::to_string(lhc->LHC_KOD()) + " " +
-                   lhc->GetPropertyText("LHC_NAZ") + "\n" + unit->adresarObecnychDatLHP()) +
+  QString text = Q("LHC " + std::to_string(lhc->LHC_KOD()) + " " + lhc->GetPropertyText("LHC_NAZ") +
+                   "\n" + unit->adresarObecnychDatLHP()) +
                  "\n\n";
   if (HasHierarchy(panel_)) {
     text += Q("Mapa: " + panel_.lhc_dir);
@@ -276,7 +276,7 @@ void TMainForm::RunCommand(const std::function<void()>& command) {
   } catch (const std::exception& e) {
     platform::ui().ShowMessage(e.what(), platform::Severity::kFailure);
   }
-  ShowProgress(0, 0);
+  platform::ui().Progress(0, 0);
 }
 
 app::ExportOptions TMainForm::Options() const {
@@ -324,7 +324,7 @@ void TMainForm::Ch_LHOExit() {
 }
 
 void TMainForm::ShowCompartment(long position, long count, const std::string& odd) {
-  ShowProgress(position, count);
+  platform::ui().Progress(position, count);
   LOddeleni->setText(Q("Oddělení " + odd));
   LOddeleni->repaint();
 }

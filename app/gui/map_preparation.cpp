@@ -1,6 +1,7 @@
 #include "app/gui/map_preparation.h"
 
 #include <exception>
+#include <optional>
 
 #include "app/tool/main_tool.h"
 #include "data/engine/aliases.h"
@@ -9,6 +10,7 @@
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"
+#include "forest/hierarchy/porostni_skupina.h"
 #include "forest/unit/lesni_celek.h"
 #include "framework/entity.h"
 #include "framework/models/world.h"
@@ -66,7 +68,8 @@ void InitialiseMapPanel(MapPanelState& panel, apptool::TMainTool* tool) {
 
 bool AttachHierarchy(MapPanelState& panel) {
   framework::TEntity* model = framework::World().ObjectModel();
-  auto* data = model ? dynamic_cast<framework::TEntity*>(model->FindElementByName("DATA")) : nullptr;
+  auto* data =
+      model ? dynamic_cast<framework::TEntity*>(model->FindElementByName("DATA")) : nullptr;
   if (!data) {
     platform::ui().ShowMessage(kNoDataObject, platform::Severity::kPassedOver);
     return false;

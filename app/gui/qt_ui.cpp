@@ -32,8 +32,8 @@ void QtUi::Show(const std::string& text, platform::Severity severity) {
   box.exec();
 }
 
-Button QtUi::MessageBox(const std::string& text, const std::string& caption,
-                        platform::MsgType type, const platform::Buttons& buttons) {
+Button QtUi::MessageBox(const std::string& text, const std::string& caption, platform::MsgType type,
+                        const platform::Buttons& buttons) {
   if (delegate_) return delegate_->MessageBox(text, caption, type, buttons);
   const platform::Buttons offered = buttons.empty() ? platform::Buttons{Button::kOk} : buttons;
   if (offered.size() == 1) {

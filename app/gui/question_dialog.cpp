@@ -1,12 +1,12 @@
 #include "app/gui/question_dialog.h"
 
 #include <QDialogButtonBox>
-#include <algorithm>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/gui/qt_text.h"
 

@@ -48,8 +48,9 @@ TEST(QuestionDialog, BarkQuestionShowsTwoAnswersWithAnoFocused) {
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Dotaz zda exportovat."));
-  EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(),
-            QString::fromUtf8("Není zaškrtnuto \"V XML Odkorněno\", do xml budou tedy exportovány "));
+  EXPECT_EQ(
+      dialog.findChild<QLabel*>("Label1")->text(),
+      QString::fromUtf8("Není zaškrtnuto \"V XML Odkorněno\", do xml budou tedy exportovány "));
   EXPECT_EQ(dialog.findChild<QLabel*>("Label2")->text(),
             QString::fromUtf8("zásoby a objemy těžeb s kůrou, což není obvyklé."));
   EXPECT_EQ(dialog.findChild<QLabel*>("Label3")->text(),
@@ -108,9 +109,10 @@ class SelectionDialogTest : public GuiFixture {
   std::string PlanDir(const std::string& name, int code) {
     const std::string dir = tmp.File(name);
     platform::ForceDirectories(dir);
-    engine::test::RunSql(dir, "CREATE TABLE LHC (ID INTEGER, LHC_KOD INTEGER, LHC_NAZ TEXT);"
-                              "INSERT INTO LHC VALUES (1, " +
-                                  std::to_string(code) + ", 'Celek " + name + "');");
+    engine::test::RunSql(dir,
+                         "CREATE TABLE LHC (ID INTEGER, LHC_KOD INTEGER, LHC_NAZ TEXT);"
+                         "INSERT INTO LHC VALUES (1, " +
+                             std::to_string(code) + ", 'Celek " + name + "');");
     return dir;
   }
   std::string Choose(const std::string& dir, platform::SelectionForm form) {
@@ -128,7 +130,8 @@ TEST_F(SelectionDialogTest, FormsAndCancel) {
                     sources_);
   wide.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&wide));
-  EXPECT_EQ(wide.windowTitle(), QString::fromUtf8("Vyhledej adresar kam bude vyexportován ISHULXML."));
+  EXPECT_EQ(wide.windowTitle(),
+            QString::fromUtf8("Vyhledej adresar kam bude vyexportován ISHULXML."));
   EXPECT_EQ(wide.width(), kWideWidth);
   EXPECT_TRUE(wide.findChild<QGroupBox*>("PanelZdroje")->isVisible());
   QTableWidget* table = wide.findChild<QTableWidget*>("GridZdroje");
@@ -223,8 +226,7 @@ TEST_F(SelectionDialogTest, TheQtUiAnswersFromTheDialog) {
     dialog.SetDirectory(QString::fromStdString(tmp.path()));
     ClickIn(d, "BVybrat");
   });
-  EXPECT_EQ(qt.Select({false, "Vyber", data_, "*.*", platform::SelectionForm::kWide}),
-            tmp.path());
+  EXPECT_EQ(qt.Select({false, "Vyber", data_, "*.*", platform::SelectionForm::kWide}), tmp.path());
   OnNextDialog([](QWidget& d) { ClickIn(d, "BOpustit"); });
   EXPECT_EQ(qt.ChooseDirectory("Obecné hledání", data_), std::nullopt);
 }

@@ -45,6 +45,12 @@ class MapPreparationTest : public GuiFixture {
     framework::TEntity* model = framework::World().ObjectModel();
     if (framework::TElement* data = model->FindElementByName("DATA")) model->FreeElement(data);
   }
+  const platform::RecordingUi::Shown* FirstDialog() const {
+    for (const auto& s : ui.shown) {
+      if (s.kind == "directory") return &s;
+    }
+    return nullptr;
+  }
   std::string Karmo() const {
     return platform::IniFile(program.File(engine::kSettingsFile))
         .ReadString(engine::kSettingsSection, "KARMOExport", "<none>");
@@ -73,9 +79,11 @@ TEST_F(MapPreparationTest, AMapWithAHierarchyIsKeptAndItsDirectoryWrittenBack) {
   EXPECT_FALSE(panel_.dilec.empty());
   EXPECT_FALSE(panel_.porost.empty());
   EXPECT_EQ(panel_.skupina.find(' '), std::string::npos);
-  ASSERT_EQ(ui.shown.front().kind, "directory");
-  EXPECT_EQ(ui.shown.front().caption, kChooseMapDirectory);
-  EXPECT_EQ(ui.shown.front().text, "C:");
+  const platform::RecordingUi::Shown* dialog = FirstDialog();
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_EQ(dialog->caption, kChooseMapDirectory);
+  EXPECT_EQ(dialog->text, "C:");
+  EXPECT_EQ(dialog->form, platform::SelectionForm::kNarrow);
   // The model scripts and the map script are missing from the program's directory.
   EXPECT_EQ(ui.Messages(), (Strings{"Nelze nalézt soubor " + program.File("SysReg.Ksl"),
                                     "Nelze nalézt soubor " + program.File("Model.Ksl"),
@@ -87,7 +95,8 @@ TEST_F(MapPreparationTest, AMapWithAHierarchyIsKeptAndItsDirectoryWrittenBack) {
   ui.directories.push_back(tmp.File("mapa"));
   PrepareMapPanel(panel_, *session_.unit, nullptr, [&](MapPanelState&) { ++reads; });
   EXPECT_EQ(reads, 1);
-  EXPECT_EQ(ui.shown.front().text, tmp.File("mapa"));
+  ASSERT_NE(FirstDialog(), nullptr);
+  EXPECT_EQ(FirstDialog()->text, tmp.File("mapa"));
 }
 
 TEST_F(MapPreparationTest, NoHierarchyMeansNoMapAndTheKeyStays) {
