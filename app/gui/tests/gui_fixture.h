@@ -10,14 +10,30 @@
 #include <QWidget>
 #include <string>
 
-#include "app/commands/tests/program_fixture.h"
+#include "app/commands/program_start.h"
+#include "forest/unit/source_register.h"
+#include "testing/unit_test_support.h"
 #include "app/gui/qt_ui.h"
 #include "forest/option_flags.h"
 #include "testing/engine_test_util.h"
 
 namespace tarnik::gui::test {
 
-class GuiFixture : public ::testing::Test, public app::test::ProgramUnitFixture {
+// Every class and plan source of the program registered, the sources in a register of the
+// fixture's own, as the program's start registers them.
+class ProgramSources : public plan::test::UnitFixture {
+ public:
+  ProgramSources() {
+    app::RegisterProgramClasses();
+    app::RegisterPlanSources();
+  }
+  plan::SourceRegister sources;
+
+ private:
+  plan::ScopedPlanSources scoped_{&sources};
+};
+
+class GuiFixture : public ::testing::Test, public ProgramSources {
  protected:
   GuiFixture() {
     engine::test::BuildSqlDirectory("samples/demo/DATA", tmp.File("demo/DATA"));
