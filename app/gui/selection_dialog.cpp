@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -68,6 +69,7 @@ TS_VyhlSoub1::TS_VyhlSoub1(const platform::Selection& selection, apptool::TDataS
   tree_->setModel(dirs_);
   for (int c = 1; c < dirs_->columnCount(); ++c) tree_->hideColumn(c);
   tree_->setHeaderHidden(true);
+  tree_->setUniformRowHeights(true);
   tree_->setRootIndex(dirs_->index(QDir::rootPath()));
   list_ = new QListView(this);
   list_->setObjectName("FileListBox1");
@@ -152,6 +154,10 @@ TS_VyhlSoub1::TS_VyhlSoub1(const platform::Selection& selection, apptool::TDataS
           [this](const QModelIndex& index) {
             if (index.isValid()) edit_->setText(files_->filePath(index));
           });
+  // The tree fills itself in the background: the current directory is shown once it is there.
+  connect(dirs_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    if (directory_.startsWith(loaded)) QTimer::singleShot(0, this, [this] { ShowInTree(); });
+  });
   connect(list_, &QListView::doubleClicked, this, [this] { Choose(); });
   connect(edit_, &QLineEdit::returnPressed, this, [this] {
     const QString text = edit_->text();
@@ -171,13 +177,24 @@ TS_VyhlSoub1::TS_VyhlSoub1(const platform::Selection& selection, apptool::TDataS
   tree_->setFocus();
 }
 
+void TS_VyhlSoub1::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // A hidden view does not scroll; once laid out it shows the current directory.
+  QTimer::singleShot(0, this, [this] { ShowInTree(); });
+  QTimer::singleShot(250, this, [this] { ShowInTree(); });
+}
+
+void TS_VyhlSoub1::ShowInTree() {
+  const QModelIndex index = dirs_->index(directory_);
+  if (!index.isValid()) return;
+  for (QModelIndex up = index.parent(); up.isValid(); up = up.parent()) tree_->expand(up);
+  if (tree_->currentIndex() != index) tree_->setCurrentIndex(index);
+  tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
 void TS_VyhlSoub1::SetDirectory(const QString& path) {
   directory_ = QDir::cleanPath(QDir(path).absolutePath());
-  const QModelIndex index = dirs_->index(directory_);
-  if (index.isValid() && tree_->currentIndex() != index) {
-    tree_->setCurrentIndex(index);
-    tree_->scrollTo(index);
-  }
+  ShowInTree();
   files_->setRootPath(directory_);
   list_->setRootIndex(files_->index(directory_));
   list_->clearSelection();

@@ -51,7 +51,11 @@ class TS_VyhlSoub1 : public QDialog {
   // The sources list, filled from the data sources.
   void RefreshSources();
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
+  void ShowInTree();
   void Choose();
   void RemoveRow();
   void SourceActivated(int row);
