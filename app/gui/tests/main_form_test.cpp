@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -285,6 +287,38 @@ TEST_F(MainFormTest, CancelledImportDialog) {
   EXPECT_EQ(ui.MessagesOf(platform::Severity::kFailure),
             Strings{"Soubor \"NicSeNavybralo\" neexistuje!"});
   EXPECT_TRUE(form_->isVisible());
+}
+
+TEST_F(MainFormTest, ImportAnsweredUkoncitEndsTheProgramAndWritesNothing) {
+  ShowOnSample();
+  ui.directories.push_back(out_.path());
+  Click("ButExpNumer");
+  const std::string xml = out_.File("ISHULXML/615203.xml");
+  ASSERT_TRUE(platform::FileExists(xml));
+  const std::string compartments = SqlValue(data_, "SELECT COUNT(*) FROM ODDELENI");
+  ui.Clear();
+  ui.files.push_back(xml);
+  ui.answers.push_back(Button::kQuit);
+  Click("Button1");
+  ASSERT_FALSE(ui.shown.empty());
+  EXPECT_EQ(ui.shown[1].kind, "question");
+  EXPECT_EQ(ui.shown[1].buttons, (platform::Buttons{Button::kYes, Button::kNo, Button::kQuit}));
+  EXPECT_EQ(SqlValue(data_, "SELECT COUNT(*) FROM ODDELENI"), compartments);
+  EXPECT_FALSE(form_->isVisible());
+}
+
+TEST_F(MainFormTest, SvetOpensTheExplorerOnTheWorld) {
+  ShowOnSample();
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* explorer = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(explorer, nullptr);
+    EXPECT_EQ(explorer->objectName(), "TWorldExplorer");
+    seen = true;
+    explorer->reject();
+  });
+  Click("ButSvet");
+  EXPECT_TRUE(seen);
 }
 
 TEST_F(MainFormTest, TheLhoBoxWritesTheRecordOnClickAndOnLeaving) {
