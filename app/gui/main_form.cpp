@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGroupBox>
@@ -206,7 +207,12 @@ void TMainForm::FormCreate() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusOut) {
+  // Leaving a box means the focus moved to another control of the window, not that the window
+  // lost it (to a dialog or another program).
+  const auto* focus =
+      event->type() == QEvent::FocusOut ? static_cast<QFocusEvent*>(event) : nullptr;
+  if (focus && focus->reason() != Qt::ActiveWindowFocusReason &&
+      focus->reason() != Qt::PopupFocusReason) {
     if (watched == Ch_LHO && !Ch_LHO->signalsBlocked()) Ch_LHOExit();
     if (watched == Ch_SmazZvlSt) forest::Flags().smaz_zvl_st = Ch_SmazZvlSt->isChecked();
   }

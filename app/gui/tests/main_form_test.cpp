@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -343,6 +344,10 @@ TEST_F(MainFormTest, TheLhoBoxWritesTheRecordOnClickAndOnLeaving) {
   form_->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form_.get()));
   lho->setFocus();
+  // The window losing the focus (to a dialog or another program) is no leaving of the box.
+  QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+  QApplication::sendEvent(lho, &deactivated);
+  EXPECT_EQ(Lho(), "X");
   Child<QWidget>(*form_, "ButSvet")->setFocus();
   EXPECT_EQ(Lho(), "N");
   EXPECT_TRUE(ui.MessagesOf(platform::Severity::kFailure).empty());
