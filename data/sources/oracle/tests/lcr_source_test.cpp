@@ -117,7 +117,9 @@ TEST_F(LcrSourceTest, OracleTablesAreReadCompartmentAfterCompartment) {
   EXPECT_EQ(stand->GetPropertyInteger("KAT_SPEC"), 7);
   EXPECT_EQ(stand->ZvlStMN()->Prvky().size(), 1u);
   EXPECT_EQ(stand->ZVL_STATUT(1), "17");
-  EXPECT_EQ(stand->Org_UrovenMN()->Prvky().size(), 3u);
+  // ORG_UR1 and ORG_UR2 name levels; the blank ORG_UR3 names none.
+  ASSERT_EQ(stand->Org_UrovenMN()->Prvky().size(), 2u);
+  EXPECT_EQ(stand->Org_UrovenMN()->Prvky()[1]->GetPropertyInteger("ORG_UROVEN"), 3);
   auto* group = dynamic_cast<TPorostniSkupina*>(Child(stand->PorostniSkupinaMN(), 0));
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(group->GetPropertyText("PSK_Nactene"), "1");
