@@ -7,7 +7,6 @@
 #include "app/cli/cli_app.h"
 #include "app/cli/tests/run_tarnik.h"
 #include "data/engine/server_connections.h"
-#include "data/sources/oracle/tests/lcr_fixture.h"
 #include "platform/encoding.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -106,12 +105,26 @@ TEST_F(LcrCommandTest, LoginIsRetriedAsTheOptionSaysAndNeverShowsThePassword) {
   EXPECT_NE(RunTarnik({"lcr", "list", "--login-retries", "-1"}).code, kExitOk);
 }
 
+// The LČR plan tables with the columns that identify their rows.
+std::string PlanTables() {
+  std::string sql =
+      "CREATE TABLE LHC (LHC_KOD INTEGER, LHC_KOD_ID INTEGER, LHC_NAZ VARCHAR(40), "
+      " KU_DATUM DATE, ETAT_TO INTEGER);";
+  for (const char* t : {"POROST", "POROST_SKUP", "PS_V_KU", "ETAZ", "DREVINA", "DREV_ZALES",
+                        "SKODY", "PREKRYV", "BEZLESI", "JINE_POZ"})
+    sql += std::string("CREATE TABLE ") + t +
+           " (LHC_KOD INTEGER, LHC_KOD_ID INTEGER, ODD INTEGER, ODD_ID INTEGER, DIL CHAR(1), "
+           " POR CHAR(1), PSK VARCHAR(12), BZL INTEGER, BZL_ID INTEGER, JP INTEGER, "
+           " JP_ID INTEGER);";
+  return sql;
+}
+
 // Unit 1/0 with stand 11A1 and its group; unit 2/0 holds compartment 11 as ODD_ID 5 and 7.
 class LcrSelectCommandTest : public LcrCommandTest {
  protected:
   LcrSelectCommandTest() {
     Server("LHP_ORAC",
-           std::string(plan::test::kPlanTables) +
+           PlanTables() +
                "INSERT INTO LHC VALUES (1, 0, 'zdroj', NULL, 0), (2, 0, 'cíl', NULL, 0);"
                "INSERT INTO POROST (LHC_KOD, LHC_KOD_ID, ODD, ODD_ID, DIL, POR) VALUES "
                " (1, 0, 11, 0, 'A', '1'), (2, 0, 11, 7, 'C', '1'), (2, 0, 11, 5, 'D', '1');"
