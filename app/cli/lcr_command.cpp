@@ -1,8 +1,12 @@
 // `tarnik lcr list|copy|renumber|delete|select ...`: the maintenance of the LČR plan database
 // ("LHP_ORAC", a whole-unit copy into "LHP_NOVA"), each database named in vekta.ini with its user
-// and password (never on the command line). A unit version is given as CODE/VERSION; the
-// questions (deleting a unit, keeping the selections' changes) are answered by --yes. Exit 1 when
-// a database cannot be connected or a unit version is refused, 3 when a copy lost rows.
+// and password (never on the command line). The login dialog confirms those settings, once and,
+// after a failure, as many times more as --login-retries says. A unit version is given as
+// CODE/VERSION; the questions are answered by options: deleting a unit by --yes, "Výběr ODD_ID"
+// by --target-odd-id (--yes takes the first ODD_ID offered), the end of the selections'
+// transaction by --transaction commit|rollback (--yes commits). Exit 1 when a database cannot be
+// connected, a unit version is refused or a question is left unanswered (nothing is written
+// then), 3 when a copy lost rows.
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -13,6 +17,7 @@
 #include "app/cli/commands.h"
 #include "data/engine/server_connections.h"
 #include "data/sources/oracle/lcr_maintenance.h"
+#include "data/sources/oracle/server_login.h"
 #include "platform/console_ui.h"
 #include "platform/numtext.h"
 #include "platform/ui.h"
@@ -29,6 +34,8 @@ struct LcrArgs {
   int64_t odd = 0, odd_id = 0, plot = 0, plot_id = 0;
   std::string dil, por, psk;
   std::optional<int64_t> target_odd_id;
+  int login_retries = 0;
+  std::string transaction;  // "commit", "rollback" or empty (asked)
 };
 
 std::optional<LcrUnitVersion> ParseUnit(const std::string& text) {
@@ -48,8 +55,15 @@ lcr::Log Logger() {
   return [](const std::string& text) { platform::ui().SetStatus(text); };
 }
 
+// Restores the login dialog however the command ends.
+struct LoginGuard {
+  plan::LoginDialog previous;
+  ~LoginGuard() { plan::SetLoginDialog(std::move(previous)); }
+};
+
 int Run(const std::string& what, const LcrArgs& a, const GlobalOptions& g) {
   if (g.yes) g.console->set_assume_yes(true);
+  LoginGuard login{plan::SetLoginDialog(plan::ConfirmLoginSettings(1 + a.login_retries))};
   const std::optional<LcrUnitVersion> from = ParseUnit(a.lhc);
   const std::optional<LcrUnitVersion> to = ParseUnit(a.to.empty() ? a.lhc : a.to);
   if (what != "list" && !from) {
@@ -57,7 +71,11 @@ int Run(const std::string& what, const LcrArgs& a, const GlobalOptions& g) {
     return kExitUsage;
   }
   try {
-    auto db = engine::ConnectServer(engine::kLhpServer);
+    auto db = plan::PripojDatabazi(engine::kLhpServer);
+    if (!db) {
+      Show("Databáze LHC nebude otevřena.", platform::Severity::kFailure);
+      return kExitFailure;
+    }
     if (what == "list") {
       for (const LcrUnitVersion& u : lcr::ListUnits(*db))
         *g.out << u.code << "\t" << u.version << "\t" << u.name << "\n";
@@ -69,7 +87,11 @@ int Run(const std::string& what, const LcrArgs& a, const GlobalOptions& g) {
       return kExitFailure;
     }
     if (what == "copy") {
-      auto target = engine::ConnectServer(engine::kLhpCopyServer);
+      auto target = plan::PripojDatabazi(engine::kLhpCopyServer);
+      if (!target) {
+        Show(plan::NotOpenedText(engine::kLhpCopyServer), platform::Severity::kFailure);
+        return kExitFailure;
+      }
       if (lcr::UnitExists(*target, to->code, to->version)) {
         Show(fmt::format("Nelze zkopírovat. LHC_KOD \"{}\", LHC_KOD_ID \"{}\" již existuje. "
                          "Zadej znovu.",
@@ -128,7 +150,18 @@ int Run(const std::string& what, const LcrArgs& a, const GlobalOptions& g) {
     s.psk = a.psk;
     s.plot = a.plot;
     s.plot_id = a.plot_id;
-    lcr::Selections selections(*db, *from, Logger());
+    // "Výběr ODD_ID": the option's answer, or under --yes the first one offered.
+    auto choose_odd_id = [&a](int64_t odd, const std::vector<int64_t>& ids) -> int64_t {
+      if (a.target_odd_id) return *a.target_odd_id;
+      std::string offered;
+      for (int64_t id : ids) offered += (offered.empty() ? "" : ", ") + std::to_string(id);
+      const std::string question =
+          fmt::format("Výběr ODD_ID: oddělení {} má v cílovém LHC ODD_ID {}.", odd, offered);
+      // Unanswerable without --yes; the dialog is prefilled with the first.
+      platform::ui().Ask(question, {platform::Button::kOk, platform::Button::kCancel});
+      return ids.front();
+    };
+    lcr::Selections selections(*db, *from, Logger(), choose_odd_id);
     auto ask = [](const std::string& q) {
       return platform::ui().Ask(q, {platform::Button::kYes, platform::Button::kNo}) ==
              platform::Button::kYes;
@@ -142,7 +175,7 @@ int Run(const std::string& what, const LcrArgs& a, const GlobalOptions& g) {
              platform::Severity::kFailure);
         return kExitFailure;
       }
-      result = selections.Kopiruj(s, a.target_odd_id);
+      result = selections.Kopiruj(s);
       if (a.action == "move" && result.starts_with("Hotovo")) {
         Show(result);
         result = selections.Smaz(s, false, ask);
@@ -152,9 +185,11 @@ int Run(const std::string& what, const LcrArgs& a, const GlobalOptions& g) {
     }
     Show(result);
     const bool keep =
-        platform::ui().Ask("Ukončení transakce: mají se změny z poslední transakce zapsat?",
-                           {platform::Button::kYes, platform::Button::kNo}) ==
-        platform::Button::kYes;
+        a.transaction.empty()
+            ? platform::ui().Ask("Ukončení transakce: mají se změny z poslední transakce zapsat?",
+                                 {platform::Button::kYes, platform::Button::kNo}) ==
+                  platform::Button::kYes
+            : a.transaction == "commit";
     if (keep)
       Show(
           "Bude provedeno definitvní zapsání změn z poslední transakce. Pokud tomu chces "
@@ -179,6 +214,9 @@ void RegisterLcrCommand(CLI::App& root, std::vector<Command>& commands) {
     CLI::App* sub = lcr_app->add_subcommand(name, help);
     sub->callback([what, name] { *what = name; });
     if (name != "list") sub->add_option("--lhc", args->lhc, "LHC_KOD/LHC_KOD_ID")->required();
+    sub->add_option("--login-retries", args->login_retries,
+                    "Kolikrát se po neúspěšném připojení potvrdí přihlášení znovu (výchozí 0)")
+        ->check(CLI::Range(0, 100));
     return sub;
   };
   add("list", "Seznam LHC");
@@ -202,7 +240,12 @@ void RegisterLcrCommand(CLI::App& root, std::vector<Command>& commands) {
   select->add_option("--psk", args->psk, "PSK");
   select->add_option("--plot", args->plot, "BZL nebo JP");
   select->add_option("--plot-id", args->plot_id, "BZL_ID nebo JP_ID");
-  select->add_option("--target-odd-id", args->target_odd_id, "ODD_ID v cílovém LHC");
+  select->add_option("--target-odd-id", args->target_odd_id,
+                     "Výběr ODD_ID: ODD_ID v cílovém LHC, má-li cíl oddělení s více ODD_ID");
+  select
+      ->add_option("--transaction", args->transaction,
+                   "Ukončení transakce: commit zapíše změny, rollback je smaže (bez volby otázka)")
+      ->check(CLI::IsMember({"commit", "rollback"}));
   Command c;
   c.sub = lcr_app;
   c.run = [args, what](const GlobalOptions& g) { return Run(*what, *args, g); };

@@ -244,9 +244,26 @@ const char* CountedTable(int level) {
 
 }  // namespace
 
-Selections::Selections(SqlConnection& db, LcrUnitVersion unit, const Log& log)
-    : db_(db), unit_(std::move(unit)), log_(log) {
+Selections::Selections(SqlConnection& db, LcrUnitVersion unit, const Log& log,
+                       OddIdChoice choose_odd_id)
+    : db_(db), unit_(std::move(unit)), log_(log), choose_odd_id_(std::move(choose_odd_id)) {
   db_.EnsureTransaction();
+}
+
+std::optional<int64_t> Selections::DestinationOddId(int64_t odd) {
+  if (last_odd_ == odd) return chosen_odd_id_;
+  std::vector<int64_t> ids;
+  {
+    const Condition where =
+        UnitCondition(destination_->code, destination_->version).And("ODD", Value(odd));
+    auto rows = db_.Query(
+        "select distinct ODD_ID from POROST where " + where.sql + " order by ODD_ID", where.params);
+    while (rows->Next()) ids.push_back(rows->AsInteger("ODD_ID"));
+  }
+  chosen_odd_id_.reset();
+  if (!ids.empty()) chosen_odd_id_ = choose_odd_id_ ? choose_odd_id_(odd, ids) : ids.front();
+  last_odd_ = odd;
+  return chosen_odd_id_;
 }
 
 bool Selections::SetDestination(const LcrUnitVersion& destination) {
@@ -258,6 +275,10 @@ bool Selections::SetDestination(const LcrUnitVersion& destination) {
                       destination.code, destination.version));
     return false;
   }
+  if (destination_ != destination) {
+    last_odd_.reset();
+    chosen_odd_id_.reset();
+  }
   destination_ = destination;
   return true;
 }
@@ -267,6 +288,7 @@ std::string Selections::Kopiruj(const Selection& s, std::optional<int64_t> odd_i
   const std::optional<Condition> where = SelectionCondition(unit_.code, unit_.version, s);
   if (!where) return "Chyba při výběru pole";
   db_.EnsureTransaction();
+  if (!odd_id) odd_id = DestinationOddId(s.odd);
   const LcrUnitVersion& to = *destination_;
   auto copy = [&](const std::string& table, const Condition& c) {
     KopirujTabulku(db_, db_, table, c, to.code, to.version, odd_id, CopyMode::kParts, log_);
@@ -394,6 +416,8 @@ std::string Selections::UkonciTransakci(bool keep) {
   }
   destination_.reset();
   deleted_ = false;
+  last_odd_.reset();
+  chosen_odd_id_.reset();
   if (log_ && !text.empty()) log_(text);
   return text;
 }

@@ -91,16 +91,25 @@ struct Selection {
 std::optional<Condition> SelectionCondition(int64_t code, int64_t version, const Selection& s,
                                             std::optional<int64_t> odd_id = std::nullopt);
 
+// The question "Výběr ODD_ID": the ODD_ID values the destination holds for the compartment
+// number (at least one, in order); answers the ODD_ID to use (the dialog is prefilled with the
+// first).
+using OddIdChoice = std::function<int64_t(int64_t odd, const std::vector<int64_t>& odd_ids)>;
+
 // The selections of one unit version with a destination in the same database, inside one
 // transaction started when the selections open.
 class Selections {
  public:
-  // `db` outlives the selections.
-  Selections(engine::SqlConnection& db, LcrUnitVersion unit, const Log& log);
+  // `db` outlives the selections; without `choose_odd_id` the first ODD_ID is taken.
+  Selections(engine::SqlConnection& db, LcrUnitVersion unit, const Log& log,
+             OddIdChoice choose_odd_id = nullptr);
   // Chooses the destination; false (with the message) when it does not exist.
   bool SetDestination(const LcrUnitVersion& destination);
-  // Copies the selection into the destination (ODD_ID of the destination when given); answers
-  // the final message ("Hotovo - ...", "Nelze kopírovat, ... už existuje.", ...).
+  // Copies the selection into the destination; answers the final message ("Hotovo - ...",
+  // "Nelze kopírovat, ... už existuje.", ...). The rows take the destination's ODD_ID when given;
+  // otherwise, when the compartment number differs from the last one copied and the destination
+  // holds that compartment, the "Výběr ODD_ID" question chooses one of its ODD_IDs, kept for the
+  // compartment; a compartment the destination lacks keeps each row's own.
   std::string Kopiruj(const Selection& s, std::optional<int64_t> odd_id = std::nullopt);
   // Deletes the selection (forest land only with `forest_land_only`); `delete_empty_stand`
   // answers whether a stand left without groups and plots is deleted too.
@@ -113,12 +122,16 @@ class Selections {
  private:
   void EmptyStandCheck(const Selection& stand,
                        const std::function<bool(const std::string&)>& delete_empty_stand);
+  std::optional<int64_t> DestinationOddId(int64_t odd);
 
   engine::SqlConnection& db_;
   LcrUnitVersion unit_;
   std::optional<LcrUnitVersion> destination_;
   bool deleted_ = false;
   Log log_;
+  OddIdChoice choose_odd_id_;
+  std::optional<int64_t> last_odd_;       // the compartment number handled last
+  std::optional<int64_t> chosen_odd_id_;  // the destination ODD_ID chosen for it
 };
 
 }  // namespace tarnik::plan::lcr

@@ -18,6 +18,7 @@
 #include "forest/layers/layer_rules.h"
 #include "forest/layers/statuses.h"
 #include "forest/layers/tree_species.h"
+#include "platform/text.h"
 
 namespace tarnik::plan {
 
@@ -195,12 +196,15 @@ void ReadPlots(SqlConnection& db, const Condition& stand_where, TLesniMnozina* s
 }
 
 // Levels 1 to 3: created from ORG_UR<k> while the stand has fewer; a text met before names an
-// existing level and leaves the position without one, whose code is then not read.
+// existing level and leaves the position without one, whose code is then not read. A blank (or
+// null) column ends the levels: it names no level, and a level keyed by nothing would be exported
+// as an organisation level 0 that does not exist.
 void ReadLevels(const SqlResult& row, TPorost& stand) {
   TLesniMnozina* levels = stand.Org_UrovenMN();
   if (!levels) return;
   for (int k = 1; k <= 3; ++k) {
     const std::string column = "ORG_UR" + std::to_string(k);
+    if (platform::Trim(row.AsString(column)).empty()) break;
     if (static_cast<int>(levels->Prvky().size()) < k) levels->SetNovyPrvek(row.AsString(column));
     const std::vector<framework::TElement*> items = levels->Prvky();
     if (static_cast<int>(items.size()) >= k)

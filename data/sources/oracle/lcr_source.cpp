@@ -6,6 +6,7 @@
 
 #include "data/engine/server_connections.h"
 #include "data/sources/oracle/lcr_reader.h"
+#include "data/sources/oracle/server_login.h"
 #include "data/sources/oracle/unit_choice.h"
 #include "forest/codelists/code_list_container.h"
 #include "forest/codelists/lcr_connection_source.h"
@@ -31,7 +32,11 @@ LcrOracleSource::~LcrOracleSource() {
 bool LcrOracleSource::Open(TLesniCelek& unit) {
   if (connection_) return true;
   try {
-    std::shared_ptr<engine::SqlConnection> db = engine::ConnectServer(engine::kLcrServer);
+    std::shared_ptr<engine::SqlConnection> db = PripojDatabazi(engine::kLcrServer);
+    if (!db) {
+      platform::ui().ShowMessage(NotOpenedText(engine::kLcrServer), platform::Severity::kFailure);
+      return false;
+    }
     const std::optional<LcrUnitVersion> chosen =
         ChooseUnitVersionIn(*db, "T_LHC", "LHC_ID", engine::kLcrServer);
     if (!chosen) return false;

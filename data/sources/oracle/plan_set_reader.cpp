@@ -83,6 +83,11 @@ void ReadLayers(SqlConnection& db, const Condition& stand, TPorostniSkupina& gro
       auto* row = Current<framework::TElement>(layer->ZalesneniMN(), planting->AsString("ZAL_DR"));
       if (row) CopyColumns(*planting, *row, {"DIL", "POR", "PSK", "ETAZ"});
     }
+    // The afforestation kind and area hold only once the layer has its afforestation rows: written
+    // again now, as the Oracle reader writes them after the children (the area was lost
+    // otherwise).
+    for (const char* column : {"ZAL_DRUH", "ZAL_P"})
+      if (rows->ColumnIndex(column) >= 0) oracle::PutValue(*layer, column, rows->Get(column));
   }
 }
 
@@ -122,9 +127,10 @@ void ReadStandRow(const SqlResult& row, TPorost& stand) {
   if (TLesniMnozina* levels = stand.Org_UrovenMN()) {
     for (int k = 1; k <= 3; ++k) {
       const std::string column = "OR_UR" + std::to_string(k) + "_KOD";
-      if (row.ColumnIndex(column) < 0 || row.Get(column).is_null()) continue;
-      if (static_cast<int>(levels->Prvky().size()) >= k) continue;
+      // A blank code names no level (it would be exported as a level 0 that does not exist).
       const std::string code = platform::Trim(row.AsString(column));
+      if (code.empty()) continue;
+      if (static_cast<int>(levels->Prvky().size()) >= k) continue;
       levels->SetNovyPrvek(code);
       if (auto* level = levels->AktualniPrvek()) oracle::PutText(*level, "ORG_UROVEN", code);
     }

@@ -6,6 +6,7 @@
 
 #include "data/engine/server_connections.h"
 #include "data/sources/oracle/plan_set_reader.h"
+#include "data/sources/oracle/server_login.h"
 #include "data/sources/oracle/unit_choice.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/hierarchy/oddeleni.h"
@@ -27,7 +28,11 @@ PlanSetSource::~PlanSetSource() {
 bool PlanSetSource::Open(TLesniCelek& unit) {
   if (connection_) return true;
   try {
-    std::unique_ptr<engine::SqlConnection> db = engine::ConnectServer(engine::kLhpServer);
+    std::unique_ptr<engine::SqlConnection> db = PripojDatabazi(engine::kLhpServer);
+    if (!db) {
+      platform::ui().ShowMessage(NotOpenedText(engine::kLhpServer), platform::Severity::kFailure);
+      return false;
+    }
     const std::optional<LcrUnitVersion> chosen =
         ChooseUnitVersionIn(*db, "LHC", "LHC_KOD_ID", engine::kLhpServer);
     if (!chosen) return false;

@@ -29,6 +29,41 @@ Selection Part(int level, const std::string& dil, const std::string& por,
   return s;
 }
 
+// A target connection that records, at every commit, the inserts run since the previous one and
+// the stands another connection sees then.
+class CommitRecorder : public SqlConnection {
+ public:
+  CommitRecorder(SqlConnection& inner, std::function<int64_t()> visible)
+      : inner_(inner), visible_(std::move(visible)) {}
+  void Connect(const engine::ConnectionParams& p) override { inner_.Connect(p); }
+  void Disconnect() override { inner_.Disconnect(); }
+  bool IsConnected() const override { return inner_.IsConnected(); }
+  std::unique_ptr<engine::SqlResult> Query(const std::string& sql,
+                                           const std::vector<Value>& params) override {
+    return inner_.Query(sql, params);
+  }
+  int64_t Execute(const std::string& sql, const std::vector<Value>& params) override {
+    if (sql.rfind("INSERT", 0) == 0) ++inserts_;
+    return inner_.Execute(sql, params);
+  }
+  void StartTransaction() override { inner_.StartTransaction(); }
+  void Commit() override {
+    inner_.Commit();
+    commits.push_back(inserts_);
+    visible.push_back(visible_());
+    inserts_ = 0;
+  }
+  void Rollback() override { inner_.Rollback(); }
+  bool InTransaction() const override { return inner_.InTransaction(); }
+
+  std::vector<int64_t> commits, visible;
+
+ private:
+  SqlConnection& inner_;
+  std::function<int64_t()> visible_;
+  int64_t inserts_ = 0;
+};
+
 class LcrMaintenanceTest : public test::LcrFixture {
  protected:
   int64_t Count(SqlConnection& db, const std::string& sql) {
@@ -55,16 +90,29 @@ TEST_F(LcrMaintenanceTest, WholeUnitCopyCommitsEveryHundredRowsAndCountsWhatItLo
   sql +=
       "INSERT INTO POROST VALUES (615203, 1, 1, 0, 'A', '1', 1, NULL, NULL);"
       "INSERT INTO BEZLESI VALUES (615203, 0, 1, 0, 'A', '1', 3, 0, 0.5),"
-      " (615203, 0, 1, 0, 'A', '1', 3, 0, 0.7);";
+      " (615203, 0, 1, 0, 'A', '1', 3, 0, 0.7);"
+      "INSERT INTO POROST_SKUP VALUES (615203, 0, 1, 0, 'A', '1', 'O''1', 1.5, "
+      " 'u ''Boudy'' ');";
   Server("LHP_ORAC", sql);
   Server("LHP_NOVA", std::string(test::kPlanTables) +
                          "CREATE UNIQUE INDEX BZL_KLIC ON BEZLESI (LHC_KOD, LHC_KOD_ID, BZL);");
   auto source = engine::ConnectServer("LHP_ORAC");
-  auto target = engine::ConnectServer("LHP_NOVA");
+  auto connection = engine::ConnectServer("LHP_NOVA");
+  auto observer = engine::ConnectServer("LHP_NOVA");
+  CommitRecorder recorder(*connection, [&] {
+    return Count(*observer, "select count(*) from POROST where LHC_KOD_ID = 7");
+  });
+  SqlConnection* target = &recorder;
   ASSERT_FALSE(UnitExists(*target, 615203, 7));
   const CopyCount count =
       KopirujLHC(*source, *target, {615203, 0, "Sněžné"}, {615203, 7, ""}, Logger());
-  EXPECT_EQ(count.copied, 1 + 250 + 1);
+  // LHC, MAJETEK, POROST after rows 100 and 200 and at its end, BEZLESI (one row refused), the
+  // group and the empty tables at their ends; the stands are seen by others at once.
+  EXPECT_EQ(recorder.commits,
+            (std::vector<int64_t>{1, 0, 100, 100, 50, 2, 0, 0, 1, 0, 0, 0, 0, 0}));
+  EXPECT_EQ(std::vector<int64_t>(recorder.visible.begin() + 2, recorder.visible.begin() + 5),
+            (std::vector<int64_t>{100, 200, 250}));
+  EXPECT_EQ(count.copied, 1 + 250 + 1 + 1);
   EXPECT_EQ(count.lost, 1);
   EXPECT_TRUE(Logged("V tabulce POROST začínám kopírovat."));
   EXPECT_TRUE(Logged("V tabulce POROST 100 proveden commit"));
@@ -87,7 +135,24 @@ TEST_F(LcrMaintenanceTest, WholeUnitCopyCommitsEveryHundredRowsAndCountsWhatItLo
   auto text = check->Query("select distinct POR_TEXT from POROST");
   ASSERT_TRUE(text->Next());
   EXPECT_EQ(text->AsString("POR_TEXT"), "Pod 'Horou'");
+  text.reset();
+  auto group =
+      check->Query("select * from POROST_SKUP where LHC_KOD_ID = 7 and PSK = ?", {Value("O'1")});
+  ASSERT_TRUE(group->Next());
+  EXPECT_EQ(group->AsString("PSK_TEXT"), "u 'Boudy' ");
+  group.reset();
   EXPECT_TRUE(UnitExists(*check, 615203, 7));
+  // The date is stored as the date 5.3.1998 (a timestamp at midnight), not as a text or with day
+  // and month swapped.
+  EXPECT_EQ(Count(*check, "select count(*) from LHC where date(KU_DATUM) = '1998-03-05' and "
+                          "time(KU_DATUM) = '00:00:00'"),
+            1);
+  auto day = check->Query("select * from LHC");
+  ASSERT_TRUE(day->Next());
+  const Value date = day->Get("KU_DATUM");
+  ASSERT_TRUE(date.is_timestamp());
+  EXPECT_EQ(date.timestamp().day, 5);
+  EXPECT_EQ(date.timestamp().month, 3);
 }
 
 TEST_F(LcrMaintenanceTest, AColumnThatCannotTravelIsInsertedAsNullByName) {
@@ -204,6 +269,50 @@ TEST_F(SelectionsTest, DeletingAGroupAsksAboutItsEmptyStand) {
   auto other = engine::ConnectServer("LHP_ORAC");
   EXPECT_EQ(Count(*other, "select count(*) from POROST where LHC_KOD = 1"), 1);
   EXPECT_EQ(Count(*other, "select count(*) from DREVINA"), 0);
+}
+
+TEST_F(SelectionsTest, TheDestinationsOddIdIsAskedOncePerCompartment) {
+  // The destination holds compartment 11 twice (ODD_ID 5 and 7); compartment 12 not at all.
+  db->Execute(
+      "INSERT INTO POROST (LHC_KOD, LHC_KOD_ID, ODD, ODD_ID, DIL, POR) VALUES "
+      " (2, 0, 11, 7, 'C', '1'), (2, 0, 11, 5, 'D', '1'), (1, 0, 12, 3, 'A', '1')");
+  std::vector<std::pair<int64_t, std::vector<int64_t>>> asked;
+  Selections selections(*db, {1, 0, "zdroj"}, Logger(),
+                        [&](int64_t odd, const std::vector<int64_t>& ids) -> int64_t {
+                          asked.emplace_back(odd, ids);
+                          return 7;
+                        });
+  ASSERT_TRUE(selections.SetDestination({2, 0, "cíl"}));
+  EXPECT_EQ(selections.Kopiruj(Part(2, "A", "1")), "Hotovo - Kopírování porostu proběhlo.");
+  EXPECT_EQ(selections.Kopiruj(Part(3, "B", "'", "2")),
+            "Hotovo - Kopírování porostní skupiny proběhlo.");
+  ASSERT_EQ(asked.size(), 1u);  // kept for the compartment
+  EXPECT_EQ(asked[0].first, 11);
+  EXPECT_EQ(asked[0].second, (std::vector<int64_t>{5, 7}));
+  Selection other = Part(2, "A", "1");
+  other.odd = 12;
+  other.odd_id = 3;
+  EXPECT_EQ(selections.Kopiruj(other), "Hotovo - Kopírování porostu proběhlo.");
+  EXPECT_EQ(asked.size(), 1u);  // the destination lacks compartment 12: nothing to ask
+  auto ids = [&](const std::string& where) {
+    std::vector<int64_t> found;
+    auto rows =
+        db->Query("select ODD_ID from POROST where LHC_KOD = 2 and " + where + " order by ODD_ID");
+    while (rows->Next()) found.push_back(rows->AsInteger("ODD_ID"));
+    return found;
+  };
+  EXPECT_EQ(ids("ODD = 11 and DIL in ('A ', 'B')"), (std::vector<int64_t>{7, 7}));
+  EXPECT_EQ(ids("ODD = 12"), (std::vector<int64_t>{3}));
+  {
+    auto rows = db->Query("select ODD_ID from POROST_SKUP where LHC_KOD = 2");
+    ASSERT_TRUE(rows->Next());
+    EXPECT_EQ(rows->AsInteger("ODD_ID"), 7);
+  }
+  // A new transaction asks again.
+  selections.UkonciTransakci(false);
+  ASSERT_TRUE(selections.SetDestination({2, 0, "cíl"}));
+  EXPECT_EQ(selections.Kopiruj(Part(2, "A", "1")), "Hotovo - Kopírování porostu proběhlo.");
+  EXPECT_EQ(asked.size(), 2u);
 }
 
 }  // namespace

@@ -15,6 +15,9 @@
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/hierarchy/porostni_skupina.h"
+#include "forest/layers/damage.h"
+#include "forest/layers/layer.h"
+#include "forest/layers/tree_species.h"
 #include "forest/unit/lesni_celek.h"
 #include "framework/handles.h"
 
@@ -114,7 +117,9 @@ TEST_F(LcrSourceTest, OracleTablesAreReadCompartmentAfterCompartment) {
   EXPECT_EQ(stand->GetPropertyInteger("KAT_SPEC"), 7);
   EXPECT_EQ(stand->ZvlStMN()->Prvky().size(), 1u);
   EXPECT_EQ(stand->ZVL_STATUT(1), "17");
-  EXPECT_EQ(stand->Org_UrovenMN()->Prvky().size(), 3u);
+  // ORG_UR1 and ORG_UR2 name levels; the blank ORG_UR3 names none.
+  ASSERT_EQ(stand->Org_UrovenMN()->Prvky().size(), 2u);
+  EXPECT_EQ(stand->Org_UrovenMN()->Prvky()[1]->GetPropertyInteger("ORG_UROVEN"), 3);
   auto* group = dynamic_cast<TPorostniSkupina*>(Child(stand->PorostniSkupinaMN(), 0));
   ASSERT_NE(group, nullptr);
   EXPECT_EQ(group->GetPropertyText("PSK_Nactene"), "1");
@@ -142,6 +147,39 @@ TEST_F(LcrSourceTest, OracleTablesAreReadCompartmentAfterCompartment) {
   EXPECT_FALSE(unit.NactiDalsiOddeleni(false));
 }
 
+TEST_F(LcrSourceTest, DesignationsWithAnApostropheFindTheirChildren) {
+  Server("LCR_ORAC",
+         std::string(kLcrTables) +
+             "INSERT INTO T_PSK VALUES (4, 12, 'B', '2', '1', 'O''1', 1.5, 1.5, 1.5, '1', "
+             " 'u ''Boudy''');"
+             "INSERT INTO T_ETAZ VALUES (4, 12, 'B', '2', '1', 'O''1', '1', 40, 100);"
+             "INSERT INTO T_DREVIN VALUES (4, 12, 'B', '2', '1', 'O''1', '1', 'SM', 0, 100);"
+             "INSERT INTO T_POSKOZ VALUES (4, 12, 'B', '2', '1', 'O''1', '1', 'SM', 0, 5, 1);");
+  framework::TElementRef keep(new TLesniCelek());
+  auto& unit = *keep.As<TLesniCelek>();
+  unit.NajdiDataLHP(false, "LCR-Oracle", false);
+  ASSERT_TRUE(unit.NactiPrvniOddeleni()) << ::testing::PrintToString(ui.Messages());
+  ASSERT_TRUE(unit.NactiDalsiOddeleni(false));
+  TOddeleni* odd = unit.LHC()->Oddeleni();
+  ASSERT_EQ(odd->ODD(), 12);
+  auto* sub = dynamic_cast<TDilec*>(Child(odd->DilecMN(), 0));
+  ASSERT_NE(sub, nullptr);
+  auto* stand = dynamic_cast<TPorost*>(Child(sub->PorostMN(), 0));
+  ASSERT_NE(stand, nullptr);
+  auto* group = dynamic_cast<TPorostniSkupina*>(Child(stand->PorostniSkupinaMN(), 0));
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(group->GetPropertyText("PSK_Nactene"), "O'1");
+  EXPECT_EQ(group->GetPropertyText("PSK_TEXT"), "u 'Boudy'");
+  auto* layer = dynamic_cast<TEtaz*>(Child(group->EtazMN(), 0));
+  ASSERT_NE(layer, nullptr);
+  EXPECT_EQ(layer->GetPropertyInteger("VEK"), 40);
+  auto* species = dynamic_cast<TDrevina*>(Child(layer->DrevinaMN(), 0));
+  ASSERT_NE(species, nullptr);
+  EXPECT_EQ(species->GetPropertyInteger("ZAST"), 100);
+  ASSERT_EQ(species->PoskozeniMN()->Prvky().size(), 1u);
+  EXPECT_EQ(species->PoskozeniMN()->Prvky()[0]->GetPropertyInteger("POSKOZ_R"), 1);
+}
+
 TEST_F(LcrSourceTest, AFailedConnectionNamesTheDatabaseAndNoPassword) {
   platform::IniFile ini(platform::ProgramFile("vekta.ini"));
   ini.WriteString("DATABASE", "LCR_ORAC", "DSN=neni_takovy");
@@ -151,9 +189,15 @@ TEST_F(LcrSourceTest, AFailedConnectionNamesTheDatabaseAndNoPassword) {
   unit.NajdiDataLHP(false, "LCR-Oracle", false);
   EXPECT_TRUE(unit.SeznamOddeleni().empty());
   ::unsetenv("TARNIK_LCR_ORAC_PASSWORD");
-  ASSERT_EQ(ui.Messages().size(), 1u);
-  EXPECT_EQ(ui.Messages()[0].rfind("Databázi \"LCR_ORAC\" nelze připojit: ", 0), 0u);
-  EXPECT_EQ(ui.Messages()[0].find("velmi-tajne"), std::string::npos);
+  // The login tried once: the connection's message, the request to try again, and the source
+  // gives up naming its database.
+  const std::vector<std::string> messages = ui.Messages();
+  ASSERT_EQ(messages.size(), 3u) << ::testing::PrintToString(messages);
+  EXPECT_EQ(messages[0].rfind("Databázi \"LCR_ORAC\" nelze připojit: ", 0), 0u);
+  EXPECT_EQ(messages[1], "Databázi nelze připojit. Zkuste to znovu.");
+  EXPECT_EQ(messages[2], "Databáze \"LCR_ORAC\" nebude otevřena.");
+  EXPECT_EQ(ui.MessagesOf(platform::Severity::kFailure), (std::vector<std::string>{messages[2]}));
+  for (const std::string& m : messages) EXPECT_EQ(m.find("velmi-tajne"), std::string::npos) << m;
   EXPECT_TRUE(unit.JeKonec());
 }
 
