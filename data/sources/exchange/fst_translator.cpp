@@ -198,6 +198,18 @@ void PutText(TElement& element, std::string_view name, const std::string& value)
     element.SetPropertyText(name, value);
 }
 
+// Whether a piece of the value (split at the separator) reads above the limit.
+bool AnyPieceAbove(const std::string& value, const std::string& separator, double limit) {
+  if (separator.empty()) return fst::Decimal(value) > limit;
+  size_t start = 0;
+  for (;;) {
+    const size_t end = value.find(separator, start);
+    if (fst::Decimal(std::string_view(value).substr(start, end - start)) > limit) return true;
+    if (end == std::string::npos) return false;
+    start = end + separator.size();
+  }
+}
+
 TLesniMnozina* SetOf(TElement* set) { return dynamic_cast<TLesniMnozina*>(set); }
 
 }  // namespace
@@ -385,9 +397,11 @@ void TImportStandardPP_FST::Walk::Afforestation(int act, TEtaz& layer, const std
       return;
     }
     case kZalP: {
-      if (fst::Decimal(value) > 0.001) set->RozlozDoPrvku("ZAL_P", fst::Text(value), sep);
+      // Areas of several rows are split even though the whole text reads as no number.
+      if (AnyPieceAbove(value, sep, 0.001)) set->RozlozDoPrvku("ZAL_P", fst::Text(value), sep);
+      // A single area of several rows is spread over them by their shares; "0" leaves them.
       if (!value.empty() && (sep.empty() || value.find(sep) == std::string::npos) &&
-          set->PocetPrvku() > 1)
+          set->PocetPrvku() > 1 && fst::Decimal(value) > 0.001)
         PutFloat(*set, "PlochaZalesneni", fst::Decimal(value));
       return;
     }
