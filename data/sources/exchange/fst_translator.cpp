@@ -101,7 +101,8 @@ const std::unordered_map<std::string_view, Act>& Actions() {
     add(kLhcNaz, {"LHC_NAZ"});
     add(kLhcText, {"LHP_OD", "LHP_DO", "LHP_Z_OD", "LHP_Z_DO", "LHP_Z_TAX", "LHP_TAX", "LHP_LIC",
                    "LHP_Z_LIC"});
-    add(kLhcDigits, {"ETAT_TV", "ETAT_TO", "ETAT_TVYB"});
+    // ETAT, the whole cut, by the same rule as its parts.
+    add(kLhcDigits, {"ETAT", "ETAT_TV", "ETAT_TO", "ETAT_TVYB"});
     add(kLhcWhole, {"TEZ_PROC", "NOR_PAS", "LHC_PN_PRO", "LHC_IND", "LHC_MAX"});
     add(kLhcDecimal, {"MVYCH_DO40"});
     add(kOdd, {"ODD"});

@@ -46,6 +46,6 @@ double Decimal(std::string_view value) { return platform::DecimalTextToFloat(Bla
 
 std::string CodePage(std::string_view value) { return platform::Cp852ExchangeToUtf8(value); }
 
-std::string Text(std::string_view value) { return platform::Cp1250ToUtf8(value); }
+std::string Text(std::string_view value) { return platform::Cp852ExchangeToUtf8(value); }
 
 }  // namespace tarnik::plan::fst

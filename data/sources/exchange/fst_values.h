@@ -24,7 +24,8 @@ double Decimal(std::string_view value);
 // The 38 Czech letters converted from code page 852, every other byte read as Windows-1250;
 // answers UTF-8.
 std::string CodePage(std::string_view value);
-// The value unchanged: its bytes read as Windows-1250, answered as UTF-8.
+// A text column: the files hold every text in code page 852, so the same letters are converted
+// (a name in LHP_TAX keeps its Czech letters); answered as UTF-8.
 std::string Text(std::string_view value);
 
 }  // namespace tarnik::plan::fst

@@ -13,6 +13,8 @@
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/hierarchy/porost.h"
 #include "forest/hierarchy/porostni_skupina.h"
+#include "forest/layers/afforestation.h"
+#include "forest/layers/damage.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/tree_species.h"
 #include "forest/unit/lesni_celek.h"
@@ -177,7 +179,7 @@ TEST_F(TranslatorTest, AStandLineFillsEveryLevel) {
   EXPECT_EQ(species[0]->GetPropertyInteger("ZAS_TAB_HA"), 420);
   EXPECT_EQ(species[0]->GetPropertyInteger("DR_TV"), 15);
   auto* damages = dynamic_cast<TDrevina*>(species[0])->PoskozeniMN();
-  std::vector<TElement*> rows = Elements(reinterpret_cast<TLesniMnozina*>(damages));
+  std::vector<TElement*> rows = Elements(damages);
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[1]->GetPropertyText("POSKOZ_D"), "5");
   EXPECT_EQ(rows[1]->GetPropertyText("POSKOZ_R10"), "20");
@@ -210,7 +212,7 @@ TEST_F(TranslatorTest, AfforestationRowsAndTheirAreas) {
              {"11", "A", "1", "1a", "1", "", "", "0", ""}};
   Apply("PP.FST", pp);
   TEtaz* layer = Layer(Group(Stand()));
-  std::vector<TElement*> rows = Elements(reinterpret_cast<TLesniMnozina*>(layer->ZalesneniMN()));
+  std::vector<TElement*> rows = Elements(layer->ZalesneniMN());
   ASSERT_EQ(rows.size(), 2u);
   EXPECT_EQ(rows[0]->GetPropertyText("ZAL_DR"), "SM");
   EXPECT_EQ(rows[1]->GetPropertyText("ZAL_DR"), "BK");
