@@ -14,6 +14,7 @@
 #include "forest/hierarchy/oddeleni.h"
 #include "forest/unit/compartment_list.h"
 #include "forest/unit/lesni_celek.h"
+#include "forest/unit/source_without_reader.h"
 #include "platform/fs.h"
 #include "platform/ui.h"
 
@@ -75,6 +76,12 @@ bool FstSource::Open(TLesniCelek& unit) {
   files_[0] = open("PP.FST", older_form() ? tag : std::string());
   files_[1] = open("BZL.FST", tag);
   files_[2] = open("JP.FST", tag);
+  if (!files_[0]->reader->decoder().has_header()) {
+    // Without a readable PP.FST there is no unit to read.
+    for (auto& file : files_) file.reset();
+    platform::ui().ShowMessage(kCannotListCompartments, platform::Severity::kFailure);
+    return false;
+  }
   if (!older_form()) {
     FillCodeLists(unit);
     lhc_ = open("LHC.FST", tag);

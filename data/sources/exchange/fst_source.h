@@ -5,7 +5,9 @@
 // the union of the indexes. The header comes from LHC.FST (98 and 2000 forms; the 97 form has it
 // in PP.FST's lines). A compartment is the merge of the three files' lines of the smallest
 // current compartment number, PP.FST first, then BZL.FST, then JP.FST; the data end when all
-// three readers are at their ends. Failures are reported through the Ui; nothing is thrown.
+// three readers are at their ends. A PP.FST that cannot be opened or has no complete header
+// leaves the source closed ("Neumím načíst seznam oddělení."). Failures are reported through the
+// Ui; nothing is thrown.
 #pragma once
 
 #include <cstdint>

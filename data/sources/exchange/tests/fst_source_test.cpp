@@ -120,6 +120,19 @@ TEST_F(FstSourceTest, TheUnitIsTheMergeOfItsFilesCompartmentByCompartment) {
   EXPECT_EQ(Walk(unit).size(), 4u);
 }
 
+TEST_F(FstSourceTest, TheNinetyEightFormReadsLikeTheTwoThousandForm) {
+  const std::string dir = WriteUnit();
+  tarnik::testing::WriteFile(dir + "/KATALOG.FST", "1998\r\n");
+  TLesniCelek unit;
+  unit.NajdiDataLHP(false, dir, false);
+  ASSERT_EQ(unit.TypZdroje(), kSourceStandard98);
+  unit.ZnovuNacti();
+  EXPECT_EQ(unit.LHC()->LHC_NAZ(), "Sněžné - Žďárské vrchy");
+  EXPECT_EQ(unit.LHC()->PUVOD_DAT(), "IS 98");
+  EXPECT_EQ(unit.CiselKelva()->CisHsMN()->PocetPrvku(), 2);
+  EXPECT_EQ(Walk(unit), (std::vector<std::string>{"11:2/0/0", "12:1/1/0", "13:1/2/0", "14:1/0/1"}));
+}
+
 TEST_F(FstSourceTest, TheNinetySevenFormHasNoHeaderFileAndNoCodeLists) {
   const std::string dir = WriteUnit();
   // JP.FST without POR: the 97 form; LHC.FST and the code lists are not read.
@@ -159,6 +172,17 @@ TEST_F(FstSourceTest, MissingFilesAndDirectories) {
   EXPECT_EQ(unit.SeznamOddeleni(), (std::vector<std::string>{"  5", " 12"}));
   EXPECT_EQ(Walk(unit), (std::vector<std::string>{"5:1/0/0", "12:1/0/0"}));
   EXPECT_TRUE(ui.Messages().empty());
+
+  // A PP.FST without a complete header: no unit.
+  tarnik::testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n");
+  TLesniCelek broken;
+  broken.NajdiDataLHP(false, dir, false);
+  broken.ZnovuNacti();
+  EXPECT_FALSE(broken.Source().IsOpen());
+  EXPECT_EQ(broken.LHC()->Oddeleni(), nullptr);
+  EXPECT_EQ(ui.MessagesOf(platform::Severity::kFailure),
+            (std::vector<std::string>{"Neumím načíst seznam oddělení."}));
+  ui.Clear();
 
   // A directory that is gone by the time the unit is read.
   FstSource gone(dir + "/missing", kSourceStandard98);
