@@ -21,7 +21,6 @@
 namespace tarnik::plan {
 namespace {
 
-constexpr const char* kFileNames[3] = {"PP.FST", "BZL.FST", "JP.FST"};
 // A file at its end when the smallest compartment is chosen.
 constexpr int32_t kAtEnd = 30000;
 
