@@ -197,9 +197,9 @@ TEST_F(ExportCommandTest, AFailedExportLeavesThePreviousFilesAsTheyWere) {
 }
 
 TEST_F(ExportCommandTest, AUnitWithoutACompartmentListExportsNothing) {
-  // Exchange files are recognised, but no reader delivers their compartments.
+  // Exchange files are recognised, but PP.FST's header is cut short.
   const std::string exchange = tmp_.File("fst");
-  WriteFile(exchange + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+  WriteFile(exchange + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n");
   WriteFile(exchange + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
   Result r = RunTarnik({"--quiet", "export", "--variant", "numerika", "--data", exchange, "--out",
                         tmp_.File("out")});

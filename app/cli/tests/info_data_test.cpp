@@ -116,16 +116,17 @@ TEST_F(InfoDataTest, ADirectoryWithoutPlanDataFails) {
                        "\".\n");
 }
 
-TEST_F(InfoDataTest, ASourceWithoutAReaderIsShownButFails) {
+TEST_F(InfoDataTest, ASourceThatCannotBeReadIsShownButFails) {
   const std::string dir = tmp_.File("fst");
-  testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+  testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n");
   testing::WriteFile(dir + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
   Result r = RunTarnik({"info", "--json", "--data", dir});
   EXPECT_EQ(r.code, kExitFailure);
   EXPECT_EQ(r.out,
             "{\"source_kind\":3,\"read_as\":\"\",\"lhc_kod\":0,\"lhc_naz\":\"\","
-            "\"compartments\":[],\"messages\":[{\"severity\":\"failure\",\"text\":"
-            "\"Neumím načíst seznam oddělení.\"}]}\n");
+            "\"compartments\":[],\"messages\":[{\"severity\":\"passed_over\",\"text\":"
+            "\"Soubor PP.FST nemá úplnou hlavičku sloupců, jeho data se nenačtou.\"},"
+            "{\"severity\":\"failure\",\"text\":\"Neumím načíst seznam oddělení.\"}]}\n");
 }
 
 TEST_F(InfoDataTest, ThePartFilesOfTheSampleUnitAreListed) {

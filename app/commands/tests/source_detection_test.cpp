@@ -158,21 +158,25 @@ TEST_F(SourceDetectionTest, WithoutADirectoryTheUserChooses) {
   EXPECT_EQ(ui.shown[0].text, platform::HomeDir());
 }
 
-TEST_F(SourceDetectionTest, RecognisedSourcesWithoutAReaderLoadNothing) {
+TEST_F(SourceDetectionTest, RecognisedSourcesThatCannotBeReadLoadNothing) {
   const std::string dir = Dir("fst");
-  tarnik::testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n0\r\n");
+  // PP.FST's header ends before its line count.
+  tarnik::testing::WriteFile(dir + "/PP.FST", "|\r\n$\r\n1\r\nODD\r\n");
   tarnik::testing::WriteFile(dir + "/JP.FST", "|\r\n$\r\n2\r\nODD\r\nJP\r\n0\r\n");
   TLesniCelek unit;
   unit.NajdiDataLHP(false, dir, false);
   ASSERT_EQ(unit.TypZdroje(), kSourceStandard97);
   unit.ZnovuNacti();
-  EXPECT_EQ(ui.Messages(), std::vector<std::string>{"Neumím načíst seznam oddělení."});
+  EXPECT_EQ(ui.Messages(), (std::vector<std::string>{
+                               "Soubor PP.FST nemá úplnou hlavičku sloupců, jeho data se nenačtou.",
+                               "Neumím načíst seznam oddělení."}));
+  EXPECT_FALSE(unit.Source().IsOpen());
   EXPECT_TRUE(unit.SeznamOddeleni().empty());
   EXPECT_EQ(unit.LHC()->Oddeleni(), nullptr);
   EXPECT_TRUE(unit.JeKonec());
   EXPECT_FALSE(unit.NactiDalsiOddeleni(false));
   EXPECT_FALSE(unit.NactiPrvniOddeleni());
-  EXPECT_EQ(ui.Messages().size(), 2u);
+  EXPECT_EQ(ui.Messages().size(), 4u);
   EXPECT_EQ(unit.JakBylNacten(), "");
   // The alias and the Oracle database end their data at once.
   TLesniCelek alias;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "data/sources/exchange/exchange_header.h"
-#include "forest/unit/source_without_reader.h"
+#include "data/sources/exchange/fst_readers.h"
 #include "platform/fs.h"
 
 namespace tarnik::plan {
@@ -23,12 +23,13 @@ std::optional<SourceMatch> RecogniseExchangeFiles(const SourceQuery& query) {
         katalog && FirstLineTrimmed(*katalog) == "2000" ? kSourceStandard2000 : kSourceStandard98;
   }
   SourceMatch match;
-  match.source = std::make_unique<SourceWithoutReader>(kind);
+  match.source = std::make_unique<FstSource>(query.text, kind);
   match.exchange_files = true;
   return match;
 }
 
 void RegisterExchangeSource() {
+  RegisterExchangeReaderClasses();
   PlanSources().Add(DetectionStep::kExchangeFiles, "FST", RecogniseExchangeFiles);
 }
 
