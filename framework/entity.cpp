@@ -44,6 +44,8 @@ TARNIK_DEFINE_CLASS(TNameEntity, TEntity, nullptr)
 TARNIK_DEFINE_CLASS(TOwnerEntity, TNameEntity, nullptr)
 
 TEntity::~TEntity() {
+  // A subclass's compact children went with the subclass.
+  children_deferred_ = false;
   UnlinkFromAllHolders();
   FreeAllChildren(true);
   // Whatever a failed walk left behind is only unlinked.
@@ -53,7 +55,13 @@ TEntity::~TEntity() {
   }
 }
 
+void TEntity::RealizeNow() const {
+  children_deferred_ = false;
+  const_cast<TEntity*>(this)->RealizeChildren();
+}
+
 void TEntity::LinkAt(size_t pos, TElement* element) {
+  Realize();
   if (pos > children_.size()) pos = children_.size();
   children_.insert(children_.begin() + static_cast<std::ptrdiff_t>(pos), element);
   element->holders_.push_back(this);
@@ -62,6 +70,7 @@ void TEntity::LinkAt(size_t pos, TElement* element) {
 }
 
 TElement* TEntity::UnlinkAt(size_t pos) {
+  Realize();
   TElement* element = children_[pos];
   children_.erase(children_.begin() + static_cast<std::ptrdiff_t>(pos));
   RemoveOne(element->holders_, this);
@@ -79,6 +88,7 @@ void TEntity::UnlinkAll(TElement* element) {
 }
 
 bool TEntity::MayHaveChildOfClass(const TClassInfo& c) const {
+  Realize();
   // Computed when asked, not when linking: a child is complete (its class final) by then.
   if (!child_lineages_known_) {
     child_lineages_ = 0;
@@ -89,6 +99,7 @@ bool TEntity::MayHaveChildOfClass(const TClassInfo& c) const {
 }
 
 TElement* TEntity::GetElement(int index) const {
+  Realize();
   if (index < 0 || static_cast<size_t>(index) >= children_.size()) {
     throw EListError("Index seznamu mimo rozsah (" + std::to_string(index) + ")");
   }
@@ -96,6 +107,7 @@ TElement* TEntity::GetElement(int index) const {
 }
 
 void TEntity::PutElement(int index, TElement* element) {
+  Realize();
   if (!element) return;
   if (children_.empty() && index == 0) {
     if (RegistersOwners()) element->AddOwner(this);
@@ -113,6 +125,7 @@ void TEntity::PutElement(int index, TElement* element) {
 }
 
 int TEntity::IndexOf(const TElement* element) const {
+  Realize();
   auto it = std::find(children_.begin(), children_.end(), element);
   return it == children_.end() ? -1 : static_cast<int>(it - children_.begin());
 }
@@ -120,6 +133,7 @@ int TEntity::IndexOf(const TElement* element) const {
 void TEntity::FreeAll() { FreeAllChildren(false); }
 
 void TEntity::FreeAllChildren(bool destroying) {
+  if (!destroying) Realize();
   if (children_.empty()) return;
   platform::Ui& ui = platform::ui();
   ui.SetCursor(platform::Cursor::kWait);
@@ -150,12 +164,14 @@ TElement* TEntity::NewElement(std::string_view class_name, const std::string& na
 }
 
 void TEntity::AddElement(TElement* element) {
+  Realize();
   if (!element) return;
   element->AddOwner(this);
   LinkAt(children_.size(), element);
 }
 
 void TEntity::InsertElement(int index, TElement* element) {
+  Realize();
   if (!element) return;
   if (children_.empty() && index != 0) return;
   if (index < 0 || static_cast<size_t>(index) > children_.size()) {
@@ -166,6 +182,7 @@ void TEntity::InsertElement(int index, TElement* element) {
 }
 
 void TEntity::RemoveElement(TElement* element) {
+  Realize();
   if (!element || children_.empty()) return;
   try {
     element->RemoveOwner(this);
@@ -195,6 +212,7 @@ void TEntity::FreeElement(TElement* element) {
 }
 
 TElement* TEntity::FindElementByClass(const TClassInfo& c) const {
+  Realize();
   for (TElement* child : children_) {
     if (child->InheritsFrom(c)) return child;
   }
@@ -202,6 +220,7 @@ TElement* TEntity::FindElementByClass(const TClassInfo& c) const {
 }
 
 TElement* TEntity::FindElementByName(std::string_view name) const {
+  Realize();
   for (TElement* child : children_) {
     if (platform::SameTextCz(child->GetName(), name)) return child;
   }
@@ -221,6 +240,7 @@ TElement* TEntity::FindOrCreateTyped(const TClassInfo& c, const std::string& nam
 }
 
 int TEntity::CountOfClass(const TClassInfo& c) const {
+  Realize();
   int n = 0;
   for (TElement* child : children_) {
     if (child->InheritsFrom(c)) ++n;
@@ -229,6 +249,7 @@ int TEntity::CountOfClass(const TClassInfo& c) const {
 }
 
 void TEntity::Detach() {
+  Realize();
   while (!children_.empty()) {
     TElement* child = UnlinkAt(children_.size() - 1);
     if (RegistersOwners()) child->RemoveOwner(this);
@@ -241,6 +262,7 @@ int TEntity::WholeCount() {
 }
 
 int TEntity::CountEdges() {
+  Realize();
   int32_t stamp = CurrentTraversalStamp();
   SetID(stamp);
   int count = 0;
@@ -257,10 +279,12 @@ int TEntity::CountEdges() {
 }
 
 int64_t TEntity::GetSize() const {
+  Realize();
   return static_cast<int64_t>(sizeof(TEntity) + children_.capacity() * sizeof(TElement*));
 }
 
 int64_t TEntity::CountWholeSize() {
+  Realize();
   int32_t stamp = CurrentTraversalStamp();
   SetID(stamp);
   int64_t size = 0;
@@ -272,6 +296,7 @@ int64_t TEntity::CountWholeSize() {
 }
 
 TElement* TEntity::CreateEnvelope() {
+  Realize();
   TElement* envelope = TElement::CreateEnvelope();
   auto* target = dynamic_cast<TEntity*>(envelope);
   if (!target) return envelope;
@@ -289,6 +314,7 @@ TElement* TEntity::CreateEnvelope() {
 }
 
 void TEntity::TouchAll() {
+  Realize();
   if (HasFlag(kInTouch)) return;
   SetFlag(kInTouch, true);
   std::vector<TElement*> children = children_;
@@ -299,6 +325,7 @@ void TEntity::TouchAll() {
 }
 
 void TEntity::Mark() {
+  Realize();
   int32_t stamp = CurrentTraversalStamp();
   SetID(stamp);
   for (size_t i = 0; i < children_.size(); ++i) {

@@ -2,7 +2,9 @@
 // frees a child follows the ownership protocol: AddElement registers the entity as an owner of
 // an owner-tracking child, FreeElement/FreeAll free a child no other owner keeps and otherwise
 // only unregister, and destroying an owner-tracking element unlinks it from every holder.
-// Destroying an entity frees its children by that protocol.
+// Destroying an entity frees its children by that protocol. A subclass may keep its children in a
+// compact form of its own (DeferChildren): the first access to the child list turns them into
+// elements (RealizeChildren), so every caller sees the same list either way.
 #pragma once
 
 #include <cstdint>
@@ -20,11 +22,17 @@ class TEntity : public TElement {
   TEntity() = default;
   ~TEntity() override;
 
-  int GetCount() const { return static_cast<int>(children_.size()); }
+  int GetCount() const {
+    Realize();
+    return static_cast<int>(children_.size());
+  }
   int GetLastIndex() const { return GetCount() - 1; }
   // The index-th child; an index outside 0..Count-1 raises EListError.
   TElement* GetElement(int index) const;
-  const std::vector<TElement*>& Children() const { return children_; }
+  const std::vector<TElement*>& Children() const {
+    Realize();
+    return children_;
+  }
   // Moves on whenever a child is linked or unlinked: a caller may keep what it found among the
   // children while it stays the same.
   uint64_t ChildrenVersion() const { return children_version_; }
@@ -70,7 +78,10 @@ class TEntity : public TElement {
 
   int64_t GetSize() const override;
   int64_t CountWholeSize() override;
-  bool IsEmpty() const override { return children_.empty(); }
+  bool IsEmpty() const override {
+    Realize();
+    return children_.empty();
+  }
   TElement* CreateEnvelope() override;
   void TouchAll() override;
   void Mark() override;
@@ -83,7 +94,20 @@ class TEntity : public TElement {
   void UnlinkAll(TElement* element);
   TElement* FindOrCreateTyped(const TClassInfo& c, const std::string& name);
 
+  // The children are held in the subclass's compact form until the child list is first used;
+  // only an entity without linked children may defer them.
+  void DeferChildren() { children_deferred_ = children_.empty(); }
+  bool ChildrenDeferred() const { return children_deferred_; }
+  // The children's compact form changed (ChildrenVersion moves on).
+  void NoteChildrenChanged() { ++children_version_; }
+  // Links the compact children as elements; called once, with the deferral already ended.
+  virtual void RealizeChildren() {}
+
  private:
+  void Realize() const {
+    if (children_deferred_) RealizeNow();
+  }
+  void RealizeNow() const;
   friend class TElement;
   int CountEdges();
   void FreeAllChildren(bool destroying);
@@ -93,6 +117,7 @@ class TEntity : public TElement {
   std::vector<TElement*> children_;
   mutable uint64_t child_lineages_ = 0;  // the children's lineage bits, while known
   mutable bool child_lineages_known_ = false;
+  mutable bool children_deferred_ = false;
   uint64_t children_version_ = 0;
 };
 

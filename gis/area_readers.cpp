@@ -93,12 +93,12 @@ spatial::TAreaElement* TKarmoAreaBoundaryReader::ReadBoundaryArea(const AreaReco
     if (current.forward) {
       coord->SeekRecord(r.first_vertex + 1);
       for (int64_t i = r.first_vertex + 1; i <= r.last_vertex; ++i) {
-        element->AddWithBounds(coord->ReadCoordinate());
+        coord->ReadPointInto(*element);
       }
     } else {
       for (int64_t i = int64_t{r.last_vertex} - 1; i >= r.first_vertex; --i) {
         coord->SeekRecord(i);
-        element->AddWithBounds(coord->ReadCoordinate());
+        coord->ReadPointInto(*element);
       }
     }
     const std::optional<WalkedLine> next = NextLinkedLine(current);
@@ -106,7 +106,7 @@ spatial::TAreaElement* TKarmoAreaBoundaryReader::ReadBoundaryArea(const AreaReco
     if (next->record.cislo == start->record.cislo) break;
     current = *next;
   }
-  if (element->GetCount() < 2) return nullptr;
+  if (element->GetCoordsCount() < 2) return nullptr;
   auto* props = new TKarmoAreaProps();
   props->SetCislo(area.cislo);
   props->SetDruh(area.druh);

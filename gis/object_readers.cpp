@@ -46,6 +46,15 @@ spatial::T2DCoordinate* TKarmoCoordReader::ReadCoordinate() {
   return coordinate;
 }
 
+void TKarmoCoordReader::ReadPointInto(spatial::TPolyElement& element) {
+  uint8_t buffer[kVertexRecordSize];
+  ReadRecord(buffer);
+  const VertexRecord v = DecodeVertexRecord(buffer);
+  const spatial::Point p = ToModel(v.x, v.y);
+  const framework::TWCS* wcs = GetWCS();
+  element.AddPoint(p.x, p.y, wcs ? wcs->Code() : 0);
+}
+
 TKarmoLinReader::~TKarmoLinReader() = default;
 
 void TKarmoLinReader::Create(const std::string& block_directory, framework::TWCS* wcs) {
@@ -103,17 +112,18 @@ spatial::TPolyLineElement* TKarmoLinReader::ReadLine() {
   TKarmoCoordReader* coord = coord_.get();
   coord->SeekRecord(r.first_vertex);
   if (extent >= MinSize()) {
+    line->ReservePoints(static_cast<size_t>(r.last_vertex - r.first_vertex + 1));
     for (int64_t i = r.first_vertex; i <= r.last_vertex; ++i) {
-      line->AddWithBounds(coord->ReadCoordinate());
+      coord->ReadPointInto(*line);
     }
   } else {
-    line->AddWithBounds(coord->ReadCoordinate());
+    coord->ReadPointInto(*line);
     if (r.last_vertex != r.first_vertex) {
       coord->SeekRecord(r.last_vertex);
-      line->AddWithBounds(coord->ReadCoordinate());
+      coord->ReadPointInto(*line);
     }
   }
-  if (line->GetCount() < 2) return nullptr;
+  if (line->GetCoordsCount() < 2) return nullptr;
   auto* props = NewProps<TKarmoLineProps>(r.cislo, r.druh);
   props->SetBarva(ColourFor(r.barva));
   props->SetZnacka(StyleFor(r.znacka));

@@ -35,6 +35,9 @@ class TKarmoCoordReader : public TKarmoLObjectReader {
   // The next record as a new vertex in model coordinates with CS the system's code (the caller
   // owns it). Throws BlockFileError past the end or without a file.
   spatial::T2DCoordinate* ReadCoordinate();
+  // The next record added to the element as a vertex in model coordinates (AddPoint, CS the
+  // system's code). Throws as ReadCoordinate.
+  void ReadPointInto(spatial::TPolyElement& element);
   // Vertex n in file coordinates. Throws BlockFileError for n outside the file.
   VertexRecord ReadVertex(int64_t n);
 };

@@ -60,7 +60,7 @@ TAreaElement* TAreaElement::HoleOwnerArea() const {
 }
 
 double TAreaElement::WholeArea() {
-  if (!GetCoord(0)) {
+  if (Point first; !PointAt(0, &first)) {
     saved_area_ = 0;
     return 0;
   }

@@ -45,10 +45,14 @@ T2DCoordinate* Walked(const TPolyLineElement& line, int n, int j, bool forward) 
   return line.GetCoord(forward ? j : n - 1 - j);
 }
 
-// A new plain area with copies of the vertices and the rectangle.
-TAreaElement* AreaOf(const std::vector<const T2DCoordinate*>& vertices, const Bounds& bounds) {
+bool WalkedPoint(const TPolyLineElement& line, int n, int j, bool forward, Point* out) {
+  return line.PointAt(forward ? j : n - 1 - j, out);
+}
+
+// A new plain area with the points as its vertices and a copy of the rectangle.
+TAreaElement* AreaOf(const std::vector<Point>& points, uint8_t cs, const Bounds& bounds) {
   auto* area = new TAreaElement();
-  for (const T2DCoordinate* v : vertices) area->AddElement(v->CopyCoordinate());
+  for (const Point& p : points) area->AddPoint(p.x, p.y, cs);
   area->bounds() = bounds;
   return area;
 }
@@ -181,6 +185,38 @@ T2DCoordinate* TPolyLineAreaElement::GetCoord(int i) const {
   return found;
 }
 
+bool TPolyLineAreaElement::PointAt(int i, Point* out) const {
+  bool found = false;
+  if (i < 0) return found;
+  WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
+    if (i >= n - 1) {
+      i -= n - 1;
+      return true;
+    }
+    found = WalkedPoint(line, n, i, forward, out);
+    return false;
+  });
+  return found;
+}
+
+std::vector<Point> TPolyLineAreaElement::Points(bool* complete) const {
+  std::vector<Point> points;
+  bool all = true;
+  WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
+    for (int j = 0; j + 1 < n; ++j) {
+      Point p;
+      if (WalkedPoint(line, n, j, forward, &p)) {
+        points.push_back(p);
+      } else {
+        all = false;
+      }
+    }
+    return true;
+  });
+  if (complete) *complete = all;
+  return points;
+}
+
 void TPolyLineAreaElement::ForEachCoord(
     const std::function<void(const T2DCoordinate*)>& visit) const {
   WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
@@ -202,8 +238,25 @@ std::vector<const T2DCoordinate*> TPolyLineAreaElement::RingVertices() const {
   return vertices;
 }
 
+std::vector<Point> TPolyLineAreaElement::RingPoints(uint8_t* cs) const {
+  std::vector<Point> points;
+  bool first = true;
+  WalkLines(*this, [&](const TPolyLineElement& line, int n, bool forward) {
+    if (first && cs) *cs = line.VertexCS();
+    for (int j = first ? 0 : 1; j < n; ++j) {
+      Point p;
+      if (WalkedPoint(line, n, j, forward, &p)) points.push_back(p);
+    }
+    first = false;
+    return true;
+  });
+  return points;
+}
+
 TAreaElement* TPolyLineAreaElement::ToAreaElement() const {
-  return AreaOf(RingVertices(), bounds());
+  uint8_t cs = 0;
+  std::vector<Point> points = RingPoints(&cs);
+  return AreaOf(points, cs, bounds());
 }
 
 TAreaElement* TPolyLineAreaElement::ToAreaWithHoles() const {
@@ -214,20 +267,14 @@ TAreaElement* TPolyLineAreaElement::ToAreaWithHoles() const {
     if (auto* lines = framework::ClassCast<TPolyLineAreaElement>(child)) {
       if (lines != this) area->AddHole(lines->ToAreaElement());
     } else if (auto* plain = framework::ClassCast<TAreaElement>(child)) {
-      std::vector<const T2DCoordinate*> vertices;
-      for (TElement* v : plain->Children()) {
-        if (const T2DCoordinate* c = AsPointCoordinate(v)) vertices.push_back(c);
-      }
-      area->AddHole(AreaOf(vertices, plain->bounds()));
+      area->AddHole(AreaOf(plain->Points(), plain->VertexCS(), plain->bounds()));
     }
   }
   return area;
 }
 
 bool TPolyLineAreaElement::ContainsPoint(double x, double y) {
-  std::vector<Point> ring;
-  for (const T2DCoordinate* v : RingVertices()) ring.push_back(v->AsPoint());
-  return RingContains(ring, x, y);
+  return RingContains(RingPoints(), x, y);
 }
 
 }  // namespace tarnik::spatial

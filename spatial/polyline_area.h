@@ -40,13 +40,18 @@ class TPolyLineAreaElement : public TAreaElement {
   int GetCoordsCount() const override;
   // Walks the lines in order, each giving its vertices but the last in walking direction.
   T2DCoordinate* GetCoord(int i) const override;
+  bool PointAt(int i, Point* out) const override;
+  std::vector<Point> Points(bool* complete = nullptr) const override;
   void ForEachCoord(const std::function<void(const T2DCoordinate*)>& visit) const override;
   bool ContainsPoint(double x, double y) override;
 
   // The vertices of the ring as a plain area would hold them: the first line all of its
   // vertices, every further line all but its first in walking direction.
   std::vector<const T2DCoordinate*> RingVertices() const;
-  // A new area with copies of RingVertices and of the rectangle (the caller owns it).
+  // Their points, without turning compact vertices into elements; `cs` (when given) gets the
+  // coordinate system of the first line's vertices.
+  std::vector<Point> RingPoints(uint8_t* cs = nullptr) const;
+  // A new area with the points of RingVertices and a copy of the rectangle (the caller owns it).
   TAreaElement* ToAreaElement() const;
   // The same with every hole converted (lines) or copied (plain areas) and added as a hole.
   TAreaElement* ToAreaWithHoles() const;
