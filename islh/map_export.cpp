@@ -39,6 +39,9 @@ double NumberText(const std::string& text) {
 
 bool Is(const std::string& name, const char* what) { return SameAsciiNoCase(name, what); }
 
+// The attributes by which a map area says it is a plot and which.
+constexpr const char* kPlotMarks[] = {"BZL", "JP", "OP"};
+
 // The section of "SubstituceDruhu.ini" for a map object's class; empty for other classes.
 const char* KindSection(TElement& object) {
   if (ClassCast<spatial::TAreaElement>(&object)) return "ARE";
@@ -150,6 +153,7 @@ TElement* TMapExportSource::Outline(const std::string& name) {
   }
   if (!ClassCast<gis::TPorostniSkupina>(found)) found = Placeholder(row->placeholder);
   current_group_ = found;
+  outline_kind_ = row->object;
   return found;
 }
 
@@ -158,9 +162,28 @@ TElement* TMapExportSource::NextMP() {
   if (!group) return nullptr;
   auto* string = ClassCast<spatial::TAreaString>(group->FindGeometry());
   if (!string) return nullptr;
+  string_tells_kinds_ = false;
+  for (TElement* area : string->Children()) {
+    for (const char* mark : kPlotMarks)
+      if (!area->GetPropertyText(mark).empty()) string_tells_kinds_ = true;
+  }
+  bool any = false;
+  for (TElement* area : string->Children()) any = any || AreaOfOutline(area);
+  if (!any) return nullptr;  // an outline of nothing stays empty
   current_string_ = string;
   polygon_position_ = -1;
   return group;
+}
+
+bool TMapExportSource::AreaOfOutline(TElement* area) const {
+  if (!string_tells_kinds_) return true;
+  bool marked = false;
+  for (const char* mark : kPlotMarks) {
+    const bool has = !area->GetPropertyText(mark).empty();
+    if (has && outline_kind_ == mark) return true;
+    marked = marked || has;
+  }
+  return outline_kind_ == "PSK" && !marked;
 }
 
 TElement* TMapExportSource::NextP() {
@@ -171,7 +194,7 @@ TElement* TMapExportSource::NextP() {
     for (TElement* element : std::vector<TElement*>(string->Children())) {
       auto* area = ClassCast<spatial::TAreaElement>(element);
       if (!area) return nullptr;
-      WritePolygon(*area);
+      if (AreaOfOutline(area)) WritePolygon(*area);
     }
     ++polygon_position_;
   } else {

@@ -56,6 +56,11 @@ class TMapExportSource : public TExportSource {
  private:
   framework::TElement* Outline(const std::string& name);
   framework::TElement* NextMP();
+  // Whether the area belongs to the outline being written: a group whose areas carry the plot
+  // numbers BZL, JP or OP (a stand group and a plot of one stand can share their number in the
+  // map) gives a stand group's outline only the areas without them, a plot's outline only those
+  // with its own; a group whose areas carry none gives every outline all of its areas.
+  bool AreaOfOutline(framework::TElement* area) const;
   framework::TElement* NextP();
   framework::TElement* NextSymbol(const std::string& name);
   framework::TElement* NextMapSymbol(const std::string& name);
@@ -77,6 +82,8 @@ class TMapExportSource : public TExportSource {
 
   framework::TElementRef current_group_;
   framework::TElementRef current_string_;
+  std::string outline_kind_;         // "PSK", "BZL", "JP" or "OP"
+  bool string_tells_kinds_ = false;  // some area of the current string carries a plot number
   int polygon_position_ = -1;
   std::vector<std::unique_ptr<framework::TElement>> placeholders_;
 

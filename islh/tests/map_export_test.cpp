@@ -7,6 +7,7 @@
 
 #include "forest/option_flags.h"
 #include "framework/models/world.h"
+#include "framework/values/dynamic_properties.h"
 #include "gis/gis_classes.h"
 #include "gis/karmo_props.h"
 #include "gis/map_hierarchy.h"
@@ -277,6 +278,37 @@ TEST_F(MapDocumentTest, SymbolsOfTheLayersWithTheirGeometryAndAttributes) {
   ExpectValid();
   // A second export in the same run writes the same texts.
   EXPECT_EQ(Export("Xml_Exp_SOST.dtd"), xml);
+}
+
+TEST_F(MapDocumentTest, AStandGroupAndAPlotOfOneNumberEachGetTheirOwnAreas) {
+  // Group "2" and non-forest plot 2 of the same stand: one map group "2" holds both areas.
+  auto* stand = dynamic_cast<TEntity*>(gis::FindDataChild("HIERARCHY"));
+  for (const char* name : {"412", "7", "a", "1"})
+    stand = dynamic_cast<TEntity*>(stand->FindElementByName(name));
+  ASSERT_NE(stand, nullptr);
+  auto* geometry =
+      Named<spatial::TAreaString>(Named<gis::TPorostniSkupina>(stand, "2"), "GEOMETRY");
+  geometry->AddElement(Ring({{-745200, -1043000}, {-745300, -1043000}, {-745300, -1043100}}));
+  spatial::TAreaElement* plot =
+      Ring({{-745400, -1043000}, {-745500, -1043000}, {-745500, -1043100}});
+  plot->SetProperties(new framework::TDynamicProperties());
+  plot->SetPropertyText("BZL", "2");
+  ASSERT_EQ(plot->GetPropertyText("BZL"), "2");
+  geometry->AddElement(plot);
+  std::string xml = Export("Xml_Exp.dtd");
+  size_t psk = xml.find("<PSK PSK=\"2\"");
+  size_t bzl = xml.find("<BZL ");
+  ASSERT_NE(psk, std::string::npos);
+  ASSERT_NE(bzl, std::string::npos);
+  std::string group_part = xml.substr(psk, xml.find("</PSK_OBRAZ>", psk) - psk);
+  std::string plot_part = xml.substr(bzl, xml.find("</BZL_OBRAZ>", bzl) - bzl);
+  EXPECT_EQ(Count(group_part, "<P>"), 1u);
+  EXPECT_NE(group_part.find("$745200.000000"), std::string::npos);
+  EXPECT_EQ(group_part.find("$745400.000000"), std::string::npos);
+  EXPECT_EQ(Count(plot_part, "<P>"), 1u);
+  EXPECT_NE(plot_part.find("$745400.000000"), std::string::npos);
+  EXPECT_EQ(plot_part.find("$745200.000000"), std::string::npos);
+  ExpectValid();
 }
 
 TEST_F(MapDocumentTest, WithoutAMapEveryOutlineIsAPlaceholder) {

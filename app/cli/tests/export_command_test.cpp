@@ -254,7 +254,6 @@ TEST_F(ExportCommandTest, TheMapVariantsOfTheSampleUnit) {
   EXPECT_GT(count("<KBO "), 0u);
   EXPECT_GT(count("<KLO "), 0u);
   EXPECT_GT(count("<KTO "), 0u);
-  EXPECT_EQ(count("BOD_ZNACKA=\"1001\""), 1u);              // the power line's line symbol
   EXPECT_NE(xml.find("Žďárské vrchy"), std::string::npos);  // a text of code page 852
   EXPECT_EQ(count(" PSK_ZNACKA=\"\""), 0u);
   ExpectValid(dir + "/615203.dtd", dir + "/615203.xml");
