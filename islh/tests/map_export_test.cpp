@@ -17,6 +17,7 @@
 #include "islh/map_formats.h"
 #include "islh/xml_export.h"
 #include "platform/encoding.h"
+#include "platform/numtext.h"
 #include "platform/recording_ui.h"
 #include "spatial/area_element.h"
 #include "spatial/poly_elements.h"
@@ -144,6 +145,8 @@ class MapDocumentTest : public ::testing::Test {
     point_props->SetBarva(3);
     point_props->SetZnacka(31);
     point->SetProperties(point_props);
+    // A text among the points: no point symbol can be written for it.
+    Named<spatial::TTextElement>(points, "not a point")->SetText("x");
     auto* wrong = Named<spatial::TPointString>(Named<spatial::TSpaceEntity>(layers, "PNX_Y"), "B");
     Named<spatial::TPointElement>(wrong, "q");
     // Lines of "LIN_SLU": one with a line symbol (a generated point symbol), one without.
@@ -244,6 +247,7 @@ TEST_F(MapDocumentTest, SymbolsOfTheLayersWithTheirGeometryAndAttributes) {
             std::string::npos)
       << xml;
   EXPECT_EQ(Count(xml, "<KBO BOD_DRUH=\"530\" BOD_ZNACKA=\"31\""), 1u);
+  EXPECT_EQ(Count(xml, "<KBO "), 2u);  // the text among the points is no point symbol
   // The line with symbol 1200 as a generated point symbol at its reference point.
   EXPECT_NE(xml.find("     <KBO BOD_DRUH=\"530\" BOD_ZNACKA=\"1001\" BOD_UHELZN=\"1.57\"  "
                      "BOD_BARVA=\"13\">\r\n"
@@ -309,6 +313,35 @@ TEST_F(MapDocumentTest, AStandGroupAndAPlotOfOneNumberEachGetTheirOwnAreas) {
   EXPECT_NE(plot_part.find("$745400.000000"), std::string::npos);
   EXPECT_EQ(plot_part.find("$745200.000000"), std::string::npos);
   ExpectValid();
+}
+
+TEST_F(MapDocumentTest, AttributesOfMapObjectsAreNumbersWithDotsAndEscapedTexts) {
+  const char separator = platform::DecimalSeparator();
+  platform::SetDecimalSeparator(',');
+  TExportMapping mapping(unit_);
+  TMapExportSource source(mapping, unit_, nullptr);
+  source.ResetIterator();
+  spatial::TTextElement text;
+  auto* props = new gis::TKarmoTextProps();
+  props->SetHeight(2.5);
+  text.SetProperties(props);
+  text.SetAngle(1.25);
+  std::string out;
+  // A number of the holder and one of the object's own, each with ".".
+  ASSERT_TRUE(source.AttributeFor("Height", &text, &out));
+  EXPECT_EQ(out, "Height=\"2.5\"");
+  EXPECT_FALSE(source.AttributeFor("Angle", &text, &out));  // the writer's own rule
+  // Without a current layer, L_ is empty.
+  ASSERT_TRUE(source.AttributeFor("L_", &text, &out));
+  EXPECT_EQ(out, "L_=\"\"");
+  // A text value is escaped.
+  auto* holder = new framework::TDynamicProperties();
+  spatial::TPointElement point;
+  point.SetProperties(holder);
+  point.SetPropertyText("POPIS", "A & \"B\" <C>");
+  ASSERT_TRUE(source.AttributeFor("POPIS", &point, &out));
+  EXPECT_EQ(out, "POPIS=\"A  a  &quot;B&quot; &lt;C&gt;\"");
+  platform::SetDecimalSeparator(separator);
 }
 
 TEST_F(MapDocumentTest, WithoutAMapEveryOutlineIsAPlaceholder) {

@@ -40,6 +40,15 @@ class CheckMapGeometryTest(unittest.TestCase):
         self.assertEqual(r.returncode, 0, r.stdout)
         self.assertIn("1 outlines checked, 0 faults", r.stdout)
 
+    def test_parts_of_one_plot_share_their_outline(self):
+        outline = "<BZL_OBRAZ><MP><P>%s</P></MP></BZL_OBRAZ>" % square(700000, 1100000, 100)
+        text = ('<?xml version="1.0" encoding="Windows-1250" ?>\n<DATAISLH><LHC><ODD ODD="1">'
+                '<DIL DIL="A"><POR POR="1">'
+                '<BZL BZL="3" BZL_P="0.40">%s</BZL><BZL BZL="3" BZL_P="0.60">%s</BZL>'
+                "</POR></DIL></ODD></LHC></DATAISLH>\n" % (outline, outline))
+        self.assertEqual(self.run_checker(text).returncode, 0)
+        self.assertEqual(self.run_checker(text.replace("0.60", "0.50")).returncode, 1)
+
     def test_faults_are_found(self):
         self.assertEqual(self.run_checker(document("1.02", square(700000, 1100000, 100))).returncode, 1)
         self.assertEqual(self.run_checker(document("1.00", square(700000, 1100000, 100, False))).returncode, 1)
