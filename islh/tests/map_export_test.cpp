@@ -234,6 +234,9 @@ TEST_F(MapDocumentTest, OutlinesFromTheHierarchyAndPlaceholdersOtherwise) {
   EXPECT_EQ(Count(xml, "<BZL_OBRAZ/>"), 1u);
   EXPECT_EQ(xml.find("<OP"), std::string::npos);
   ExpectValid();
+  // The national-park form of the same variant.
+  EXPECT_NE(Export("Xml_ExpSum.dtd").find("<MP>"), std::string::npos);
+  ExpectValid();
 }
 
 TEST_F(MapDocumentTest, SymbolsOfTheLayersWithTheirGeometryAndAttributes) {
