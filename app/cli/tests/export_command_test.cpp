@@ -258,6 +258,13 @@ TEST_F(ExportCommandTest, TheMapVariantsOfTheSampleUnit) {
   EXPECT_EQ(count(" PSK_ZNACKA=\"\""), 0u);
   ExpectValid(dir + "/615203.dtd", dir + "/615203.xml");
 
+  // Without --map, the map directory is key KARMOExport of vekta.ini in the program directory.
+  WriteFile(program_.File("vekta.ini"), "[DATABASE]\r\nKARMOExport=" + map + "\r\n");
+  r = Export("mapa", tmp_.File("ini"));
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_NE(ReadFile(tmp_.File("ini/ISHULXML/615203.xml")).find("<MP>"), std::string::npos);
+  EXPECT_EQ(ReadFile(tmp_.File("ini/ISHULXML/615203.dtd")), ReadFile(program_.File("Xml_Exp.dtd")));
+
   r = Export("mapa", tmp_.File("bez"), {"--map", tmp_.File("demo/PHS")});
   ASSERT_EQ(r.code, 3) << r.err;
   EXPECT_NE(r.err.find("Mapa nebude exportována."), std::string::npos) << r.err;
