@@ -326,13 +326,13 @@ TEST_F(MapDocumentTest, AttributesOfMapObjectsAreNumbersWithDotsAndEscapedTexts)
   source.ResetIterator();
   spatial::TTextElement text;
   auto* props = new gis::TKarmoTextProps();
-  props->SetHeight(2.5);
+  props->SetWidthCoef(2.5);
   text.SetProperties(props);
   text.SetAngle(1.25);
   std::string out;
   // A number of the holder and one of the object's own, each with ".".
-  ASSERT_TRUE(source.AttributeFor("Height", &text, &out));
-  EXPECT_EQ(out, "Height=\"2.5\"");
+  ASSERT_TRUE(source.AttributeFor("WidthCoef", &text, &out));
+  EXPECT_EQ(out, "WidthCoef=\"2.5\"");
   EXPECT_FALSE(source.AttributeFor("Angle", &text, &out));  // the writer's own rule
   // Without a current layer, L_ is empty.
   ASSERT_TRUE(source.AttributeFor("L_", &text, &out));
