@@ -1,6 +1,8 @@
 #include "framework/class_register.h"
 
 #include <exception>
+#include <map>
+#include <utility>
 
 #include "framework/errors.h"
 #include "platform/text.h"
@@ -232,7 +234,40 @@ void RegisterElementClass(const TClassInfo& info) { ClassRegister().RegisterClas
 
 TKelvaClass* FindClassEntry(std::string_view name) { return ClassRegister().FindClassEntry(name); }
 
+namespace {
+
+std::string g_context;
+
+// Context → upper-cased class name → class.
+std::map<std::string, std::map<std::string, const TClassInfo*>>& ContextClasses() {
+  static auto* classes = new std::map<std::string, std::map<std::string, const TClassInfo*>>();
+  return *classes;
+}
+
+const TClassInfo* ContextClass(std::string_view name) {
+  if (g_context.empty()) return nullptr;
+  auto context = ContextClasses().find(g_context);
+  if (context == ContextClasses().end()) return nullptr;
+  auto it = context->second.find(platform::UpperCz(std::string(name)));
+  return it == context->second.end() ? nullptr : it->second;
+}
+
+}  // namespace
+
+void RegisterContextClass(std::string_view context, const TClassInfo& info) {
+  ContextClasses()[std::string(context)][platform::UpperCz(info.Name())] = &info;
+}
+
+const std::string& CurrentClassContext() { return g_context; }
+
+TClassContextScope::TClassContextScope(std::string context) : previous_(std::move(g_context)) {
+  g_context = std::move(context);
+}
+
+TClassContextScope::~TClassContextScope() { g_context = std::move(previous_); }
+
 const TClassInfo* FindElementClass(std::string_view name) {
+  if (const TClassInfo* info = ContextClass(name)) return info;
   TKelvaClass* entry = FindClassEntry(name);
   return entry ? entry->Info() : nullptr;
 }

@@ -107,6 +107,27 @@ class TKelvaClasses : public TOwnerEntity {
   int32_t next_number_ = 0;
 };
 
+// Names shared by two classes. A class registered for a context (RegisterContextClass) is not an
+// entry of the register: its name creates the register's class of that name everywhere except
+// while that context is entered (TClassContextScope), when it creates the context's class. So
+// the plan's TLHC ... TEtaz are created by their names in stored models and scripts, and the
+// map's classes of the same names only while the map is read and grouped (context "MAPA").
+inline constexpr const char* kMapContext = "MAPA";
+void RegisterContextClass(std::string_view context, const TClassInfo& info);
+// The context entered now; empty outside every scope.
+const std::string& CurrentClassContext();
+// Enters a context for its lifetime (scopes nest; leaving restores the previous context).
+class TClassContextScope {
+ public:
+  explicit TClassContextScope(std::string context);
+  ~TClassContextScope();
+  TClassContextScope(const TClassContextScope&) = delete;
+  TClassContextScope& operator=(const TClassContextScope&) = delete;
+
+ private:
+  std::string previous_;
+};
+
 // The process-wide register (created on first use with ShowProperties set).
 TKelvaClasses& ClassRegister();
 
@@ -116,6 +137,7 @@ void RegisterElementClass() {
   RegisterElementClass(T::StaticClass());
 }
 TKelvaClass* FindClassEntry(std::string_view name);
+// The class of the current context when one is registered for the name there, else the entry's.
 const TClassInfo* FindElementClass(std::string_view name);
 // Raises EClassNotFound "Kelva nenašel třídu " + name.
 const TClassInfo& GetElementClass(std::string_view name);

@@ -9,6 +9,7 @@
 #include "gis/karmo_props.h"
 #include "gis/karmo_registers.h"
 #include "gis/layer_script.h"
+#include "gis/map_panel.h"
 #include "gis/model_by_script.h"
 #include "gis/object_readers.h"
 #include "spatial/spatial_classes.h"
@@ -56,6 +57,8 @@ void RegisterGisClasses() {
   RegisterElementClass<TModelScriptCreator>();
   RegisterElementClass<TInterpretLayer>();
   RegisterElementClass<TModelByScriptCreator>();
+  // The forest hierarchy of the map and its panel.
+  RegisterMapPanelClasses();
 }
 
 }  // namespace tarnik::gis

@@ -79,6 +79,16 @@ TElement* TExportMapping::NextObject(const std::string& element_name) {
   return nullptr;
 }
 
+TElement* TExportMapping::CurrentObject(const std::string& element_name) {
+  static constexpr KindName kNames[] = {{"DIL", DIL}, {"POR", POR}, {"PSK", PSK}, {"BZL", BZL},
+                                        {"JP", JP},   {"OP", OP},   {"ETZ", ETZ}};
+  if (SameAsciiNoCase(element_name, "LHC")) return unit_.LHC();
+  if (SameAsciiNoCase(element_name, "ODD")) return unit_.AktualniOddeleni();
+  for (const KindName& k : kNames)
+    if (SameAsciiNoCase(element_name, k.name)) return Current(static_cast<Kind>(k.kind));
+  return nullptr;
+}
+
 TLesniMnozina* TExportMapping::SourceSet(Kind kind) {
   plan::TCiselKelva* codes = nullptr;
   if (kind <= MZD) {

@@ -46,6 +46,10 @@ class TExportMapping : public TExportSource {
   // (not for the LČR exports).
   void PrepareCompartment(plan::TOddeleni& compartment);
 
+  // The object of that element name at the walk's present position (the compartment loaded for
+  // "ODD", the LHC record for "LHC"); nil before the first or past the last.
+  framework::TElement* CurrentObject(const std::string& element_name);
+
   // "exportuji oddělění <ODD>" goes to the status line before each further compartment.
   void SetProgressLine(bool on) { progress_line_ = on; }
 

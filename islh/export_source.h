@@ -11,6 +11,22 @@ class TElement;
 
 namespace tarnik::islh {
 
+// What a source that writes geometry itself may do on the writer's output while it answers
+// NextObject. Text is UTF-8, written at once where the output stands.
+class TGeometryWriter {
+ public:
+  virtual ~TGeometryWriter() = default;
+  virtual void WriteRaw(const std::string& text) = 0;
+  virtual void WriteRawLine(const std::string& text) = 0;
+  // The indentation of the element level being asked for.
+  virtual std::string Indent() const = 0;
+  // Writes ">" and a line end behind the open start tag of the innermost element, which the
+  // writer still takes as open: its own closing then completes what the source wrote last.
+  virtual void FinishOpenStartTag() = 0;
+  // Closes the innermost open start tag as the writer does before a child.
+  virtual void CloseOpenStartTag() = 0;
+};
+
 class TExportSource {
  public:
   virtual ~TExportSource() = default;
@@ -25,6 +41,16 @@ class TExportSource {
   virtual framework::TElement* NextObject(const std::string& element_name) = 0;
   // Expands the MZD list per management set after the last compartment.
   virtual void RozvinMZDHospSoub() = 0;
+  // The writer's output for sources that write geometry; called before the walk.
+  virtual void SetGeometryWriter(TGeometryWriter* /*writer*/) {}
+  // Whether AttributeFor has anything to say (the writer asks it only then).
+  virtual bool HasOwnAttributes() const { return false; }
+  // The whole attribute text (name, "=", the quoted value and what follows it) when the source
+  // decides this attribute of this object; false hands it to the writer's general rule.
+  virtual bool AttributeFor(const std::string& /*attribute*/, framework::TElement* /*object*/,
+                            std::string* /*text*/) {
+    return false;
+  }
 };
 
 }  // namespace tarnik::islh

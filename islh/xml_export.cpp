@@ -14,6 +14,8 @@
 #include "platform/fs.h"
 #include "platform/text.h"
 #include "platform/ui.h"
+#include "spatial/area_element.h"
+#include "spatial/space_elements.h"
 
 namespace tarnik::islh {
 namespace {
@@ -58,6 +60,8 @@ bool IsPolyline(TElement* object) {
   }
   return false;
 }
+
+bool IsFloat(const TPropInfo& prop) { return prop.kind == TTypeKind::tkFloat; }
 
 }  // namespace
 
@@ -220,9 +224,10 @@ std::string TExportLHC_XML::AttributeValue(const std::string& attribute, TElemen
     if (source->prop) {
       found = true;
       value = framework::PropertyText(*object, *source->prop);
-      if (source->prop->kind == TTypeKind::tkFloat) {
+      if (IsFloat(*source->prop)) {
         std::replace(value.begin(), value.end(), ',', '.');
-      } else if (source->prop->IsString()) {
+      } else {
+        // Every other kind is escaped as well: enumeration and object names are texts too.
         value = EscapeAttributeString(attribute, value);
       }
     } else if (object->HasProperty(attribute + "_xml") || object->HasProperty(attribute)) {
@@ -245,6 +250,19 @@ std::string TExportLHC_XML::AttributeText(const std::string& attribute, TElement
 
 void TExportLHC_XML::WriteAttributes(DtdEntry& entry, TElement& object,
                                      const std::string& element_name) {
+  if (source_->HasOwnAttributes()) {
+    std::string text;
+    for (size_t i = 0; i < entry.attributes.size(); ++i) {
+      const std::string& attribute = entry.attributes[i];
+      current_element_name_ = element_name;
+      if (source_->AttributeFor(attribute, &object, &text)) {
+        out_.WriteText(" " + text);
+      } else {
+        out_.WriteText(" " + AttributeText(attribute, &object));
+      }
+    }
+    return;
+  }
   if (!memoise_) {
     for (const std::string& attribute : entry.attributes) {
       current_element_name_ = element_name;
@@ -298,10 +316,13 @@ void TExportLHC_XML::Run() {
     if (empty_xml_) {
       WriteSkeleton("DATAISLH");
     } else {
+      source_->SetGeometryWriter(&geometry_output_);
       source_->ResetIterator();
       WriteElement(source_->NextObject("DATAISLH"), "DATAISLH");
+      source_->SetGeometryWriter(nullptr);
     }
   } catch (...) {
+    source_->SetGeometryWriter(nullptr);
     try {
       out_.Flush();
     } catch (...) {
@@ -314,6 +335,18 @@ void TExportLHC_XML::Run() {
   }
   out_.Close();
   protocol_.Close();
+}
+
+void TExportLHC_XML::GeometryOutput::FinishOpenStartTag() {
+  if (!writer_.open_.empty() && writer_.open_.back().start_tag_open) writer_.out_.WriteLine(">");
+}
+
+bool TExportLHC_XML::SymbolFitsObject(const std::string& name, TElement* object) {
+  if (name == "KLO") return IsPolyline(object);
+  if (name == "KBO") return framework::ClassCast<spatial::TPointElement>(object) != nullptr;
+  if (name == "KTO") return framework::ClassCast<spatial::TTextElement>(object) != nullptr;
+  if (name == "KPO") return framework::ClassCast<spatial::TAreaElement>(object) != nullptr;
+  return true;
 }
 
 void TExportLHC_XML::CloseStartTag() {
@@ -341,7 +374,7 @@ void TExportLHC_XML::WriteElement(TElement* object, const std::string& name) {
     return;
   }
   if (name == "PLO_OBRAZ") return;
-  if (name == "KLO" && !IsPolyline(object)) return;
+  if (!SymbolFitsObject(name, object)) return;
 
   CheckNesting(name);
   current_element_name_ = name;

@@ -101,6 +101,21 @@ class TExportLHC_XML : public framework::TElement {
                              const TAttributeSource* source);
   void WriteAttributes(DtdEntry& entry, framework::TElement& object,
                        const std::string& element_name);
+  // The writer's output as a source that writes geometry sees it.
+  class GeometryOutput : public TGeometryWriter {
+   public:
+    explicit GeometryOutput(TExportLHC_XML& writer) : writer_(writer) {}
+    void WriteRaw(const std::string& text) override { writer_.out_.WriteText(text); }
+    void WriteRawLine(const std::string& text) override { writer_.out_.WriteLine(text); }
+    std::string Indent() const override { return writer_.Indent(); }
+    void FinishOpenStartTag() override;
+    void CloseOpenStartTag() override { writer_.CloseStartTag(); }
+
+   private:
+    TExportLHC_XML& writer_;
+  };
+  // A symbol element whose object is not of the class its geometry needs is not written.
+  static bool SymbolFitsObject(const std::string& name, framework::TElement* object);
   void WriteHeader();
   void WriteSkeleton(const std::string& name);
   // Refuses an element inside itself and nesting deeper than the walk allows (throws).
@@ -141,6 +156,7 @@ class TExportLHC_XML : public framework::TElement {
   int depth_ = 0;
   std::string current_element_name_;
   std::vector<OpenElement> open_;
+  GeometryOutput geometry_output_{*this};
 };
 
 // The attribute value rules: floats with "." as separator; strings with "&" → " a " (except for

@@ -1,23 +1,27 @@
-// `tarnik export --variant numerika|numerika-lcr --data PLANDIR --out DIR ...`: the numerical
-// ISLH export of the unit in PLANDIR (or, with "ALIAS" or "LCR-Oracle" and --lhc CODE/VERSION, of
-// a unit version of the LČR databases named in vekta.ini) into DIR/ISHULXML (DIR used as it is when
-// it is that directory already), with the main window's options as they stand after its first show
-// unless changed by the options. Prints the paths written, or with --json one object with the
-// files, the elements written by name and every message with its severity. Exit 1 when the unit or
-// its compartment list cannot be loaded, the export fails (the previous files stay as they were) or
-// the bark question is left unanswered (without --yes).
+// `tarnik export --variant numerika|numerika-lcr|mapa|mapa-ost|mapa-ost-lcr --data PLANDIR
+// --out DIR [--map MAPDIR] ...`: the ISLH export of the unit in PLANDIR (the map variants with the
+// map of MAPDIR, or of key "KARMOExport" in section "DATABASE" of vekta.ini without --map; with no
+// readable map their outlines are placeholders) (or, with "ALIAS" or "LCR-Oracle" and --lhc
+// CODE/VERSION, of a unit version of the LČR databases named in vekta.ini) into DIR/ISHULXML (DIR
+// used as it is when it is that directory already), with the main window's options as they stand
+// after its first show unless changed by the options. Prints the paths written, or with --json one
+// object with the files, the elements written by name and every message with its severity. Exit 1
+// when the unit or its compartment list cannot be loaded, the export fails (the previous files stay
+// as they were) or the bark question is left unanswered (without --yes).
 #include <memory>
 #include <ostream>
 #include <string>
 
 #include "app/cli/commands.h"
 #include "app/cli/json_text.h"
+#include "app/commands/map_preparation.h"
 #include "app/commands/numerical_export.h"
 #include "app/commands/unit_export_adapter.h"
 #include "data/sources/oracle/oracle_source.h"
 #include "data/sources/oracle/unit_choice.h"
 #include "forest/unit/lesni_celek.h"
 #include "forest/unit/unit_session.h"
+#include "gis/map_panel.h"
 #include "platform/console_ui.h"
 #include "platform/numtext.h"
 #include "platform/paths.h"
@@ -38,7 +42,16 @@ struct ExportArgs {
   bool yes = false;
   bool json = false;
   std::string lhc;  // CODE/VERSION of a unit read from a server database
+  std::string map;  // the map directory of the map variants
 };
+
+app::NumericalVariant VariantOf(const std::string& name) {
+  if (name == "numerika-lcr") return app::NumericalVariant::kNumerikaLCR;
+  if (name == "mapa") return app::NumericalVariant::kMapa;
+  if (name == "mapa-ost") return app::NumericalVariant::kMapaOst;
+  if (name == "mapa-ost-lcr") return app::NumericalVariant::kMapaOstLCR;
+  return app::NumericalVariant::kNumerika;
+}
 
 // Closes the unit session however the command ends.
 struct SessionGuard {
@@ -95,11 +108,14 @@ int RunExport(const ExportArgs& args, const GlobalOptions& g) {
   options.odkorneno = !args.with_bark;
   options.mzd_pod_80_let = !args.no_mzd_under_80;
   options.smaz_zvl_st = !args.keep_cancelled_statutes;
-  const app::NumericalVariant variant = args.variant == "numerika-lcr"
-                                            ? app::NumericalVariant::kNumerikaLCR
-                                            : app::NumericalVariant::kNumerika;
+  const app::NumericalVariant variant = VariantOf(args.variant);
   app::TLesniCelekExportUnit unit(*session.unit);
-  app::ExportResult result = app::ExportNumerical(unit, variant, options);
+  std::unique_ptr<gis::VAzedevoDevov> panel;
+  if (app::IsMapVariant(variant)) {
+    panel = app::PrepareMapPanel(
+        unit, args.map.empty() ? std::string() : platform::AbsolutePath(args.map));
+  }
+  app::ExportResult result = app::ExportNumerical(unit, variant, options, panel.get());
   if (result.status != app::ExportResult::Status::kDone) return kExitFailure;
   if (args.json) {
     WriteJson(*g.out, result, *g.console);
@@ -120,9 +136,14 @@ void RegisterExportCommand(CLI::App& root, std::vector<Command>& commands) {
       "<kód LHC>.dtd a error.txt)");
   c.sub
       ->add_option("--variant", args->variant,
-                   "numerika: pro státní správu; numerika-lcr: pro LČR (kód LHC podle LČR)")
+                   "numerika: pro státní správu; numerika-lcr: pro LČR (kód LHC podle LČR); "
+                   "mapa: včetně mapy pro státní správu; mapa-ost: včetně mapy a ostatních "
+                   "pozemků; mapa-ost-lcr: totéž pro LČR")
       ->required()
-      ->check(CLI::IsMember({"numerika", "numerika-lcr"}));
+      ->check(CLI::IsMember({"numerika", "numerika-lcr", "mapa", "mapa-ost", "mapa-ost-lcr"}));
+  c.sub->add_option("--map", args->map,
+                    "Adresář mapy (bloky *.BLK) pro varianty s mapou; bez něj klíč KARMOExport "
+                    "sekce DATABASE ve vekta.ini");
   c.sub->add_option("--data", args->data, "Adresář s daty LHP")->required();
   c.sub
       ->add_option("--out", args->out,

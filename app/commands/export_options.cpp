@@ -9,4 +9,16 @@ void ApplyWindowOptions(const ExportOptions& options) {
   forest::Flags().smaz_zvl_st = options.smaz_zvl_st;
 }
 
+bool IsMapVariant(NumericalVariant variant) {
+  return variant == NumericalVariant::kMapa || HasOtherLand(variant);
+}
+
+bool HasOtherLand(NumericalVariant variant) {
+  return variant == NumericalVariant::kMapaOst || variant == NumericalVariant::kMapaOstLCR;
+}
+
+bool IsLcrVariant(NumericalVariant variant) {
+  return variant == NumericalVariant::kNumerikaLCR || variant == NumericalVariant::kMapaOstLCR;
+}
+
 }  // namespace tarnik::app

@@ -7,8 +7,16 @@
 
 namespace tarnik::app {
 
-// The numerical export variants: for the state administration and for LČR.
-enum class NumericalVariant { kNumerika, kNumerikaLCR };
+// The export variants: the numerical part for the state administration and for LČR, and the
+// exports with the map: for the state administration, with other land, with other land for LČR.
+enum class NumericalVariant { kNumerika, kNumerikaLCR, kMapa, kMapaOst, kMapaOstLCR };
+
+// The variant writes the map (outlines and symbols) and cleans the map's names first.
+bool IsMapVariant(NumericalVariant variant);
+// The variant writes other land; an outline unit (LHO "A") refuses it.
+bool HasOtherLand(NumericalVariant variant);
+// The variant marks the LHC record for LČR (ExportProLCR).
+bool IsLcrVariant(NumericalVariant variant);
 
 struct ExportOptions {
   std::string typ_ishul = "2010";      // CombTypIS

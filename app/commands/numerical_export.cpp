@@ -8,8 +8,10 @@
 #include "forest/codelists/cisel_kelva.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/option_flags.h"
+#include "gis/map_panel.h"
 #include "islh/export_mapping.h"
 #include "islh/export_unit.h"
+#include "islh/map_export.h"
 #include "islh/xml_export.h"
 #include "platform/file_replacement.h"
 #include "platform/fs.h"
@@ -23,11 +25,18 @@ using Status = ExportResult::Status;
 
 // The exporter writes under the temporary names; the counts of what it wrote go to `result`.
 void RunExporter(islh::TExportUnit& unit, const std::string& xml, const std::string& dtd,
-                 const std::string& error, const ExportOptions& options, ExportResult& result) {
+                 const std::string& error, const ExportOptions& options, ExportResult& result,
+                 bool with_map, gis::VAzedevoDevov* panel) {
   islh::TExportMapping mapping(unit);
   mapping.SetProgressLine(true);
+  islh::TMapExportSource map_source(mapping, unit, panel);
+  map_source.SetProgressLine(true);
   islh::TExportLHC_XML exporter;
-  exporter.SetSource(&mapping);
+  if (with_map) {
+    exporter.SetSource(&map_source);
+  } else {
+    exporter.SetSource(&mapping);
+  }
   exporter.SetProgressLine(true);
   exporter.SetXMLFileName(xml);
   exporter.SetDTDFileName(dtd);
@@ -36,7 +45,7 @@ void RunExporter(islh::TExportUnit& unit, const std::string& xml, const std::str
   exporter.SetLHC(unit.AsElement());
   exporter.SetTypIshul(options.typ_ishul);
   exporter.SetKU_DATUM(options.ku_datum);
-  exporter.SetHeleLes(nullptr);
+  exporter.SetHeleLes(with_map ? panel : nullptr);
   exporter.SetEmptyXML(false);
   exporter.Run();  // shows "Konec exportu do XML" as it goes
   result.written = exporter.WrittenCounts();
@@ -46,6 +55,18 @@ void RunExporter(islh::TExportUnit& unit, const std::string& xml, const std::str
 
 std::string NumericalDtdName(bool national_park) {
   return national_park ? "XmlExpNUSum.dtd" : "XmlExpNU.dtd";
+}
+
+std::string VariantDtdName(NumericalVariant variant, bool national_park) {
+  if (HasOtherLand(variant)) return national_park ? "Xml_Exp_SOSTSum.dtd" : "Xml_Exp_SOST.dtd";
+  if (IsMapVariant(variant)) return national_park ? "Xml_ExpSum.dtd" : "Xml_Exp.dtd";
+  return NumericalDtdName(national_park);
+}
+
+void CleanMapNames(gis::VAzedevoDevov& panel) {
+  platform::ui().SetStatus("Hledam mezery.");
+  panel.RemoveBlanksFromHierarchy();
+  platform::ui().SetStatus("Mezery vyhledány případně odstraněny.");
 }
 
 void SetExportFlags(islh::TExportUnit& unit, const ExportOptions& options) {
@@ -58,7 +79,7 @@ void SetExportFlags(islh::TExportUnit& unit, const ExportOptions& options) {
 }
 
 ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
-                             const ExportOptions& options) {
+                             const ExportOptions& options, gis::VAzedevoDevov* panel) {
   ExportResult result;
   plan::TLHC* lhc = unit.LHC();
   if (!lhc) throw std::runtime_error("Lesní hospodářský celek není načten.");
@@ -67,10 +88,17 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
     return result;
   }
   ApplyWindowOptions(options);
-  lhc->SetExportProLCR(variant == NumericalVariant::kNumerikaLCR);
+  lhc->SetExportProLCR(IsLcrVariant(variant));
   if (!ConfirmBarkExport()) {
     result.status = Status::kDeclined;
     return result;
+  }
+  const bool with_map = IsMapVariant(variant);
+  if (with_map) {
+    // The map's names are cleaned before the directory is chosen, even when it is then not.
+    platform::ui().SetStatus("Hledam mezery.");
+    SetExportFlags(unit, options);
+    if (panel) CleanMapNames(*panel);
   }
 
   OutputDirectory dir = ChooseOutputDirectory(unit.adresarObecnychDatLHP());
@@ -78,6 +106,10 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
   if (dir.status != OutputDirectory::Status::kReady) {
     result.status =
         dir.status == OutputDirectory::Status::kCancelled ? Status::kCancelled : Status::kFailed;
+    return result;
+  }
+  if (HasOtherLand(variant) && lhc->GetPropertyText("LHO") == "A") {
+    platform::ui().ShowMessage(kOutlineWithOtherLand, platform::Severity::kFailure);
     return result;
   }
 
@@ -98,7 +130,7 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
     return result;
   }
   std::string source =
-      platform::ProgramFile(NumericalDtdName(lhc->GetPropertyBoolean("VerzeProPark1")));
+      platform::ProgramFile(VariantDtdName(variant, lhc->GetPropertyBoolean("VerzeProPark1")));
   if (int error = CopyDtdFile(source, dtd_temporary); error != 0) {
     platform::ui().ShowMessage(
         "Nelze vytvořit soubor \"" + result.dtd_file + "\". Chyba " + std::to_string(error),
@@ -106,10 +138,10 @@ ExportResult ExportNumerical(islh::TExportUnit& unit, NumericalVariant variant,
     return result;
   }
 
-  SetExportFlags(unit, options);
+  if (!with_map) SetExportFlags(unit, options);
   // The walk reads the program's DTD, of which the copy is byte for byte the same: messages about
   // the DTD then name the file to mend.
-  RunExporter(unit, xml_temporary, source, error_temporary, options, result);
+  RunExporter(unit, xml_temporary, source, error_temporary, options, result, with_map, panel);
   files.Commit();
   platform::ui().SetStatus("Export proveden.");
   result.status = Status::kDone;

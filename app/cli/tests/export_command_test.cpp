@@ -230,6 +230,51 @@ TEST_F(ExportCommandTest, ThePartFilesOfTheSampleUnitGiveAValidDocument) {
   ExpectValid(dir + "/615203.dtd", dir + "/615203.xml");
 }
 
+// The sample unit with its map: every stand group, plot and other land of the plan tables has its
+// outline, the map's symbols follow the compartments, and the document is valid; without a map
+// (a directory holding none) the outlines are placeholders and the command says so.
+TEST_F(ExportCommandTest, TheMapVariantsOfTheSampleUnit) {
+  const std::string map = ::tarnik::testing::SourcePath("samples/demo/MAPA");
+  ASSERT_TRUE(platform::DirectoryExists(map + "/DET.BLK")) << "the build writes " << map;
+  Result r = Export("mapa-ost", tmp_.File("out"), {"--map", map});
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  const std::string dir = tmp_.File("out/ISHULXML");
+  const std::string xml = platform::Cp1250ToUtf8(ReadFile(dir + "/615203.xml"));
+  EXPECT_EQ(ReadFile(dir + "/615203.dtd"), ReadFile(program_.File("Xml_Exp_SOST.dtd")));
+  auto count = [&xml](const std::string& what) {
+    size_t n = 0;
+    for (size_t at = xml.find(what); at != std::string::npos; at = xml.find(what, at + 1)) ++n;
+    return n;
+  };
+  EXPECT_EQ(
+      count("<PSK_OBRAZ/>") + count("<BZL_OBRAZ/>") + count("<JP_OBRAZ/>") + count("<OP_OBRAZ/>"),
+      0u)
+      << "an outline missing from the map";
+  EXPECT_EQ(count("<MP>"), count("<PSK ") + count("<BZL ") + count("<JP ") + count("<OP "));
+  EXPECT_GT(count("<KBO "), 0u);
+  EXPECT_GT(count("<KLO "), 0u);
+  EXPECT_GT(count("<KTO "), 0u);
+  EXPECT_NE(xml.find("Žďárské vrchy"), std::string::npos);  // a text of code page 852
+  EXPECT_EQ(count(" PSK_ZNACKA=\"\""), 0u);
+  ExpectValid(dir + "/615203.dtd", dir + "/615203.xml");
+
+  // Without --map, the map directory is key KARMOExport of vekta.ini in the program directory.
+  WriteFile(program_.File("vekta.ini"), "[DATABASE]\r\nKARMOExport=" + map + "\r\n");
+  r = Export("mapa", tmp_.File("ini"));
+  ASSERT_EQ(r.code, kExitOk) << r.err;
+  EXPECT_NE(ReadFile(tmp_.File("ini/ISHULXML/615203.xml")).find("<MP>"), std::string::npos);
+  EXPECT_EQ(ReadFile(tmp_.File("ini/ISHULXML/615203.dtd")), ReadFile(program_.File("Xml_Exp.dtd")));
+
+  r = Export("mapa", tmp_.File("bez"), {"--map", tmp_.File("demo/PHS")});
+  ASSERT_EQ(r.code, 3) << r.err;
+  EXPECT_NE(r.err.find("Mapa nebude exportována."), std::string::npos) << r.err;
+  const std::string bare = ReadFile(tmp_.File("bez/ISHULXML/615203.xml"));
+  EXPECT_EQ(bare.find("<MP>"), std::string::npos);
+  EXPECT_NE(bare.find("<PSK_OBRAZ/>"), std::string::npos);
+  EXPECT_EQ(bare.find("<OP "), std::string::npos);
+  ExpectValid(tmp_.File("bez/ISHULXML/615203.dtd"), tmp_.File("bez/ISHULXML/615203.xml"));
+}
+
 TEST_F(ExportCommandTest, ADamagedDtdStillGivesAWellFormedDocument) {
   std::string dtd = ReadFile(program_.File("XmlExpNU.dtd"));
   const std::string odd = "<!ATTLIST ODD ODD CDATA #IMPLIED>\r\n";

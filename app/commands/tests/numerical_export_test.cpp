@@ -19,9 +19,9 @@ using ::tarnik::testing::ReadFile;
 using Status = ExportResult::Status;
 using Strings = std::vector<std::string>;
 
-class NumericalExportTest : public ::testing::Test {
+class NumericalExportTestBase : public ::testing::Test {
  protected:
-  NumericalExportTest() {
+  NumericalExportTestBase() {
     islh::testunit::RegisterModelClasses();
     forest::Flags() = forest::OptionFlags();
     unit_.lhc->SetLHC_KOD(615203);  // LČR unit 12850 in the program's code lists
@@ -30,7 +30,7 @@ class NumericalExportTest : public ::testing::Test {
           islh::testunit::AddGroup(islh::testunit::AddStand(c, "a", "1"), "1", "1A"), "1", 21);
     });
   }
-  ~NumericalExportTest() override { forest::Flags() = forest::OptionFlags(); }
+  ~NumericalExportTestBase() override { forest::Flags() = forest::OptionFlags(); }
 
   std::vector<std::string> Kinds() const {
     std::vector<std::string> kinds;
@@ -45,6 +45,8 @@ class NumericalExportTest : public ::testing::Test {
   islh::testunit::FakeExportUnit unit_;
   ExportOptions options_;
 };
+
+class NumericalExportTest : public NumericalExportTestBase {};
 
 TEST_F(NumericalExportTest, WritesDtdDocumentAndProtocolIntoIshulxml) {
   ui_.directories.push_back(out_.path());
@@ -137,6 +139,55 @@ TEST_F(NumericalExportTest, ExistingMzdListIsNotBuilt) {
   EXPECT_TRUE(unit_.lhc->GetPropertyBoolean("VypMzdDleZezuly1"));
   ApplyWindowOptions(options_);
   EXPECT_FALSE(forest::Flags().smaz_zvl_st);
+}
+
+class MapVariantTest : public NumericalExportTestBase {};
+
+TEST_F(MapVariantTest, AnOutlineUnitRefusesOnlyTheExportsWithOtherLand) {
+  unit_.lhc->SetPropertyText("LHO", "A");
+  for (NumericalVariant variant : {NumericalVariant::kMapaOst, NumericalVariant::kMapaOstLCR}) {
+    ui_.Clear();
+    ui_.directories.push_back(out_.path());
+    ExportResult result = ExportNumerical(unit_, variant, options_);
+    EXPECT_EQ(result.status, Status::kFailed);
+    EXPECT_EQ(ui_.Messages(), Strings{"Ostatní pozemky na osnovách nemají být."});
+    EXPECT_FALSE(platform::FileExists(out_.File("ISHULXML/615203.xml")));
+    EXPECT_FALSE(platform::FileExists(out_.File("ISHULXML/615203.dtd")));
+    // The map's names are cleaned and the flags set before the directory is chosen.
+    EXPECT_EQ(ui_.Statuses().front(), "Hledam mezery.");
+    EXPECT_TRUE(forest::Flags().sniz_etat);
+  }
+  EXPECT_TRUE(unit_.lhc->ExportProLCR());  // the LČR variant marked the record
+  struct Allowed {
+    NumericalVariant variant;
+    const char* dtd;
+  };
+  for (const Allowed& a : {Allowed{NumericalVariant::kNumerika, "XmlExpNU.dtd"},
+                           Allowed{NumericalVariant::kNumerikaLCR, "XmlExpNU.dtd"},
+                           Allowed{NumericalVariant::kMapa, "Xml_Exp.dtd"}}) {
+    ui_.directories.push_back(out_.path());
+    ExportResult result = ExportNumerical(unit_, a.variant, options_);
+    ASSERT_EQ(result.status, Status::kDone) << a.dtd;
+    EXPECT_EQ(ReadFile(result.dtd_file), ReadFile(program_.File(a.dtd)));
+  }
+  // Without a map, the outline is a placeholder.
+  EXPECT_NE(ReadFile(out_.File("ISHULXML/615203.xml")).find("<PSK_OBRAZ/>"), std::string::npos);
+
+  unit_.lhc->SetPropertyText("LHO", "N");
+  ui_.directories.push_back(out_.path());
+  ExportResult result = ExportNumerical(unit_, NumericalVariant::kMapaOst, options_);
+  ASSERT_EQ(result.status, Status::kDone);
+  EXPECT_EQ(ReadFile(result.dtd_file), ReadFile(program_.File("Xml_Exp_SOST.dtd")));
+  EXPECT_FALSE(unit_.lhc->ExportProLCR());
+}
+
+TEST_F(MapVariantTest, VariantsNameTheirDtds) {
+  EXPECT_EQ(VariantDtdName(NumericalVariant::kMapa, true), "Xml_ExpSum.dtd");
+  EXPECT_EQ(VariantDtdName(NumericalVariant::kMapaOstLCR, true), "Xml_Exp_SOSTSum.dtd");
+  EXPECT_EQ(VariantDtdName(NumericalVariant::kNumerikaLCR, true), "XmlExpNUSum.dtd");
+  EXPECT_FALSE(IsMapVariant(NumericalVariant::kNumerikaLCR));
+  EXPECT_TRUE(IsLcrVariant(NumericalVariant::kMapaOstLCR));
+  EXPECT_FALSE(HasOtherLand(NumericalVariant::kMapa));
 }
 
 }  // namespace
