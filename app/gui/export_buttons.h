@@ -16,6 +16,9 @@ class TLesniCelek;
 namespace tarnik::islh {
 class TExportUnit;
 }
+namespace tarnik::gis {
+class VAzedevoDevov;
+}
 
 namespace tarnik::gui {
 
@@ -30,9 +33,11 @@ bool IsNumericalVariant(const std::string& variant);
 // Shown when the program has no command for a variant.
 std::string MissingVariantText(const std::string& variant);
 
-// Runs the export command of `variant` on `unit`. A variant the program has no command for is
-// reported as a failure and answers kFailed.
+// Runs the export command of `variant` on `unit`, the map variants with the map of `panel`
+// (placeholders without one). A variant the program has no command for is reported as a failure
+// and answers kFailed.
 app::ExportResult RunExportVariant(const std::string& variant, islh::TExportUnit& unit,
-                                   const app::ExportOptions& options);
+                                   const app::ExportOptions& options,
+                                   gis::VAzedevoDevov* panel = nullptr);
 
 }  // namespace tarnik::gui

@@ -34,6 +34,7 @@
 #include "forest/option_flags.h"
 #include "forest/unit/lesni_celek.h"
 #include "framework/models/world.h"
+#include "gis/map_panel.h"
 #include "platform/ui.h"
 
 namespace tarnik::gui {
@@ -310,7 +311,7 @@ void TMainForm::ExportClick(ExportButton button) {
                                 [this](long position, long all, const std::string& odd) {
                                   ShowCompartment(position, all, odd);
                                 });
-    RunExportVariant(VariantOf(button), progress, Options());
+    RunExportVariant(VariantOf(button), progress, Options(), map_.get());
   });
   LOddeleni->clear();
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
 #include "app/commands/export_options.h"
@@ -35,7 +36,8 @@ class TMainForm : public QMainWindow, public StatusSink {
   ~TMainForm() override;
 
   void SetTool(apptool::TMainTool* tool) { tool_ = tool; }
-  // The reader of the map behind the map panel (none: no map is read).
+  // The reader of the map behind the map panel (by default the program's map hierarchy; none:
+  // no map is read).
   void SetForestReader(ForestReader reader) { forest_reader_ = std::move(reader); }
 
   // The window's events and handlers, also for tests and the screenshots.
@@ -71,7 +73,8 @@ class TMainForm : public QMainWindow, public StatusSink {
   apptool::TMainTool* tool_;
   plan::UnitSession session_;
   MapPanelState panel_;
-  ForestReader forest_reader_;
+  std::unique_ptr<gis::VAzedevoDevov> map_;  // the map the map exports write from
+  ForestReader forest_reader_ = MapHierarchyReader(map_);
   bool ended_ = false;
   bool quit_done_ = false;
 

@@ -14,6 +14,8 @@
 #include "forest/unit/lesni_celek.h"
 #include "framework/entity.h"
 #include "framework/models/world.h"
+#include "gis/map_panel.h"
+#include "gis/map_tools.h"
 #include "platform/fs.h"
 #include "platform/ini.h"
 #include "platform/paths.h"
@@ -67,20 +69,31 @@ void InitialiseMapPanel(MapPanelState& panel, apptool::TMainTool* tool) {
 }
 
 bool AttachHierarchy(MapPanelState& panel) {
-  framework::TEntity* model = framework::World().ObjectModel();
-  auto* data =
-      model ? dynamic_cast<framework::TEntity*>(model->FindElementByName("DATA")) : nullptr;
-  if (!data) {
+  // DATA is looked up as the map code looks it up: in the object model, else in the world.
+  if (!dynamic_cast<framework::TEntity*>(gis::FindWorldObject("DATA"))) {
     platform::ui().ShowMessage(kNoDataObject, platform::Severity::kPassedOver);
     return false;
   }
-  panel.hierarchy = data->FindElementByName("HIERARCHY");
+  panel.hierarchy = gis::FindDataChild("HIERARCHY");
   return true;
 }
 
 bool HasHierarchy(const MapPanelState& panel) {
   auto* hierarchy = panel.hierarchy.As<framework::TEntity>();
   return hierarchy && hierarchy->GetCount() > 0;
+}
+
+ForestReader MapHierarchyReader(std::unique_ptr<gis::VAzedevoDevov>& holder) {
+  return [&holder](MapPanelState& state) {
+    holder.reset();
+    auto panel = std::make_unique<gis::VAzedevoDevov>();
+    panel->SetLHCDir(state.lhc_dir);
+    panel->SetLHC(state.lhc);
+    panel->SetODDELENI(state.oddeleni);
+    panel->ReadForest();
+    panel->AttachHierarchy();
+    holder = std::move(panel);
+  };
 }
 
 void PrepareMapPanel(MapPanelState& panel, plan::TLesniCelek& unit, apptool::TMainTool* tool,

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "framework/handles.h"
@@ -15,6 +16,9 @@ class TLesniCelek;
 }
 namespace tarnik::apptool {
 class TMainTool;
+}
+namespace tarnik::gis {
+class VAzedevoDevov;
 }
 
 namespace tarnik::gui {
@@ -36,6 +40,11 @@ struct MapPanelState {
 // Reads the map of the panel's LHCDir into the world's object model ("DATA" with its
 // "HIERARCHY"); may throw. The map hierarchy registers the reader; without one nothing is read.
 using ForestReader = std::function<void(MapPanelState& panel)>;
+
+// The reader of the program's map hierarchy: a new map panel in `holder` (replacing the one there)
+// reads the forest of the panel's LHCDir from its position and attaches its hierarchy; the map
+// exports then write from it. `holder` must outlive the reader.
+ForestReader MapHierarchyReader(std::unique_ptr<gis::VAzedevoDevov>& holder);
 
 // The panel's initialisation: the tool's run steps again, then the model scripts from the
 // program's directory ("Nelze nalézt soubor <path>" for a missing one; the start goes on).

@@ -14,12 +14,14 @@
 #include <vector>
 
 #include "app/commands/bark_confirmation.h"
+#include "app/commands/unit_export_adapter.h"
 #include "app/gui/tests/gui_fixture.h"
 #include "app/tool/main_tool.h"
 #include "app/tool/version_label.h"
 #include "forest/hierarchy/lhc.h"
 #include "forest/unit/lesni_celek.h"
 #include "platform/fs.h"
+#include "testing/test_env.h"
 
 namespace tarnik::gui::test {
 namespace {
@@ -239,17 +241,43 @@ TEST_F(MainFormTest, NumericalExportButtonsWriteTheSample) {
   EXPECT_EQ(ui.Statuses().back(), "Export proveden.");
 }
 
-TEST_F(MainFormTest, MapButtonsRunTheirVariants) {
-  ShowOnSample();
-  const std::pair<const char*, const char*> buttons[] = {
-      {"btXMLExport", "mapa"}, {"ButXMLExpiOst", "mapa-ost"}, {"Button3", "mapa-ost-lcr"}};
-  for (const auto& [name, variant] : buttons) {
+// The map directory chosen at the first show is read into the map hierarchy, and the map buttons
+// export the unit with its outlines; the state administration's form leaves other land out.
+TEST_F(MainFormTest, MapButtonsExportTheSampleWithItsMap) {
+  const std::string map = ::tarnik::testing::SourcePath("samples/demo/MAPA");
+  ASSERT_TRUE(platform::DirectoryExists(map + "/DET.BLK")) << "the build writes " << map;
+  ui.directories.push_back(data_);
+  ui.directories.push_back(map);
+  form_->show();
+  ASSERT_NE(form_->Unit(), nullptr);
+  const Strings shown = ui.Messages();
+  EXPECT_EQ(std::find(shown.begin(), shown.end(), "Mapa nebude exportována."), shown.end())
+      << ::testing::PrintToString(shown);
+  ui.Clear();
+
+  const std::pair<const char*, bool> buttons[] = {
+      {"btXMLExport", false}, {"ButXMLExpiOst", true}, {"Button3", true}};
+  for (const auto& [name, other_land] : buttons) {
+    SCOPED_TRACE(name);
     ui.Clear();
     ui.directories.push_back(out_.path());
     Click(name);
-    EXPECT_EQ(ui.MessagesOf(platform::Severity::kFailure), Strings{MissingVariantText(variant)})
-        << name;
+    EXPECT_EQ(ui.Statuses().back(), "Export proveden.");
+    const std::string dir = out_.File("ISHULXML");
+    const std::string code = std::string(name) == "Button3" ? "12850" : "615203";
+    const std::string xml = ::tarnik::testing::ReadFile(dir + "/" + code + ".xml");
+    EXPECT_NE(xml.find("<MP>"), std::string::npos);
+    EXPECT_EQ(xml.find("<PSK_OBRAZ/>"), std::string::npos);
+    EXPECT_EQ(xml.find("<OP ") != std::string::npos, other_land);
   }
+}
+
+TEST_F(MainFormTest, AVariantWithoutACommandIsReportedAndWritesNothing) {
+  ShowOnSample();
+  app::TLesniCelekExportUnit unit(*form_->Unit());
+  const app::ExportResult result = RunExportVariant("mapa-3d", unit, form_->Options());
+  EXPECT_EQ(result.status, app::ExportResult::Status::kFailed);
+  EXPECT_EQ(ui.MessagesOf(platform::Severity::kFailure), Strings{MissingVariantText("mapa-3d")});
 }
 
 TEST_F(MainFormTest, WithoutBarkTheQuestionComesFirst) {

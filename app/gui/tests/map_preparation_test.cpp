@@ -9,6 +9,7 @@
 #include "forest/unit/unit_session.h"
 #include "framework/entity.h"
 #include "framework/models/world.h"
+#include "gis/map_tools.h"
 #include "platform/fs.h"
 #include "platform/ini.h"
 
@@ -41,9 +42,13 @@ class MapPreparationTest : public GuiFixture {
     data->AddElement(hierarchy);
     framework::World().ObjectModel()->AddElement(data);
   }
+  // Takes "DATA" out of the object model and out of the world, where the model scripts create it.
   static void RemoveData() {
-    framework::TEntity* model = framework::World().ObjectModel();
-    if (framework::TElement* data = model->FindElementByName("DATA")) model->FreeElement(data);
+    for (int guard = 0; guard < 8; ++guard) {
+      framework::TElement* data = gis::FindWorldObject("DATA");
+      if (!data || data->Holders().empty()) return;
+      data->Holders().back()->FreeElement(data);
+    }
   }
   const platform::RecordingUi::Shown* FirstDialog() const {
     for (const auto& s : ui.shown) {
@@ -61,6 +66,9 @@ class MapPreparationTest : public GuiFixture {
 };
 
 TEST_F(MapPreparationTest, AMapWithAHierarchyIsKeptAndItsDirectoryWrittenBack) {
+  for (const char* script : {"SysReg.Ksl", "Model.Ksl", kMapEditScript}) {
+    platform::DeleteFile(program.File(script));
+  }
   ui.directories.push_back(tmp.File("mapa"));
   int reads = 0;
   PrepareMapPanel(panel_, *session_.unit, nullptr, [&](MapPanelState& panel) {
