@@ -171,7 +171,7 @@ const Item& ItemAt(const Row& row, double e) {
 
 gis::testing::DbfTableLayout TableLayout(int16_t kind) {
   gis::testing::DbfTableLayout t;
-  t.fields = {{"CISLO", 'N', 6, 0}, {"LHC", 'C', 6, 0},    {"ODDELENI", 'C', 3, 0},
+  t.fields = {{"CISLO", 'N', 6, 0}, {"LHC", 'C', 6, 0},    {"ODDELENI", 'C', 4, 0},
               {"DILEC", 'C', 2, 0}, {"POROST", 'C', 2, 0}, {"SKUPINA", 'C', 6, 0}};
   if (kind == kNonForestKind) t.fields.push_back({"BZL", 'N', 3, 0});
   if (kind == kOtherPlotKind) t.fields.push_back({"JP", 'N', 3, 0});
