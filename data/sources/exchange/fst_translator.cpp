@@ -19,6 +19,7 @@
 #include "forest/layers/land.h"
 #include "forest/layers/layer.h"
 #include "forest/layers/tree_species.h"
+#include "forest/property_writes.h"
 #include "forest/unit/lesni_celek.h"
 #include "framework/class_info.h"
 #include "platform/numtext.h"
@@ -166,31 +167,8 @@ int32_t WholeOrThrow(std::string_view value) {
   return *number;
 }
 
-// Writes through the element's published property, converting the value to the property's kind;
-// a property the element does not publish is left alone.
-void PutInt(TElement& element, std::string_view name, int64_t value) {
-  const framework::TPropInfo* prop = element.ClassType().Find(name);
-  if (!prop) return;
-  if (prop->set_ord)
-    prop->set_ord(element, value);
-  else if (prop->set_float)
-    prop->set_float(element, static_cast<double>(value));
-  else if (prop->set_str)
-    prop->set_str(element, std::to_string(value));
-}
-
-void PutFloat(TElement& element, std::string_view name, double value) {
-  const framework::TPropInfo* prop = element.ClassType().Find(name);
-  if (!prop) return;
-  if (prop->set_float)
-    prop->set_float(element, value);
-  else if (prop->set_ord)
-    prop->set_ord(element, static_cast<int64_t>(std::nearbyint(value)));
-  else if (prop->set_str)
-    prop->set_str(element, platform::FloatToTextDot(value));
-}
-
-void PutText(TElement& element, std::string_view name, const std::string& value) {
+// A text through the element's published text property, else as the element's property text.
+void PutTextProperty(TElement& element, std::string_view name, const std::string& value) {
   const framework::TPropInfo* prop = element.ClassType().Find(name);
   if (!prop) return;
   if (prop->set_str)
@@ -278,10 +256,10 @@ void TImportStandardPP_FST::Walk::SetPassColumn(int act, const std::string& colu
       if (!t.PUVOD_DAT_PP.empty()) lhc.SetPUVOD_DAT(t.PUVOD_DAT_PP);
       return;
     case kLhcNaz:
-      PutText(lhc, column, fst::CodePage(value));
+      PutTextProperty(lhc, column, fst::CodePage(value));
       return;
     case kLhcText:
-      PutText(lhc, column, fst::Text(value));
+      PutTextProperty(lhc, column, fst::Text(value));
       return;
     case kLhcDigits:
       PutInt(lhc, column, fst::Digits(fst::Blanks(value)));
@@ -311,21 +289,21 @@ void TImportStandardPP_FST::Walk::SetPassColumn(int act, const std::string& colu
     }
     case kDil: {
       odd->DilecMN()->SetNovyNeboAktualniPrvek(fst::Text(value));
-      if (TDilec* dil = Dil()) PutText(*dil, "DIL", fst::Text(value));
+      if (TDilec* dil = Dil()) PutTextProperty(*dil, "DIL", fst::Text(value));
       return;
     }
     case kPor: {
       TDilec* dil = Dil();
       if (!dil) return;
       dil->PorostMN()->SetNovyNeboAktualniPrvek(fst::Text(value));
-      if (TPorost* por = Por()) PutText(*por, "POR", fst::Text(value));
+      if (TPorost* por = Por()) PutTextProperty(*por, "POR", fst::Text(value));
       return;
     }
     case kJp: {
       TPorost* por = Por();
       if (!por) return;
-      if (por->POR().empty()) PutText(*por, "POR", "-");
-      if (TDilec* dil = Dil(); dil && dil->DIL().empty()) PutText(*dil, "DIL", "-");
+      if (por->POR().empty()) PutTextProperty(*por, "POR", "-");
+      if (TDilec* dil = Dil(); dil && dil->DIL().empty()) PutTextProperty(*dil, "DIL", "-");
       por->JinyPozemekMN()->SetNovyPrvekVzdy(fst::Text(value));
       if (TElement* plot = por->JinyPozemekMN()->AktualniPrvek())
         PutInt(*plot, "JP", WholeOrThrow(value));
@@ -336,7 +314,7 @@ void TImportStandardPP_FST::Walk::SetPassColumn(int act, const std::string& colu
       if (!por) return;
       const std::string normalised = NormalizeGroupDesignation(fst::Text(value));
       por->PorostniSkupinaMN()->SetNovyNeboAktualniPrvek(normalised);
-      if (TPorostniSkupina* psk = Psk()) PutText(*psk, "PSK", normalised);
+      if (TPorostniSkupina* psk = Psk()) PutTextProperty(*psk, "PSK", normalised);
       return;
     }
     case kBzl: {
@@ -351,7 +329,7 @@ void TImportStandardPP_FST::Walk::SetPassColumn(int act, const std::string& colu
       TPorostniSkupina* psk = Psk();
       if (!psk) return;
       psk->EtazMN()->SetNovyNeboAktualniPrvek(fst::Text(value));
-      if (TEtaz* etaz = Etaz()) PutText(*etaz, "ETAZ", fst::Text(value));
+      if (TEtaz* etaz = Etaz()) PutTextProperty(*etaz, "ETAZ", fst::Text(value));
       return;
     }
     case kDrZkr: {
@@ -364,7 +342,8 @@ void TImportStandardPP_FST::Walk::SetPassColumn(int act, const std::string& colu
         return;
       }
       set->SetNovyPrvekVzdy(fst::Text(value));
-      if (TElement* species = set->AktualniPrvek()) PutText(*species, "DR_ZKR", fst::Text(value));
+      if (TElement* species = set->AktualniPrvek())
+        PutTextProperty(*species, "DR_ZKR", fst::Text(value));
       return;
     }
     default:
@@ -392,7 +371,7 @@ void TImportStandardPP_FST::Walk::Afforestation(int act, TEtaz& layer, const std
     case kZalDruh: {
       if (value.empty()) return;
       if (set->PocetPrvku() == 0)
-        PutText(layer, "ZAL_DRUH", fst::Text(value));
+        PutTextProperty(layer, "ZAL_DRUH", fst::Text(value));
       else
         set->RozlozDoPrvku("ZAL_DRUH", fst::Text(value), sep);
       return;
@@ -410,7 +389,7 @@ void TImportStandardPP_FST::Walk::Afforestation(int act, TEtaz& layer, const std
       const std::string text = platform::RemoveBlanks(fst::Text(value));
       if (text == "0" || text.empty()) return;
       set->RozlozDoPrvku("ZAL_DR_P", text, sep);
-      PutText(*set, "PlochaZalesneni", set->GetPropertyText("PlochaZalesneni"));
+      PutTextProperty(*set, "PlochaZalesneni", set->GetPropertyText("PlochaZalesneni"));
       return;
     }
     default:
@@ -430,10 +409,10 @@ void TImportStandardPP_FST::Walk::LoadPassColumn(int act, const std::string& col
     case kStandSplit: {
       TPorost* por = Por();
       if (!por) return;
-      if (act == kStandText) PutText(*por, column, fst::Text(value));
-      if (act == kStandOlh) PutText(*por, "OLH_98n", fst::Text(value));
+      if (act == kStandText) PutTextProperty(*por, column, fst::Text(value));
+      if (act == kStandOlh) PutTextProperty(*por, "OLH_98n", fst::Text(value));
       if (act == kStandWhole) PutInt(*por, column, WholeOrThrow(value));
-      if (act == kStandWritten) PutText(*por, column, fst::Text(value));
+      if (act == kStandWritten) PutTextProperty(*por, column, fst::Text(value));
       if (act == kStandPorText && por->PorText().empty())
         por->PorText().push_back(fst::CodePage(value));
       if (act == kStandSplit) {
@@ -474,7 +453,7 @@ void TImportStandardPP_FST::Walk::LoadPassColumn(int act, const std::string& col
       TPorostniSkupina* psk = Psk();
       if (!psk) return;
       if (act == kGroupDecimal) PutFloat(*psk, column, fst::Decimal(value));
-      if (act == kGroupText) PutText(*psk, column, fst::Text(value));
+      if (act == kGroupText) PutTextProperty(*psk, column, fst::Text(value));
       if (act == kGroupWhole) PutInt(*psk, column, WholeOrThrow(value));
       if (act == kGroupCodePage) psk->SetPSK_TEXT(fst::CodePage(value));
       if (act == kEtazText) psk->SetPSK_TEXT(psk->PSK_TEXT() + " ETÁŽ: " + fst::CodePage(value));
@@ -494,8 +473,8 @@ void TImportStandardPP_FST::Walk::LoadPassColumn(int act, const std::string& col
       if (act == kLayerDecimal) PutFloat(*etaz, column, fst::Decimal(value));
       if (act == kLayerWhole) PutInt(*etaz, column, WholeOrThrow(value));
       if (act == kLayerWholeDigits) PutInt(*etaz, column, fst::WholeDigits(value));
-      if (act == kLayerText) PutText(*etaz, column, fst::Text(value));
-      if (act == kMzd) PutText(*etaz, "MZDs", platform::RemoveBlanks(fst::Text(value)));
+      if (act == kLayerText) PutTextProperty(*etaz, column, fst::Text(value));
+      if (act == kMzd) PutTextProperty(*etaz, "MZDs", platform::RemoveBlanks(fst::Text(value)));
       if (act >= kZalDr) Afforestation(act, *etaz, value);
       return;
     }
@@ -507,7 +486,7 @@ void TImportStandardPP_FST::Walk::LoadPassColumn(int act, const std::string& col
     case kPoskozR: {
       TDrevina* drv = Drv();
       if (!drv) return;
-      if (act == kSpeciesText) PutText(*drv, column, fst::Text(value));
+      if (act == kSpeciesText) PutTextProperty(*drv, column, fst::Text(value));
       if (act == kSpeciesWholeDigits) PutInt(*drv, column, fst::WholeDigits(value));
       if (act == kSpeciesWhole) PutInt(*drv, column, WholeOrThrow(value));
       if (act == kSpeciesZasTab) PutInt(*drv, "ZAS_TAB_HA", WholeOrThrow(value));
@@ -536,9 +515,9 @@ void TImportStandardPP_FST::Walk::LoadPassColumn(int act, const std::string& col
       if (act == kJpDruhPoz && t.JmenoTextFile != "JP.FST") return;
       TElement* plot = Jp();
       if (!plot) return;
-      if (act == kJpText || act == kJpDruhPoz) PutText(*plot, column, fst::Text(value));
+      if (act == kJpText || act == kJpDruhPoz) PutTextProperty(*plot, column, fst::Text(value));
       if (act == kJpDecimal) PutFloat(*plot, column, fst::Decimal(value));
-      if (act == kJpCodePage) PutText(*plot, column, fst::CodePage(value));
+      if (act == kJpCodePage) PutTextProperty(*plot, column, fst::CodePage(value));
       return;
     }
     case kBzlDecimal:
@@ -546,7 +525,7 @@ void TImportStandardPP_FST::Walk::LoadPassColumn(int act, const std::string& col
       TElement* plot = Bzl();
       if (!plot) return;
       if (act == kBzlDecimal) PutFloat(*plot, column, fst::Decimal(value));
-      if (act == kBzlCodePage) PutText(*plot, column, fst::CodePage(value));
+      if (act == kBzlCodePage) PutTextProperty(*plot, column, fst::CodePage(value));
       return;
     }
     default:

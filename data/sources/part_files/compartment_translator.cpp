@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "data/sources/part_files/part_translator.h"
-#include "data/sources/part_files/property_writes.h"
+#include "forest/property_writes.h"
 #include "forest/codelists/species.h"
 #include "forest/hierarchy/dilec.h"
 #include "forest/hierarchy/key_rules.h"

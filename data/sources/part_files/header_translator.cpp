@@ -5,7 +5,7 @@
 
 #include "data/engine/table.h"
 #include "data/sources/part_files/part_translator.h"
-#include "data/sources/part_files/property_writes.h"
+#include "forest/property_writes.h"
 #include "forest/codelists/code_list_tables.h"
 #include "forest/hierarchy/lhc.h"
 #include "platform/clock.h"

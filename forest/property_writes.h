@@ -1,4 +1,4 @@
-// Typed writes and reads of published properties by name for the part-file readers: a value of
+// Typed writes and reads of published properties by name for the plan readers: a value of
 // another kind than the property's is converted (numbers to text with ".", texts to numbers, 0
 // when not a number); a property the element does not publish, or cannot write, is left alone.
 // Never throw.

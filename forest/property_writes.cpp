@@ -1,4 +1,4 @@
-#include "data/sources/part_files/property_writes.h"
+#include "forest/property_writes.h"
 
 #include <cmath>
 
