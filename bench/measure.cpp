@@ -1,5 +1,6 @@
-// measure: runs one command and prints its wall time, peak resident memory and exit code on one
-// line ("<seconds> <max-rss-KiB> <exit-code>"), the memory taken from wait4's rusage of the child.
+// measure: runs one command and prints its wall time, peak resident memory, exit code and CPU time
+// on one line ("<seconds> <max-rss-KiB> <exit-code> <cpu-seconds>"), the memory and the CPU time
+// (user and system) taken from wait4's rusage of the child.
 // The command's own output is passed through; measure's exit code is the command's.
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -38,6 +39,8 @@ int main(int argc, char** argv) {
   }
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   int code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-  std::printf("%.3f %ld %d\n", seconds, usage.ru_maxrss, code);
+  auto to_seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+  const double cpu = to_seconds(usage.ru_utime) + to_seconds(usage.ru_stime);
+  std::printf("%.3f %ld %d %.3f\n", seconds, usage.ru_maxrss, code, cpu);
   return code;
 }
