@@ -37,10 +37,11 @@ TableWriter::TableWriter(ImportDatabase& db, Schema schema, const std::string& t
     : db_(db), qualified_(ImportDatabase::Qualified(schema, table)) {
   columns_ = db.Columns(schema, table);
   table_ = table;
+  recent_.resize(kRecentSlots);
   if (columns_.empty()) return;
   std::string names, marks;
   for (size_t i = 0; i < columns_.size(); ++i) {
-    index_[platform::UpperAscii(columns_[i].name)] = static_cast<int>(i);
+    index_.insert_or_assign(columns_[i].name, static_cast<int>(i));
     names += (i ? ", " : "") + QuoteIdentifier(columns_[i].name);
     marks += i ? ", ?" : "?";
   }
@@ -54,12 +55,43 @@ TableWriter::TableWriter(ImportDatabase& db, Schema schema, const std::string& t
 
 TableWriter::~TableWriter() = default;
 
-int TableWriter::Index(const std::string& column) const {
-  auto it = index_.find(platform::UpperAscii(column));
-  return it == index_.end() ? -1 : it->second;
+size_t TableWriter::NoCaseHash::operator()(std::string_view name) const {
+  uint64_t h = 14695981039346656037ULL;  // FNV-1a over the upper-cased bytes
+  for (const char c : name) {
+    h ^= static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    h *= 1099511628211ULL;
+  }
+  return static_cast<size_t>(h);
 }
 
-bool TableWriter::Set(const std::string& column, const Value& value) {
+bool TableWriter::NoCaseEqual::operator()(std::string_view a, std::string_view b) const {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const char x = a[i] >= 'a' && a[i] <= 'z' ? a[i] - 'a' + 'A' : a[i];
+    const char y = b[i] >= 'a' && b[i] <= 'z' ? b[i] - 'a' + 'A' : b[i];
+    if (x != y) return false;
+  }
+  return true;
+}
+
+int TableWriter::Index(std::string_view column) const {
+  const auto address = reinterpret_cast<uintptr_t>(column.data());
+  // Literals lie a few bytes apart: every bit of the address counts.
+  Recent& slot = recent_[static_cast<size_t>(
+      ((address ^ (column.size() << 7)) * 0x9E3779B97F4A7C15ULL) >> 56)];
+  static_assert(kRecentSlots == 256);
+  // A hit is checked against the spelling kept, so an address reused for another name (a
+  // temporary) never answers wrongly.
+  if (slot.data == column.data() && slot.spelling == column) return slot.index;
+  auto it = index_.find(column);
+  const int index = it == index_.end() ? -1 : it->second;
+  slot.data = column.data();
+  slot.spelling.assign(column);
+  slot.index = index;
+  return index;
+}
+
+bool TableWriter::Set(std::string_view column, const Value& value) {
   const int i = Index(column);
   if (i < 0) return false;
   const ColumnInfo& c = columns_[static_cast<size_t>(i)];
@@ -74,7 +106,7 @@ bool TableWriter::Set(const std::string& column, const Value& value) {
   return true;
 }
 
-Value TableWriter::Get(const std::string& column) const {
+Value TableWriter::Get(std::string_view column) const {
   const int i = Index(column);
   return i < 0 ? Value() : row_[static_cast<size_t>(i)];
 }

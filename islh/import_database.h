@@ -20,6 +20,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -53,11 +54,11 @@ class TableWriter {
   TableWriter& operator=(const TableWriter&) = delete;
 
   bool exists() const { return !columns_.empty(); }
-  bool Has(const std::string& column) const { return Index(column) >= 0; }
+  bool Has(std::string_view column) const { return Index(column) >= 0; }
   // False (nothing set) when the table lacks the column or the value does not fit it (reported).
-  bool Set(const std::string& column, const engine::Value& value);
+  bool Set(std::string_view column, const engine::Value& value);
   // The value set for a column, as the column takes it (null when not set).
-  engine::Value Get(const std::string& column) const;
+  engine::Value Get(std::string_view column) const;
   // Appends the row set so far and clears it; answers its rowid.
   int64_t Insert();
   // Writes the columns set so far into the row `rowid` and clears them.
@@ -67,13 +68,31 @@ class TableWriter {
   int64_t inserted() const { return inserted_; }
 
  private:
-  int Index(const std::string& column) const;
+  int Index(std::string_view column) const;
 
   ImportDatabase& db_;
   std::string table_;
   std::string qualified_;
   std::vector<engine::ColumnInfo> columns_;
-  std::unordered_map<std::string, int> index_;  // upper-case ASCII name -> column
+  // Column names compared without regard to ASCII case, looked up without a copy of the name.
+  struct NoCaseHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const;
+  };
+  struct NoCaseEqual {
+    using is_transparent = void;
+    bool operator()(std::string_view a, std::string_view b) const;
+  };
+  std::unordered_map<std::string, int, NoCaseHash, NoCaseEqual> index_;  // name -> column
+  // The writers name columns by literals, the same ones for every row: the column of a name
+  // spelled at the same address as before is found without hashing it.
+  struct Recent {
+    const char* data = nullptr;
+    std::string spelling;
+    int index = -1;
+  };
+  static constexpr size_t kRecentSlots = 256;
+  mutable std::vector<Recent> recent_;
   std::vector<engine::Value> row_;
   std::vector<bool> set_;
   std::unique_ptr<engine::Statement> insert_;

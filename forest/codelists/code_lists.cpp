@@ -1,6 +1,8 @@
 #include "forest/codelists/code_lists.h"
 
+#include <cstring>
 #include <exception>
+#include <optional>
 
 #include "data/engine/table.h"
 #include "forest/codelists/cadastre_and_decisions.h"
@@ -105,9 +107,45 @@ StandCategoryRows CodeLists::StandCategories(const std::string& odd, const std::
   return StandCategoryRowsOf(tables_.Get("Tb_PorKtg1"), odd, dil, por);
 }
 
+namespace {
+// A memo answer of the growth table: empty for no values, else the three values' bytes.
+std::string GrowthAnswer(const std::optional<GrowthValues>& values) {
+  std::string answer;
+  if (!values) return answer;
+  answer.resize(sizeof(double) + 2 * sizeof(int));
+  std::memcpy(answer.data(), &values->bezny_prir, sizeof(double));
+  std::memcpy(answer.data() + sizeof(double), &values->pmp, sizeof(int));
+  std::memcpy(answer.data() + sizeof(double) + sizeof(int), &values->cpp, sizeof(int));
+  return answer;
+}
+
+std::optional<GrowthValues> GrowthOfAnswer(const std::string& answer) {
+  if (answer.size() != sizeof(double) + 2 * sizeof(int)) return std::nullopt;
+  GrowthValues values;
+  std::memcpy(&values.bezny_prir, answer.data(), sizeof(double));
+  std::memcpy(&values.pmp, answer.data() + sizeof(double), sizeof(int));
+  std::memcpy(&values.cpp, answer.data() + sizeof(double) + sizeof(int), sizeof(int));
+  return values;
+}
+}  // namespace
+
 GrowthValues CodeLists::Growth(const std::string& species, int vek, int obmyti, int bon_a,
                                bool under_bark) {
-  return GrowthValuesOf(tables_.Get("Tb_RustTab"), species, vek, obmyti, bon_a, under_bark);
+  static const std::string kList = "Tb_RustTab";
+  engine::Table* table = tables_.Get(kList);
+  if (!table) return GrowthValues{};
+  // Every species of a layer asks, and the table has few rows per key: the rows' values are kept
+  // by key as the answers of the other lists are.
+  const GrowthRowKey key = GrowthRowKeyOf(species, vek, obmyti, bon_a);
+  auto* memo = Memo(kList, table);
+  if (!memo) return GrowthValuesFrom(GrowthRowValues(table, key), species, under_bark);
+  const std::string question =
+      Question('G', kList, key.species, std::to_string(key.bon_a), false,
+               std::to_string(key.age) + '\x1f' + std::to_string(key.rotation));
+  auto it = memo->find(question);
+  if (it == memo->end())
+    it = memo->emplace(question, GrowthAnswer(GrowthRowValues(table, key))).first;
+  return GrowthValuesFrom(GrowthOfAnswer(it->second), species, under_bark);
 }
 
 std::string CodeLists::CadastreName(int64_t code) {
