@@ -272,6 +272,62 @@ TEST_F(MapHierarchyTest, PanelLookupsFindWhatTheHierarchyToolFinds) {
   panel.SetHierarchy(&root);
 }
 
+// An element whose attributes are the five names of the forest criteria.
+class Named5 : public spatial::TRectEntity {
+ public:
+  Named5(std::vector<std::string> v) : values(std::move(v)) {}
+  std::string GetPropertyText(std::string_view name) override {
+    const char* names[] = {"LHC", "ODDELENI", "DILEC", "POROST", "SKUPINA"};
+    for (size_t i = 0; i < values.size(); ++i)
+      if (name == names[i]) return values[i];
+    return spatial::TRectEntity::GetPropertyText(name);
+  }
+  std::vector<std::string> values;
+};
+
+// The tree below `e` as text: names and child counts, depth first.
+std::string TreeText(TElement* e) {
+  std::string out = e->GetName();
+  if (auto* entity = dynamic_cast<TEntity*>(e)) {
+    out += "(" + std::to_string(entity->GetCount()) + ":";
+    for (TElement* child : entity->Children()) out += TreeText(child) + ",";
+    out += ")";
+  }
+  return out;
+}
+
+TEST_F(MapHierarchyTest, GroupingARunBuildsTheTreeOfGroupingOneByOne) {
+  framework::TClassContextScope map_context(framework::kMapContext);
+  const std::vector<std::vector<std::string>> rows = {
+      {"L", "1", "A", "1", "1"}, {"L", "2", "A", "1", "1"}, {"L", "1", "A", "2", "1"},
+      {"l", "1", "a", "1", "1"}, {"L", "", "A", "1", "1"},  {"L", "2", "A", "1", "2"},
+      {"M", "1", "A", "1", "1"}, {"L", "1", "A", "1", "1"}, {"L", "3", "B", "1", "1"}};
+  auto prepared = [](spatial::TRectEntity& root) {
+    // What the root holds before: a node of another spelling and a child that is no node.
+    Node(&root, "m");
+    auto* plain = new framework::TOwnerElement();
+    plain->SetName("L");
+    root.AddElement(plain);
+  };
+  spatial::TRectEntity one_by_one, run;
+  prepared(one_by_one);
+  prepared(run);
+  TGroupper by_one;
+  AddForestCriteria(by_one);
+  spatial::TAreaString input;
+  for (const auto& row : rows) {
+    by_one.Group(new Named5(row), &one_by_one);
+    input.AddElement(new Named5(row));
+  }
+  TGroupper groupper;
+  AddForestCriteria(groupper);
+  groupper.SetInput(&input);
+  groupper.SetOutput(&run);
+  groupper.Execute();
+  EXPECT_EQ(TreeText(&run), TreeText(&one_by_one));
+  EXPECT_NE(TreeText(&run).find("___"), std::string::npos);
+}
+
 TEST_F(MapHierarchyTest, AMissingModelOrAreaLayerLeavesTheHierarchyEmpty) {
   WriteMap();
   MakeWorldObjects(false);
