@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -38,6 +39,19 @@ SAHooks* Hooks() {
     return h;
   }();
   return &hooks;
+}
+
+// Opens for writing, field writes and index rebuilds of all table objects: a table set aside
+// before the count moved may hold records or an index that are no longer the file's.
+uint64_t& WriteCount() {
+  static uint64_t count = 0;
+  return count;
+}
+
+// Tables set aside by all table objects.
+int& ParkedCount() {
+  static int count = 0;
+  return count;
 }
 
 void Warn(const std::string& text) { platform::ui().ShowMessage(text, Severity::kPassedOver); }
@@ -86,15 +100,36 @@ void TKarmoDBFTable::SetReadOnly(bool read_only) {
 }
 
 bool TKarmoDBFTable::OpenTable(const std::string& path) {
-  if (!path_.empty() && platform::SameTextCz(platform::NormalizePath(path), path_)) {
+  std::string normal = platform::NormalizePath(path);
+  if (!path_.empty() && platform::SameTextCz(normal, path_)) return OpenFile();
+  CheckWrites();
+  std::string key = platform::UpperCz(normal);
+  auto parked = std::find_if(parked_.begin(), parked_.end(),
+                             [&key](const ParkedTable& p) { return p.key == key; });
+  std::optional<ParkedTable> back;
+  if (parked != parked_.end()) {
+    back = std::move(*parked);
+    parked_.erase(parked);
+    --ParkedCount();
+  } else if (!TableFileExists(normal, key)) {
+    return false;
+  }
+  ParkTable();
+  read_only_ = true;
+  path_ = std::move(normal);
+  if (!back) {
+    index_.reset();
+    last_number_ = last_record_ = 0;
     return OpenFile();
   }
-  if (!platform::FileExists(path)) return false;
-  Close();
-  read_only_ = true;
-  path_ = platform::NormalizePath(path);
-  index_.reset();
-  return OpenFile();
+  dbf_ = back->dbf;
+  layout_ = std::move(back->layout);
+  code_page_ = back->code_page;
+  index_ = std::move(back->index);
+  last_number_ = back->last_number;
+  last_record_ = back->last_record;
+  current_ = -1;
+  return true;
 }
 
 bool TKarmoDBFTable::OpenFile() {
@@ -107,6 +142,7 @@ bool TKarmoDBFTable::OpenFile() {
     ReportOnce("Tabulka " + path_ + " je poškozená (" + problem + "), její atributy nebudou čteny");
     return false;
   }
+  if (!read_only_) ++WriteCount();
   dbf_ = DBFOpenLL(real.c_str(), read_only_ ? "rb" : "rb+", Hooks());
   bool same = dbf_ && DBFGetRecordCount(dbf_) == layout_->record_count &&
               DBFGetFieldCount(dbf_) == static_cast<int>(layout_->fields.size());
@@ -126,10 +162,65 @@ bool TKarmoDBFTable::OpenFile() {
   return true;
 }
 
-void TKarmoDBFTable::Close() {
+void TKarmoDBFTable::CloseTable() {
   if (dbf_) DBFClose(dbf_);
   dbf_ = nullptr;
   current_ = -1;
+}
+
+void TKarmoDBFTable::Close() {
+  CloseTable();
+  DropParked();
+  missing_.clear();
+}
+
+void TKarmoDBFTable::ParkTable() {
+  if (!dbf_ || !read_only_ || !layout_) {
+    CloseTable();
+    return;
+  }
+  if (ParkedCount() >= kMaxParkedTables) {
+    if (parked_.empty()) {
+      CloseTable();
+      return;
+    }
+    DBFClose(parked_.front().dbf);
+    parked_.erase(parked_.begin());
+    --ParkedCount();
+  }
+  ParkedTable p;
+  p.key = RebuildKey();
+  p.dbf = dbf_;
+  p.layout = std::move(*layout_);
+  p.code_page = code_page_;
+  p.index = std::move(index_);
+  p.last_number = last_number_;
+  p.last_record = last_record_;
+  parked_.push_back(std::move(p));
+  ++ParkedCount();
+  dbf_ = nullptr;
+  layout_.reset();
+  current_ = -1;
+}
+
+void TKarmoDBFTable::DropParked() {
+  for (ParkedTable& p : parked_) DBFClose(p.dbf);
+  ParkedCount() -= static_cast<int>(parked_.size());
+  parked_.clear();
+}
+
+void TKarmoDBFTable::CheckWrites() {
+  if (writes_seen_ == WriteCount()) return;
+  writes_seen_ = WriteCount();
+  DropParked();
+  missing_.clear();
+}
+
+bool TKarmoDBFTable::TableFileExists(const std::string& path, const std::string& key) {
+  if (missing_.count(key)) return false;
+  if (platform::FileExists(path)) return true;
+  missing_.insert(key);
+  return false;
 }
 
 int64_t TKarmoDBFTable::RecordCount() const { return dbf_ ? DBFGetRecordCount(dbf_) : 0; }
@@ -187,6 +278,7 @@ bool TKarmoDBFTable::OpenIndex() {
 
 bool TKarmoDBFTable::RebuildIndex() {
   index_.reset();
+  ++WriteCount();
   const std::string path = IndexPath();
   if (platform::FileExists(path)) platform::DeleteFile(platform::ResolvePath(path));
   if (!OpenFile()) return false;
@@ -197,7 +289,7 @@ bool TKarmoDBFTable::RebuildIndex() {
     const std::optional<int64_t> n = NumberOfRecord(i);
     if (!n) {
       Warn("Chyba práce s DBF " + path_ + " při čtení záznamu č. " + std::to_string(i + 1));
-      Close();
+      CloseTable();
       return false;
     }
     if (*n < 0 || *n > kMaxIndexedNumber) {
@@ -208,7 +300,7 @@ bool TKarmoDBFTable::RebuildIndex() {
     }
     builder.Put(static_cast<int32_t>(*n), i + 1);
   }
-  Close();
+  CloseTable();
   if (!platform::WriteFileBytes(path, builder.Bytes())) {
     Warn("Index " + path + " nelze vytvorit");
     return false;
@@ -220,8 +312,12 @@ bool TKarmoDBFTable::LocateNumber(int32_t n) {
   current_ = -1;
   if (!OpenIndex() || !OpenFile()) return false;
   const int64_t count = RecordCount();
-  // Record numbers count from 1: an entry 0 points at no record, like a negative one.
-  if (const std::optional<int32_t> e = index_->Entry(n); e && *e >= 1 && *e <= count) {
+  // Record numbers count from 1: an entry 0 points at no record, like a negative one. The entry
+  // of the number located last is known without reading the index again.
+  const std::optional<int32_t> e = n == last_number_ && last_record_ >= 1
+                                       ? std::optional<int32_t>(last_record_)
+                                       : index_->Entry(n);
+  if (e && *e >= 1 && *e <= count) {
     const int i = *e - 1;
     if (!IsDeleted(i)) {
       const std::optional<int64_t> number = NumberOfRecord(i);
@@ -243,8 +339,9 @@ bool TKarmoDBFTable::LocateNumber(int32_t n) {
 
 bool TKarmoDBFTable::OpenFor(const std::string& block_directory, char letter, int32_t kind,
                              int32_t number) {
-  const std::string path = DbfFileName(block_directory, letter, kind);
-  if (!platform::FileExists(path)) return false;
+  const std::string path = platform::NormalizePath(DbfFileName(block_directory, letter, kind));
+  CheckWrites();
+  if (!TableFileExists(path, platform::UpperCz(path))) return false;
   return OpenTable(path) && LocateNumber(number);
 }
 
@@ -272,6 +369,7 @@ void TKarmoDBFTable::SetFieldText(std::string_view name, const std::string& valu
   }
   const DbfField& f = layout_->fields[static_cast<size_t>(field)];
   const std::string where = "Pole " + f.name + " tabulky " + path_;
+  ++WriteCount();
   int ok = 0;
   switch (f.type) {
     case 'N':

@@ -6,6 +6,12 @@
 // (dbf_header.h) makes the table unreadable, reported once per file. Failures are reported
 // through the UI seam in Czech; lookups answer false or empty text. Single-threaded: every
 // access positions the table anew.
+//
+// A switch to another table sets the read-only table being left aside, open with its layout and
+// index, so that switching back opens nothing; a table file found missing is remembered as
+// missing. Both hold until Close(), until any table object of the process opens a table for
+// writing, writes a field or rebuilds an index, and at most kMaxParkedTables tables are set
+// aside in the whole process.
 #pragma once
 
 #include <shapefil.h>
@@ -16,6 +22,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "framework/element.h"
 #include "gis/code_pages.h"
@@ -40,9 +47,10 @@ class TKarmoDBFTable : public framework::TOwnerElement {
   std::string IndexPath() const;
 
   // The current table when `path` names it (opened again when closed), else switches to the
-  // file at `path` (closing the table and the index, read-only again); false when no file is
+  // file at `path` (leaving the table and the index, read-only again); false when no file is
   // there or it cannot be opened as a table.
   bool OpenTable(const std::string& path);
+  // Closes the table and every table set aside, and forgets the missing files.
   void Close();
   bool IsOpen() const { return dbf_ != nullptr; }
   // Records of the open table (0 when none is open).
@@ -73,7 +81,27 @@ class TKarmoDBFTable : public framework::TOwnerElement {
   void SetFieldText(std::string_view name, const std::string& value);
 
  private:
+  // A read-only table left while the object serves another one.
+  struct ParkedTable {
+    std::string key;  // RebuildKey of the table
+    DBFHandle dbf = nullptr;
+    DbfLayout layout;
+    TextCodePage code_page = TextCodePage::kCp1250;
+    std::unique_ptr<IndexFile> index;
+    int32_t last_number = 0;
+    int32_t last_record = 0;
+  };
+
   bool OpenFile();
+  // Closes the current table only.
+  void CloseTable();
+  // Sets the current table aside when it is open read-only, else closes it.
+  void ParkTable();
+  void DropParked();
+  // Forgets the tables set aside and the missing files when some table was written since.
+  void CheckWrites();
+  // Whether a table file is at the normalised `path` whose key is `key`.
+  bool TableFileExists(const std::string& path, const std::string& key);
   int FieldOf(std::string_view name) const;
   // The "CISLO" of record i (0-based): nullopt when it cannot be read; 0 for a value that is
   // no whole number.
@@ -94,7 +122,13 @@ class TKarmoDBFTable : public framework::TOwnerElement {
   std::set<std::string> rebuilt_;
   int current_ = -1;
   std::set<std::string> reported_;
+  std::vector<ParkedTable> parked_;  // oldest first
+  std::set<std::string> missing_;    // keys of table files not found
+  uint64_t writes_seen_ = 0;
 };
+
+// Tables set aside by all table objects together (two descriptors each).
+inline constexpr int kMaxParkedTables = 64;
 
 // The table file name of the DBFName rule: letter + kind as four digits ("%4.4d") + ".DBF",
 // joined to the block directory with "/".

@@ -146,7 +146,9 @@ bool TKarmoLReader::OpenFile() {
 spatial::TBlockRegister* TKarmoLReader::GetRegister() {
   if (!register_looked_up_) {
     register_looked_up_ = true;
-    register_ = BlockRegisterFor(BlockName());
+    auto* block = BlockRegisterFor(BlockName());
+    CloseAttributeTables(block);
+    register_ = block;
   }
   return register_.As<spatial::TBlockRegister>();
 }

@@ -21,6 +21,10 @@ TKarmoDBFTable* TKarmoObjectRegister::Table() {
   return framework::ClassCast<TKarmoDBFTable>(table_.Get());
 }
 
+void TKarmoObjectRegister::CloseTable() {
+  if (table_.Get()) Table()->Close();
+}
+
 framework::TElement* TKarmoObjectRegister::GetDBF() { return Table(); }
 
 spatial::TObjectOwner* TKarmoObjectRegister::NewSlot() { return new TKarmoObjectOwner(); }
@@ -33,6 +37,14 @@ void TKarmoObjectOwner::AddElement(framework::TElement* element) {
   if (!props) return;
   SetName(std::string(1, props->GetObjectType()) + std::to_string(props->Cislo()) + ":" +
           std::to_string(props->Druh()));
+}
+
+void CloseAttributeTables(spatial::TBlockRegister* block) {
+  if (!block) return;
+  for (const char* letter : {"B", "T", "L", "P", "X"}) {
+    auto* objects = framework::ClassCast<TKarmoObjectRegister>(block->FindObjectRegister(letter));
+    if (objects) objects->CloseTable();
+  }
 }
 
 spatial::TRegister* MapRegister() {

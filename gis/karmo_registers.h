@@ -28,6 +28,8 @@ class TKarmoObjectRegister : public spatial::TObjectRegister {
   ~TKarmoObjectRegister() override;
   // The attribute table, created on first use.
   TKarmoDBFTable* Table();
+  // Closes the attribute table when there is one, with all it keeps open or knows of the files.
+  void CloseTable();
   framework::TElement* GetDBF() override;
 
  protected:
@@ -42,6 +44,10 @@ class TKarmoObjectOwner : public spatial::TObjectOwner {
   TARNIK_ELEMENT_CLASS(TKarmoObjectOwner)
   void AddElement(framework::TElement* element) override;
 };
+
+// Closes the attribute tables of the block's object registers, so that a block read again sees
+// its attribute files as they are now.
+void CloseAttributeTables(spatial::TBlockRegister* block);
 
 // The world's register of map blocks: the first TRegister child of the object model, created
 // and added when there is none.

@@ -1,5 +1,6 @@
 #include "gis/map_panel.h"
 
+#include <iterator>
 #include <vector>
 
 #include "framework/class_register.h"
@@ -8,6 +9,7 @@
 #include "gis/map_hierarchy.h"
 #include "platform/fs.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/ui.h"
 
 namespace tarnik::gis {
@@ -159,15 +161,42 @@ void VAzedevoDevov::ReadForest() {
 
 TElement* VAzedevoDevov::FindHierarchyObject() {
   if (!hierarchy_) return nullptr;
-  THeleHier finder;
-  finder.lhc = lhc_;
-  finder.odd = oddeleni_;
-  finder.dil = dilec_;
-  finder.por = porost_;
-  finder.psk = skupina_;
-  finder.SetInput(hierarchy_.Get());
-  finder.Execute();
-  return finder.Output();
+  TElement* root = hierarchy_.Get();
+  auto count_of = [](TElement* element) {
+    auto* entity = dynamic_cast<framework::TEntity*>(element);
+    return entity ? entity->GetCount() : -1;
+  };
+  const std::string* names[] = {&lhc_, &oddeleni_, &dilec_, &porost_, &skupina_};
+  TElement* node = nullptr;
+  TElement* at = root;
+  size_t level = 0;
+  TElement* lhc = memo_.lhc.Get();
+  TElement* compartment = memo_.compartment.Get();
+  if (memo_.hierarchy.Get() == root && lhc && compartment && memo_.lhc_name == lhc_ &&
+      memo_.compartment_name == oddeleni_ && count_of(root) == memo_.hierarchy_count &&
+      count_of(lhc) == memo_.lhc_count && lhc->HasOwner(dynamic_cast<framework::TEntity*>(root)) &&
+      compartment->HasOwner(dynamic_cast<framework::TEntity*>(lhc)) &&
+      platform::SameTextCz(lhc->GetName(), lhc_) &&
+      platform::SameTextCz(compartment->GetName(), oddeleni_)) {
+    node = at = compartment;
+    level = 2;
+  }
+  for (; level < std::size(names); ++level) {
+    auto* entity = dynamic_cast<framework::TEntity*>(at);
+    TElement* next = entity ? entity->FindElementByName(*names[level]) : nullptr;
+    if (!next) break;
+    if (level == 1) {
+      memo_.hierarchy = root;
+      memo_.lhc = at;
+      memo_.compartment = next;
+      memo_.lhc_name = lhc_;
+      memo_.compartment_name = oddeleni_;
+      memo_.hierarchy_count = count_of(root);
+      memo_.lhc_count = count_of(at);
+    }
+    node = at = next;
+  }
+  return node;
 }
 
 void VAzedevoDevov::RemoveBlanksFromHierarchy() {

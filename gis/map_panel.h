@@ -78,7 +78,10 @@ class VAzedevoDevov : public TKelvaPanel {
   void AttachHierarchy();
   // Reads the map of LHCDir (nothing when it is empty).
   void ReadForest();
-  // The deepest hierarchy object with the five values; nil without a hierarchy.
+  // The deepest hierarchy object with the five values; nil without a hierarchy. Found as
+  // THeleHier finds it; the compartment node of the last lookup is taken again while the LHC
+  // and compartment values stay, the hierarchy and the LHC node hold as many children as then
+  // and the compartment is still the LHC node's child of that name.
   framework::TElement* FindHierarchyObject();
   // The names below "HIERARCHY" without blanks (the LHC level keeps its own).
   void RemoveBlanksFromHierarchy();
@@ -95,6 +98,11 @@ class VAzedevoDevov : public TKelvaPanel {
   std::string lhc_dir_, lhc_, oddeleni_, dilec_, porost_, skupina_;
   int32_t typ_pupfl_ = 0;
   framework::TElementRef hierarchy_;
+  struct CompartmentMemo {
+    framework::TElementRef hierarchy, lhc, compartment;
+    std::string lhc_name, compartment_name;
+    int hierarchy_count = -1, lhc_count = -1;
+  } memo_;
   std::unique_ptr<THeleSkupina> finder_;
   std::unique_ptr<THeleNacti> reader_;
 };

@@ -322,7 +322,25 @@ void AddForestCriteria(TGroupper& groupper) {
                         "TAreaString");
 }
 
-void TGroupper::Group(TElement* element, TEntity* root) {
+void TGroupper::Group(TElement* element, TEntity* root) { GroupInto(element, root, nullptr); }
+
+TElement* TGroupper::FindChild(TEntity* node, const std::string& name, FoundChildren* found) {
+  if (!found) return node->FindElementByName(name);
+  // The key: the node's address and the name as asked (another spelling is searched anew).
+  std::string key(reinterpret_cast<const char*>(&node), sizeof node);
+  key += name;
+  auto it = found->find(key);
+  if (it != found->end()) {
+    TElement* child = it->second.child.Get();
+    if (it->second.node.Get() == node && child && child->HasOwner(node)) return child;
+    found->erase(it);
+  }
+  TElement* child = node->FindElementByName(name);
+  if (child) found->emplace(std::move(key), FoundChild{node, child});
+  return child;
+}
+
+void TGroupper::GroupInto(TElement* element, TEntity* root, FoundChildren* found_children) {
   TEntity* node = root;
   for (TElement* child : Children()) {
     auto* entry = ClassCast<TPropsAndClass>(child);
@@ -330,9 +348,9 @@ void TGroupper::Group(TElement* element, TEntity* root) {
     std::string key = element->GetPropertyText(entry->PropName());
     if (key.empty()) key = "___";
     const bool socketed = !entry->SocketName().empty();
-    TEntity* found = dynamic_cast<TEntity*>(node->FindElementByName(key));
+    TEntity* found = dynamic_cast<TEntity*>(FindChild(node, key, found_children));
     if (found && socketed) {
-      found = dynamic_cast<TEntity*>(found->FindElementByName(entry->SocketName()));
+      found = dynamic_cast<TEntity*>(FindChild(found, entry->SocketName(), found_children));
     }
     if (found) {
       node = found;
@@ -370,8 +388,9 @@ void TGroupper::Execute() {
   const int n = static_cast<int>(elements.size());
   BeginProgress(kGroupingPhase, 0, n - 1);
   int threshold = 0;
+  FoundChildren found;
   for (int i = 0; i < n; ++i) {
-    Group(elements[static_cast<size_t>(i)], root);
+    GroupInto(elements[static_cast<size_t>(i)], root, &found);
     if (i > threshold) {
       ReportProgress(i);
       threshold += (n - 1) / 20;

@@ -9,8 +9,10 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "framework/handles.h"
 #include "framework/tools/recursor.h"
 #include "framework/tools/tool.h"
 #include "spatial/area_element.h"
@@ -117,7 +119,20 @@ class TGroupper : public framework::TTool {
                     const std::string& socket_class = std::string());
   // Puts one element into the tree below `root`.
   void Group(framework::TElement* element, framework::TEntity* root);
+  // Groups every child of the input. The child that answered a name below a node is kept for
+  // the rest of the run: the grouping only appends, so it stays the first of that name.
   void Execute() override;
+
+ private:
+  struct FoundChild {
+    framework::TElementRef node;
+    framework::TElementRef child;
+  };
+  using FoundChildren = std::unordered_map<std::string, FoundChild>;
+  void GroupInto(framework::TElement* element, framework::TEntity* root, FoundChildren* found);
+  // node->FindElementByName(name), answered from `found` when it knows it.
+  static framework::TElement* FindChild(framework::TEntity* node, const std::string& name,
+                                        FoundChildren* found);
 };
 
 // The five-level criterion of the forest hierarchy.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "framework/element.h"
 #include "framework/entity.h"
@@ -218,15 +219,16 @@ void TMapExportSource::WriteRing(spatial::TAreaElement& ring) {
   const std::string indent = writer_->Indent();
   writer_->WriteRawLine(indent + "  <L>");
   const int n = ring.GetCoordsCount();
-  const spatial::T2DCoordinate* first = nullptr;
+  // The vertices are read as points: a ring kept in the compact form stays so.
+  std::optional<spatial::Point> first;
   for (int i = 0; i < n; ++i) {
-    const spatial::T2DCoordinate* c = ring.GetCoord(i);
-    if (!c) continue;
+    spatial::Point c;
+    if (!ring.PointAt(i, &c)) continue;
     if (!first) first = c;
-    writer_->WriteRawLine(indent + "    " + PointElement(c->X(), c->Y()));
+    writer_->WriteRawLine(indent + "    " + PointElement(c.x, c.y));
   }
   // Every ring is closed in the document.
-  if (first) writer_->WriteRawLine(indent + "    " + PointElement(first->X(), first->Y()));
+  if (first) writer_->WriteRawLine(indent + "    " + PointElement(first->x, first->y));
   writer_->WriteRawLine(indent + "  </L>");
 }
 
@@ -332,8 +334,8 @@ TElement* TMapExportSource::Geometry(const std::string& name) {
     const std::string indent = writer_->Indent();
     writer_->WriteRawLine(indent + "<LIN_OBRAZ> <L>");
     for (int i = 0; i < line->GetCoordsCount(); ++i) {
-      if (const spatial::T2DCoordinate* c = line->GetCoord(i)) {
-        writer_->WriteRawLine(indent + "  " + PointElement(c->X(), c->Y()));
+      if (spatial::Point c; line->PointAt(i, &c)) {
+        writer_->WriteRawLine(indent + "  " + PointElement(c.x, c.y));
       }
     }
     writer_->WriteRaw(indent + "</L ");

@@ -145,6 +145,16 @@ TSpaceEntity* TObjectRegister::GetObject(int32_t number) const {
   return framework::ClassCast<TSpaceEntity>(slot->Children().front());
 }
 
+int32_t TObjectRegister::PositionOf(const TObjectOwner* slot, int32_t number) const {
+  // A slot with this register as its only owner is its child once: found there, it is the
+  // first match as well.
+  if (slot && number >= 0 && number < GetCount() && slot->GetOwnersCount() == 1 &&
+      Children()[static_cast<size_t>(number)] == slot) {
+    return number;
+  }
+  return IndexOf(slot);
+}
+
 std::string TObjectRegister::BlockName() const {
   auto* block =
       framework::ClassCast<TBlockRegister>(FindOwnerByClass(TBlockRegister::StaticClass()));

@@ -66,6 +66,9 @@ class TObjectRegister : public TSpaceEntity {
   TObjectOwner* Slot(int32_t number) const;
   // The first child of slot `number` for 0 < number < slot count when it is a spatial element.
   TSpaceEntity* GetObject(int32_t number) const;
+  // The position of the slot among the children (IndexOf), looked at first at `number`, where
+  // Put files an object of that number; -1 when the slot is no child.
+  int32_t PositionOf(const TObjectOwner* slot, int32_t number) const;
   // The name of the block register that holds this register, empty when none.
   std::string BlockName() const;
   // The attribute table of the objects; none here.

@@ -72,7 +72,8 @@ TSpaceEntityProps* TSpaceEntityProps::GetFirstProps() {
 
 int32_t TSpaceEntityProps::GetOrigNo() const {
   TObjectRegister* objects = GetObjectRegister();
-  return objects ? objects->IndexOf(Slot()) : -1;
+  return objects ? objects->PositionOf(Slot(), const_cast<TSpaceEntityProps*>(this)->GetSpaceID())
+                 : -1;
 }
 
 std::string TSpaceEntityProps::GetBlockName() const {

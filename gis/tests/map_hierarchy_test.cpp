@@ -197,6 +197,137 @@ TEST_F(MapHierarchyTest, LookupsAnswerTheDeepestNodeFoundAndBlanksGoBelowTheLhc)
   EXPECT_FALSE(own.Found());
 }
 
+// A node of the map's hierarchy classes named `name`, added to `parent` (at `at` when given).
+TEntity* Node(TEntity* parent, const std::string& name, int at = -1) {
+  auto* node = new TForestUnit();
+  node->SetName(name);
+  if (at < 0) {
+    parent->AddElement(node);
+  } else {
+    parent->InsertElement(at, node);
+  }
+  return node;
+}
+
+TEST_F(MapHierarchyTest, PanelLookupsFindWhatTheHierarchyToolFinds) {
+  spatial::TRectEntity root;
+  TEntity* lhc = Node(&root, "L");
+  for (const char* odd : {"1", "2", "3"}) {
+    TEntity* dil = Node(Node(lhc, odd), "A");
+    Node(Node(dil, "1"), "1");
+    Node(Node(dil, "2"), "1");
+  }
+  VAzedevoDevov panel;
+  panel.SetHierarchy(&root);
+  auto expected = [&](const std::string& l, const std::string& o, const std::string& d,
+                      const std::string& p, const std::string& s) {
+    THeleHier tool;
+    tool.lhc = l;
+    tool.odd = o;
+    tool.dil = d;
+    tool.por = p;
+    tool.psk = s;
+    tool.SetInput(panel.Hierarchy());
+    tool.Execute();
+    return tool.Output();
+  };
+  auto look = [&](const std::string& l, const std::string& o, const std::string& d,
+                  const std::string& p, const std::string& s) {
+    panel.SetLHC(l);
+    panel.SetODDELENI(o);
+    panel.SetDILEC(d);
+    panel.SetPOROST(p);
+    panel.SetSKUPINA(s);
+    TElement* found = panel.FindHierarchyObject();
+    EXPECT_EQ(found, expected(l, o, d, p, s)) << l << " " << o << d << p << " " << s;
+    return found;
+  };
+  for (int round = 0; round < 2; ++round) {
+    for (const char* odd : {"2", "2", "1", "3", "x", "3"}) {
+      for (const char* por : {"1", "2", "9"}) {
+        look("L", odd, "A", por, "1");
+        look("l", odd, "a", por, "");
+      }
+    }
+    look("M", "2", "A", "1", "1");
+  }
+  TElement* old_two = look("L", "2", "A", "1", "1");
+  ASSERT_NE(old_two, nullptr);
+  // A compartment of the same name put in front is the first match from then on.
+  TEntity* new_two = Node(lhc, "2", 0);
+  Node(Node(Node(new_two, "A"), "1"), "1");
+  EXPECT_NE(look("L", "2", "A", "1", "1"), old_two);
+  // The compartment found last renamed, or freed, is no longer taken.
+  new_two->SetName("7");
+  EXPECT_EQ(look("L", "2", "A", "1", "1"), old_two);
+  EXPECT_NE(look("L", "7", "A", "1", "1"), nullptr);
+  lhc->FreeElement(Child(lhc, "2"));
+  EXPECT_EQ(look("L", "2", "A", "1", "1"), lhc);
+  EXPECT_NE(look("L", "3", "A", "2", "1"), nullptr);
+  // Another hierarchy.
+  spatial::TRectEntity other;
+  Node(Node(&other, "L"), "3");
+  panel.SetHierarchy(&other);
+  look("L", "3", "A", "2", "1");
+  panel.SetHierarchy(&root);
+}
+
+// An element whose attributes are the five names of the forest criteria.
+class Named5 : public spatial::TRectEntity {
+ public:
+  Named5(std::vector<std::string> v) : values(std::move(v)) {}
+  std::string GetPropertyText(std::string_view name) override {
+    const char* names[] = {"LHC", "ODDELENI", "DILEC", "POROST", "SKUPINA"};
+    for (size_t i = 0; i < values.size(); ++i)
+      if (name == names[i]) return values[i];
+    return spatial::TRectEntity::GetPropertyText(name);
+  }
+  std::vector<std::string> values;
+};
+
+// The tree below `e` as text: names and child counts, depth first.
+std::string TreeText(TElement* e) {
+  std::string out = e->GetName();
+  if (auto* entity = dynamic_cast<TEntity*>(e)) {
+    out += "(" + std::to_string(entity->GetCount()) + ":";
+    for (TElement* child : entity->Children()) out += TreeText(child) + ",";
+    out += ")";
+  }
+  return out;
+}
+
+TEST_F(MapHierarchyTest, GroupingARunBuildsTheTreeOfGroupingOneByOne) {
+  framework::TClassContextScope map_context(framework::kMapContext);
+  const std::vector<std::vector<std::string>> rows = {
+      {"L", "1", "A", "1", "1"}, {"L", "2", "A", "1", "1"}, {"L", "1", "A", "2", "1"},
+      {"l", "1", "a", "1", "1"}, {"L", "", "A", "1", "1"},  {"L", "2", "A", "1", "2"},
+      {"M", "1", "A", "1", "1"}, {"L", "1", "A", "1", "1"}, {"L", "3", "B", "1", "1"}};
+  auto prepared = [](spatial::TRectEntity& root) {
+    // What the root holds before: a node of another spelling and a child that is no node.
+    Node(&root, "m");
+    auto* plain = new framework::TOwnerElement();
+    plain->SetName("L");
+    root.AddElement(plain);
+  };
+  spatial::TRectEntity one_by_one, run;
+  prepared(one_by_one);
+  prepared(run);
+  TGroupper by_one;
+  AddForestCriteria(by_one);
+  spatial::TAreaString input;
+  for (const auto& row : rows) {
+    by_one.Group(new Named5(row), &one_by_one);
+    input.AddElement(new Named5(row));
+  }
+  TGroupper groupper;
+  AddForestCriteria(groupper);
+  groupper.SetInput(&input);
+  groupper.SetOutput(&run);
+  groupper.Execute();
+  EXPECT_EQ(TreeText(&run), TreeText(&one_by_one));
+  EXPECT_NE(TreeText(&run).find("___"), std::string::npos);
+}
+
 TEST_F(MapHierarchyTest, AMissingModelOrAreaLayerLeavesTheHierarchyEmpty) {
   WriteMap();
   MakeWorldObjects(false);

@@ -287,6 +287,38 @@ TEST_F(MapDocumentTest, SymbolsOfTheLayersWithTheirGeometryAndAttributes) {
   EXPECT_EQ(Export("Xml_Exp_SOST.dtd"), xml);
 }
 
+TEST_F(MapDocumentTest, CompactVerticesAndVertexElementsWriteTheSameGeometry) {
+  auto child = [](TElement* parent, const std::string& name) {
+    auto* entity = dynamic_cast<TEntity*>(parent);
+    return entity ? entity->FindElementByName(name) : nullptr;
+  };
+  TElement* geometry = gis::FindDataChild("HIERARCHY");
+  for (const char* name : {"412", "7", "a", "1", "1a", "GEOMETRY"})
+    geometry = child(geometry, name);
+  ASSERT_NE(geometry, nullptr);
+  auto* area = framework::ClassCast<spatial::TAreaElement>(
+      dynamic_cast<TEntity*>(geometry)->Children().front());
+  auto* lines = dynamic_cast<TEntity*>(child(child(gis::FindDataChild("LAYERS"), "LIN_SLU"), "L"));
+  ASSERT_NE(area, nullptr);
+  ASSERT_NE(lines, nullptr);
+  auto* line = framework::ClassCast<spatial::TPolyLineElement>(lines->Children().front());
+  ASSERT_NE(line, nullptr);
+
+  const std::string compact = Export("Xml_Exp_SOST.dtd");
+  EXPECT_NE(compact.find("<B S=\"1043000.000000$745000.000000\"/>"), std::string::npos);
+  // Writing reads the points without making vertex elements.
+  EXPECT_TRUE(area->HoldsCompactPoints());
+  EXPECT_TRUE(line->HoldsCompactPoints());
+  // The same document once the vertices are elements, and with a child that is no vertex.
+  ASSERT_NE(area->GetCoord(0), nullptr);
+  ASSERT_NE(line->GetCoord(0), nullptr);
+  EXPECT_FALSE(area->HoldsCompactPoints());
+  EXPECT_EQ(Export("Xml_Exp_SOST.dtd"), compact);
+  area->InsertElement(0, new framework::TOwnerEntity());
+  line->InsertElement(1, new framework::TOwnerEntity());
+  EXPECT_EQ(Export("Xml_Exp_SOST.dtd"), compact);
+}
+
 TEST_F(MapDocumentTest, AStandGroupAndAPlotOfOneNumberEachGetTheirOwnAreas) {
   // Group "2" and non-forest plot 2 of the same stand: one map group "2" holds both areas.
   auto* stand = dynamic_cast<TEntity*>(gis::FindDataChild("HIERARCHY"));

@@ -118,6 +118,32 @@ TEST_F(SpatialTest, ElementsAreFiledByLetterAndNumber) {
   EXPECT_EQ(block->GetObject("P", 4), ring);
 }
 
+TEST_F(SpatialTest, TheSlotPositionIsTheFirstOneWhereverTheNumberPoints) {
+  TBlockRegister block;
+  auto* area = Numbered<TAreaElement>(4);
+  ASSERT_TRUE(block.Register(area));
+  TObjectRegister* objects = block.FindObjectRegister("P");
+  auto* props = framework::ClassCast<TTestProps>(area->Properties());
+  TObjectOwner* slot = objects->Slot(4);
+  EXPECT_EQ(props->GetOrigNo(), 4);
+  EXPECT_EQ(objects->PositionOf(slot, 4), 4);
+  EXPECT_EQ(objects->PositionOf(slot, 2), 4);
+  EXPECT_EQ(objects->PositionOf(slot, 99), 4);
+  EXPECT_EQ(objects->PositionOf(slot, -1), 4);
+  EXPECT_EQ(objects->PositionOf(nullptr, 4), -1);
+  // The number changed after filing: found by the search.
+  props->number = 1;
+  EXPECT_EQ(props->GetOrigNo(), 4);
+  // The slot put once more in front: the first place counts, not the one of the number.
+  objects->InsertElement(1, slot);
+  EXPECT_EQ(objects->Slot(5), slot);
+  props->number = 5;
+  EXPECT_EQ(props->GetOrigNo(), 1);
+  EXPECT_EQ(objects->PositionOf(slot, 5), 1);
+  objects->RemoveElement(slot);
+  EXPECT_EQ(props->GetOrigNo(), 4);
+}
+
 TEST_F(SpatialTest, NumbersOutsideTheRangeAreNotFiled) {
   TBlockRegister block;
   std::vector<std::unique_ptr<TPointElement>> unfiled;
