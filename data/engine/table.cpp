@@ -290,8 +290,7 @@ Table::Row Table::WholeRow(const Statement& st, bool id_tiebreak) const {
   r.rowid = st.Column(0).integer();
   auto values = std::make_shared<std::vector<Value>>();
   values->reserve(columns_.size());
-  for (size_t i = 0; i < columns_.size(); ++i)
-    values->push_back(st.Column(static_cast<int>(i) + 1));
+  st.AppendColumns(1, static_cast<int>(columns_.size()), values.get());
   auto key = std::make_shared<std::vector<Value>>();
   key->reserve(index_columns_.size() + (id_tiebreak ? 1 : 0));
   for (int c : index_columns_) key->push_back((*values)[c]);
