@@ -1,5 +1,6 @@
 #include "islh/export_mapping.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "forest/codelists/cisel_kelva.h"
@@ -56,13 +57,47 @@ void TExportMapping::ZnovuNacti() { unit_.ZnovuNacti(); }
 
 TElement* TExportMapping::LhcRecord() { return unit_.LHC(); }
 
+void TExportMapping::MovedAll() {
+  ++moves_;
+  moved_at_.fill(moves_);
+}
+
+TExportMapping::Kind TExportMapping::Parent(Kind kind) const {
+  switch (kind) {
+    case POR:
+      return DIL;
+    case KAT:
+    case PSK:
+    case BZL:
+    case JP:
+    case OP:
+      return POR;
+    case ETZ:
+    case CPP:
+      return PSK;
+    case CPB:
+      return BZL;
+    case CPJ:
+      return parcels_of_other_land_ ? OP : JP;
+    case DRV:
+    case ZAL:
+      return ETZ;
+    case POS:
+      return DRV;
+    default:
+      return kKindCount;
+  }
+}
+
 void TExportMapping::ResetIterator() {
+  MovedAll();
   for (Cursor& c : cursors_) c = Cursor{};
   first_compartment_ = true;
   parcels_of_other_land_ = false;
 }
 
 void TExportMapping::RozvinMZDHospSoub() {
+  MovedAll();
   if (plan::TCiselKelva* codes = unit_.CiselKelva()) plan::RozvinMZDHospSoub(*codes);
 }
 
@@ -161,6 +196,17 @@ TLesniMnozina* TExportMapping::SourceSet(Kind kind) {
 TElement* TExportMapping::Current(Kind kind) {
   Cursor& c = cursors_[kind];
   if (c.position < 0) return nullptr;
+  uint64_t moved = 0;
+  for (Kind k = kind; k != kKindCount; k = Parent(k)) moved = std::max(moved, moved_at_[k]);
+  if (found_at_[kind] > moved) return found_[kind].Get();
+  TElement* found = Find(kind);
+  found_[kind] = found;
+  found_at_[kind] = ++moves_;
+  return found;
+}
+
+TElement* TExportMapping::Find(Kind kind) {
+  Cursor& c = cursors_[kind];
   // The position counts within the current parent: a parent that changed without restarting
   // this kind gives the element at the same position among its own elements.
   TLesniMnozina* set = SourceSet(kind);
@@ -171,6 +217,13 @@ TElement* TExportMapping::Current(Kind kind) {
 }
 
 TElement* TExportMapping::Step(Kind kind) {
+  TElement* element = Advance(kind);
+  Moved(kind);
+  return element;
+}
+
+TElement* TExportMapping::Advance(Kind kind) {
+  Moved(kind);
   Cursor& c = cursors_[kind];
   TLesniMnozina* set = SourceSet(kind);
   if (set && (c.position < 0 || c.set.Get() != set)) Snapshot(c, *set);
@@ -203,7 +256,10 @@ TElement* TExportMapping::Step(Kind kind) {
 }
 
 void TExportMapping::Restart(std::initializer_list<Kind> kinds) {
-  for (Kind k : kinds) cursors_[k] = Cursor{};
+  for (Kind k : kinds) {
+    cursors_[k] = Cursor{};
+    Moved(k);
+  }
 }
 
 void TExportMapping::Taken(Kind kind) {
@@ -239,6 +295,7 @@ void TExportMapping::Taken(Kind kind) {
 TElement* TExportMapping::NextCompartment() {
   if (!first_compartment_ && unit_.JeKonec()) return nullptr;
   plan::TOddeleni* candidate = nullptr;
+  MovedAll();  // the compartment goes, and every element with it
   do {
     if (!first_compartment_) {
       plan::TOddeleni* leaving = unit_.AktualniOddeleni();
@@ -257,6 +314,7 @@ TElement* TExportMapping::NextCompartment() {
     // A unit without compartments yields none.
     if (!candidate) return nullptr;
     PrepareCompartment(*candidate);
+    MovedAll();
   } while (plan::CountIn(candidate->DilecMN()) == 0 && !unit_.JeKonec());
   if (forest::Flags().sestavit_mzd) CollectMzdKeys(*candidate);
   Restart({DIL, POR, PSK, KAT, ETZ});
@@ -271,6 +329,7 @@ void TExportMapping::PrepareCompartment(plan::TOddeleni& compartment) {
   if (forest::Flags().smaz_zvl_st) plan::OdstranNeexportovaneZvlSt(compartment);
   plan::TLHC* lhc = unit_.LHC();
   if (!lhc || !lhc->ExportProLCR()) plan::OdstranPrazdnePorosty(compartment);
+  MovedAll();  // elements went away
 }
 
 void TExportMapping::CollectMzdKeys(plan::TOddeleni& compartment) {

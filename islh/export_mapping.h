@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <vector>
@@ -81,14 +82,31 @@ class TExportMapping : public TExportSource {
 
   framework::TElement* NextCompartment();
   framework::TElement* Step(Kind kind);
+  framework::TElement* Advance(Kind kind);
+  // The kind whose current element holds this kind's elements (kKindCount for the compartment's
+  // sub-compartments and the code lists' kinds).
+  Kind Parent(Kind kind) const;
+  // A cursor moved or restarted: the current elements of it and of the kinds below it are found
+  // anew.
+  void Moved(Kind kind) { moved_at_[kind] = ++moves_; }
+  void MovedAll();
   plan::TLesniMnozina* SourceSet(Kind kind);
   framework::TElement* Current(Kind kind);
+  // What Current answers, found through the chain of current elements above.
+  framework::TElement* Find(Kind kind);
   void Restart(std::initializer_list<Kind> kinds);
   void Taken(Kind kind);
   void CollectMzdKeys(plan::TOddeleni& compartment);
 
   TExportUnit& unit_;
   std::array<Cursor, kKindCount> cursors_;
+  // Current(kind) as last found, valid while neither that cursor nor one above it moved since
+  // (found_at_ after every moved_at_ along the chain); the chain of look-ups up to the
+  // compartment is otherwise walked for every element written.
+  uint64_t moves_ = 0;
+  std::array<uint64_t, kKindCount> moved_at_{};
+  std::array<uint64_t, kKindCount> found_at_{};
+  std::array<framework::TElementRef, kKindCount> found_{};
   bool first_compartment_ = true;
   bool parcels_of_other_land_ = false;  // CPJ follows OP (true) or JP (false)
   bool progress_line_ = false;

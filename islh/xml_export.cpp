@@ -226,7 +226,7 @@ std::string TExportLHC_XML::AttributeValue(const std::string& attribute, TElemen
       value = framework::PropertyText(*object, *source->prop);
       if (IsFloat(*source->prop)) {
         std::replace(value.begin(), value.end(), ',', '.');
-      } else {
+      } else if (NeedsEscaping(value)) {
         // Every other kind is escaped as well: enumeration and object names are texts too.
         value = EscapeAttributeString(attribute, value);
       }
@@ -278,9 +278,10 @@ void TExportLHC_XML::WriteAttributes(DtdEntry& entry, TElement& object,
       entry.resolved.push_back(&Resolve(object, attribute));
     entry.resolved_class = &object.ClassType();
   }
+  // Only this writer sets the element name the protocol reports; the getters cannot.
+  current_element_name_ = element_name;
   for (size_t i = 0; i < entry.attributes.size(); ++i) {
     const std::string& attribute = entry.attributes[i];
-    current_element_name_ = element_name;
     out_.WriteAttribute(attribute, AttributeValue(attribute, &object, entry.resolved[i]));
   }
 }

@@ -2,6 +2,8 @@
 
 #include <unistd.h>
 
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 #include "platform/encoding.h"
@@ -30,10 +32,17 @@ void TXmlOutput::Open(const std::string& path) {
 
 namespace {
 bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+  // Eight bytes at a time: any byte with its high bit set makes the text not ASCII.
+  const char* p = text.data();
+  size_t n = text.size();
+  uint64_t high = 0;
+  for (; n >= 8; p += 8, n -= 8) {
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    high |= word;
   }
-  return true;
+  for (; n > 0; ++p, --n) high |= static_cast<unsigned char>(*p);
+  return (high & 0x8080808080808080ULL) == 0;
 }
 }  // namespace
 
@@ -49,19 +58,26 @@ void TXmlOutput::WriteText(std::string_view utf8) {
 
 void TXmlOutput::WriteAttribute(std::string_view name, std::string_view value) {
   if (!file_) throw std::runtime_error("Výstupní soubor není otevřen");
-  buffer_.push_back(' ');
-  if (IsAscii(name)) {
-    buffer_.append(name);
+  if (IsAscii(name) && IsAscii(value)) {
+    // The usual case: the bytes are copied as they are, into room made once.
+    const size_t at = buffer_.size();
+    buffer_.resize(at + name.size() + value.size() + 4);
+    char* p = buffer_.data() + at;
+    *p++ = ' ';
+    std::memcpy(p, name.data(), name.size());
+    p += name.size();
+    *p++ = '=';
+    *p++ = '"';
+    std::memcpy(p, value.data(), value.size());
+    p += value.size();
+    *p = '"';
   } else {
-    buffer_ += platform::Utf8ToCp1250Xml(name);
+    buffer_.push_back(' ');
+    buffer_ += IsAscii(name) ? std::string(name) : platform::Utf8ToCp1250Xml(name);
+    buffer_.append("=\"");
+    buffer_ += IsAscii(value) ? std::string(value) : platform::Utf8ToCp1250Xml(value);
+    buffer_.push_back('"');
   }
-  buffer_.append("=\"");
-  if (IsAscii(value)) {
-    buffer_.append(value);
-  } else {
-    buffer_ += platform::Utf8ToCp1250Xml(value);
-  }
-  buffer_.push_back('"');
   if (buffer_.size() >= limit_) Flush();
 }
 

@@ -80,6 +80,30 @@ std::string FloatToFixedDot(double value, int decimals) {
   double scaled = value * scale;
   // Round half away from zero on the decimal value, with a tolerance for binary representation.
   double r = std::floor(std::fabs(scaled) + 0.5 + 1e-9);
+  if (r < 1e15) {
+    // The rounded value is a whole number of units of the last place, far inside a double's
+    // precision: its digits with the point put in are what fixed formatting of r / scale gives.
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, static_cast<int64_t>(r)).ptr;
+    const size_t count = static_cast<size_t>(end - digits);
+    const size_t places = static_cast<size_t>(decimals);
+    std::string s;
+    s.reserve(count + places + 3);
+    if (value < 0 && r != 0) s.push_back('-');
+    if (count <= places) {
+      s.push_back('0');
+      if (places > 0) s.push_back('.');
+      s.append(places - count, '0');
+      s.append(digits, count);
+    } else {
+      s.append(digits, count - places);
+      if (places > 0) {
+        s.push_back('.');
+        s.append(digits + (count - places), places);
+      }
+    }
+    return s;
+  }
   if (value < 0) r = -r;
   std::string s = fmt::format("{:.{}f}", r / scale, decimals);
   if (s[0] == '-' && s.find_first_not_of("-0.") == std::string::npos) s.erase(0, 1);

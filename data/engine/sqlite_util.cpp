@@ -54,7 +54,8 @@ void Statement::Bind(int index, const Value& v) {
                            SQLITE_TRANSIENT);
   } else if (v.is_timestamp()) {
     const std::string iso = v.timestamp().IsoText();
-    rc = sqlite3_bind_text(stmt_, index, iso.data(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
+    rc =
+        sqlite3_bind_text(stmt_, index, iso.data(), static_cast<int>(iso.size()), SQLITE_TRANSIENT);
   } else {
     rc = sqlite3_bind_blob(stmt_, index, v.bytes().data.data(),
                            static_cast<int>(v.bytes().data.size()), SQLITE_TRANSIENT);
@@ -112,6 +113,25 @@ Value Statement::Column(int i) const {
     }
     default:
       return Value();
+  }
+}
+
+void Statement::AppendColumns(int first, int count, std::vector<Value>* out) const {
+  for (int i = first; i < first + count; ++i) {
+    sqlite3_value* v = sqlite3_column_value(stmt_, i);
+    switch (sqlite3_value_type(v)) {
+      case SQLITE_INTEGER:
+        out->emplace_back(static_cast<int64_t>(sqlite3_value_int64(v)));
+        break;
+      case SQLITE_FLOAT:
+        out->emplace_back(sqlite3_value_double(v));
+        break;
+      case SQLITE_NULL:
+        out->emplace_back();
+        break;
+      default:
+        out->push_back(Column(i));
+    }
   }
 }
 

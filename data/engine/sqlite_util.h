@@ -41,6 +41,8 @@ class Statement {
   int ColumnType(int i) const;  // the storage class of the current row's value
   std::string ColumnName(int i) const;
   Value Column(int i) const;
+  // Columns [first, first + count) of the current row appended to `out`, each made in place.
+  void AppendColumns(int first, int count, std::vector<Value>* out) const;
   sqlite3_stmt* get() { return stmt_; }
 
  private:

@@ -179,14 +179,6 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
   // transaction they are read whole at once instead of one query per visited row.
   std::optional<Database::Snapshot> snapshot;
   if (master_ || range_) snapshot = db_.CurrentSnapshot();
-  std::string sql = "SELECT rowid";
-  if (snapshot) {
-    sql += ", *";
-  } else {
-    for (int c : index_columns_) sql += ", " + QuoteIdentifier(columns_[c].name);
-    if (id_tiebreak) sql += ", " + QuoteIdentifier(columns_[id_column_].name);
-  }
-  sql += " FROM " + QuoteIdentifier(name_);
   std::vector<Value> params;
   bool no_rows = false;
   if (master_) {
@@ -194,13 +186,13 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     if (!mv || mv->is_null()) {
       no_rows = true;
     } else {
-      sql += " WHERE " + QuoteIdentifier(detail_field_) + " = ?";
       params.push_back(*mv);
     }
   }
   // A range whose first field is fixed is also given to SQLite, so that an index on that field
   // serves it; the full range is still applied below. Only numeric keys are handed over: text
   // keys compare by the Czech collation, which SQLite does not know.
+  bool range_key = false;
   if (range_ && !no_rows && !range_->low.empty() && !range_->high.empty() &&
       !index_columns_.empty()) {
     const Value& low = range_->low[0];
@@ -209,8 +201,7 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     if (c > 0) {
       no_rows = true;
     } else if (c == 0 && low.is_number()) {
-      sql += params.empty() ? " WHERE " : " AND ";
-      sql += QuoteIdentifier(columns_[index_columns_[0]].name) + " = ?";
+      range_key = true;
       params.push_back(low);
     }
   }
@@ -222,6 +213,19 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
     universe_id_ = NextUniverseId();
   }
   if (!no_rows && !rows_from_batch_) {
+    std::string sql = "SELECT rowid";
+    if (snapshot) {
+      sql += ", *";
+    } else {
+      for (int c : index_columns_) sql += ", " + QuoteIdentifier(columns_[c].name);
+      if (id_tiebreak) sql += ", " + QuoteIdentifier(columns_[id_column_].name);
+    }
+    sql += " FROM " + QuoteIdentifier(name_);
+    if (master_) sql += " WHERE " + QuoteIdentifier(detail_field_) + " = ?";
+    if (range_key) {
+      sql += master_ ? " AND " : " WHERE ";
+      sql += QuoteIdentifier(columns_[index_columns_[0]].name) + " = ?";
+    }
     if (!reload_ || reload_sql_ != sql) {
       reload_ = std::make_unique<Statement>(db_.handle(), sql);
       reload_sql_ = sql;
@@ -237,16 +241,18 @@ void Table::Reload(std::optional<int64_t> keep_rowid) {
       }
       Row r;
       r.rowid = st.Column(0).integer();
-      r.key.reserve(width);
-      for (size_t i = 0; i < width; ++i) r.key.push_back(st.Column(static_cast<int>(i) + 1));
+      auto key = std::make_shared<std::vector<Value>>();
+      key->reserve(width);
+      for (size_t i = 0; i < width; ++i) key->push_back(st.Column(static_cast<int>(i) + 1));
+      r.key = std::move(key);
       rows_.push_back(std::move(r));
     }
     st.Reset();
   }
   rows_snapshot_ = snapshot;
   std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) {
-    for (size_t i = 0; i < a.key.size(); ++i) {
-      int c = CompareValues(a.key[i], b.key[i]);
+    for (size_t i = 0; i < a.key->size(); ++i) {
+      int c = CompareValues((*a.key)[i], (*b.key)[i]);
       if (c != 0) return c < 0;
     }
     return a.rowid < b.rowid;
@@ -284,11 +290,12 @@ Table::Row Table::WholeRow(const Statement& st, bool id_tiebreak) const {
   r.rowid = st.Column(0).integer();
   auto values = std::make_shared<std::vector<Value>>();
   values->reserve(columns_.size());
-  for (size_t i = 0; i < columns_.size(); ++i)
-    values->push_back(st.Column(static_cast<int>(i) + 1));
-  r.key.reserve(index_columns_.size() + (id_tiebreak ? 1 : 0));
-  for (int c : index_columns_) r.key.push_back((*values)[c]);
-  if (id_tiebreak) r.key.push_back((*values)[id_column_]);
+  st.AppendColumns(1, static_cast<int>(columns_.size()), values.get());
+  auto key = std::make_shared<std::vector<Value>>();
+  key->reserve(index_columns_.size() + (id_tiebreak ? 1 : 0));
+  for (int c : index_columns_) key->push_back((*values)[c]);
+  if (id_tiebreak) key->push_back((*values)[id_column_]);
+  r.key = std::move(key);
   r.values = std::move(values);
   return r;
 }
@@ -513,8 +520,9 @@ std::vector<Value> Table::ConvertKey(const std::vector<Value>& key) const {
 }
 
 int Table::ComparePrefix(const Row& row, const std::vector<Value>& key) const {
-  for (size_t i = 0; i < key.size() && i < row.key.size(); ++i) {
-    int c = CompareValues(row.key[i], key[i]);
+  const std::vector<Value>& row_key = *row.key;
+  for (size_t i = 0; i < key.size() && i < row_key.size(); ++i) {
+    int c = CompareValues(row_key[i], key[i]);
     if (c != 0) return c;
   }
   return 0;

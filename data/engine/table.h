@@ -152,7 +152,9 @@ class Table {
  private:
   struct Row {
     int64_t rowid;
-    std::vector<Value> key;  // the index fields, then ID when it breaks ties
+    // The index fields, then ID when it breaks ties; shared by the copies of the row, so that a
+    // detail's rows taken from its batch cost no allocation per master move.
+    std::shared_ptr<const std::vector<Value>> key;
     // The whole row when read with the keys (see rows_snapshot_); shared by the copies of the
     // row a batch hands out.
     std::shared_ptr<const std::vector<Value>> values;

@@ -168,6 +168,58 @@ TEST_F(ExportMappingTest, NestedPositionsFollowTheCurrentParents) {
   EXPECT_EQ(mapping_.NextObject("DATAISLH"), nullptr);
 }
 
+// The current objects answer what the walk stands on after every move of any kind: restarted
+// kinds stand before their first, kinds past their last keep it, and a further compartment
+// starts every kind below it anew.
+TEST_F(ExportMappingTest, CurrentObjectsFollowEveryMoveOfTheWalk) {
+  unit_.Add(5, [](TOddeleni& c) {
+    plan::TPorostniSkupina* g = testunit::AddGroup(testunit::AddStand(c, "a", "1"), "1a");
+    testunit::AddLayer(g, "1", 21);
+    testunit::AddLayer(g, "2", 25);
+    testunit::AddGroup(testunit::AddStand(c, "a", "2"), "2a");
+  });
+  unit_.Add(6, [](TOddeleni& c) { testunit::AddGroup(testunit::AddStand(c, "c", "1"), "1c"); });
+  ASSERT_NE(FirstCompartment(), nullptr);
+  EXPECT_EQ(mapping_.CurrentObject("DIL"), nullptr);
+  TElement* dil = mapping_.NextObject("DIL");
+  EXPECT_EQ(mapping_.CurrentObject("DIL"), dil);
+  EXPECT_EQ(mapping_.CurrentObject("POR"), nullptr);
+  TElement* first = mapping_.NextObject("POR");
+  EXPECT_EQ(mapping_.CurrentObject("POR"), first);
+  TElement* group = mapping_.NextObject("PSK");
+  EXPECT_EQ(mapping_.CurrentObject("PSK"), group);
+  TElement* layer = mapping_.NextObject("ETZ");
+  EXPECT_EQ(mapping_.CurrentObject("ETZ")->GetPropertyText("ETAZ_XML"), "1");
+  EXPECT_EQ(mapping_.CurrentObject("ETZ"), layer);
+  mapping_.NextObject("ETZ");
+  EXPECT_EQ(mapping_.CurrentObject("ETZ")->GetPropertyText("ETAZ_XML"), "2");
+  EXPECT_EQ(mapping_.NextObject("ETZ"), nullptr);
+  EXPECT_EQ(mapping_.CurrentObject("ETZ"), nullptr);  // back before its first
+  EXPECT_EQ(mapping_.CurrentObject("PSK"), group);
+
+  TElement* second = mapping_.NextObject("POR");
+  ASSERT_NE(second, first);
+  EXPECT_EQ(mapping_.CurrentObject("POR"), second);
+  EXPECT_EQ(mapping_.CurrentObject("PSK"), nullptr);  // restarted by the stand's move
+  EXPECT_EQ(mapping_.CurrentObject("ETZ"), nullptr);
+  EXPECT_EQ(mapping_.NextObject("PSK")->GetPropertyText("PSK_XML"), "2a");
+  EXPECT_EQ(mapping_.CurrentObject("PSK")->GetPropertyText("PSK_XML"), "2a");
+  EXPECT_EQ(mapping_.NextObject("POR"), nullptr);
+  EXPECT_EQ(mapping_.CurrentObject("POR"), second);  // stays on its last
+  EXPECT_EQ(mapping_.CurrentObject("PSK")->GetPropertyText("PSK_XML"), "2a");
+
+  ASSERT_NE(mapping_.NextObject("ODD"), nullptr);
+  EXPECT_EQ(mapping_.CurrentObject("ODD")->GetPropertyText("ODD"), "6");
+  EXPECT_EQ(mapping_.CurrentObject("DIL"), nullptr);
+  EXPECT_EQ(mapping_.CurrentObject("POR"), nullptr);
+  EXPECT_EQ(mapping_.CurrentObject("PSK"), nullptr);
+  mapping_.NextObject("DIL");
+  EXPECT_EQ(mapping_.CurrentObject("DIL")->GetPropertyText("DIL"), "c");
+  mapping_.NextObject("POR");
+  EXPECT_EQ(mapping_.NextObject("PSK")->GetPropertyText("PSK_XML"), "1c");
+  EXPECT_EQ(mapping_.CurrentObject("PSK")->GetPropertyText("PSK_XML"), "1c");
+}
+
 TEST_F(ExportMappingTest, ParcelsOfPlotsAndOtherLandFollowTheKindTakenLast) {
   unit_.Add(5, [](TOddeleni& c) {
     plan::TPorost* stand = testunit::AddStand(c, "a", "1");

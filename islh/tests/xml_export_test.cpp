@@ -5,10 +5,14 @@
 #include <cstdlib>
 #include <deque>
 #include <map>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "forest/option_flags.h"
 #include "framework/entity.h"
 #include "framework/framework_classes.h"
+#include "islh/xml_output.h"
 #include "platform/encoding.h"
 #include "platform/numtext.h"
 #include "platform/recording_ui.h"
@@ -353,6 +357,47 @@ TEST(EscapeAttributeString, AmpersandsAndEscapesInOrder) {
                                   "a\x01"
                                   "b\tc\r\n"),
             "a b\tc\r\n");
+}
+
+// An attribute written in one piece gives the bytes of the same text written as a whole, for
+// values around the eight-byte steps of the ASCII check, letters of the code page, characters
+// outside it and values larger than the buffer.
+TEST(XmlOutput, AttributeBytesAreThoseOfTheWholeText) {
+  ::tarnik::testing::TempDir dir;
+  std::vector<std::pair<std::string, std::string>> cases = {
+      {"A", ""},
+      {"KOD", "1234567"},
+      {"KOD", "12345678"},
+      {"KOD", "123456789"},
+      {"TEXT", "abcdefghijklmnop"},
+      {"TEXT", "abcdefghijklmnopq"},
+      {"TEXT",
+       "\xc5\xa1"
+       "abcdefg"},
+      {"TEXT", "abcdefg\xc5\xa1"},
+      {"TEXT", "abcdefgh\xc5\xa1x"},
+      {"TEXT", "\xe2\x82\xac a \xe4\xb8\xad"},
+      {"N\xc3\x81ZEV", "x"},
+      {"BIG", std::string(TXmlOutput::kBufferSize + 100, 'q') + "\xc4\x8d"}};
+  for (bool buffered : {true, false}) {
+    TXmlOutput pieces;
+    TXmlOutput whole;
+    pieces.Open(dir.path() + "/pieces.xml");
+    whole.Open(dir.path() + "/whole.xml");
+    pieces.SetBuffered(buffered);
+    for (const auto& [name, value] : cases) {
+      pieces.WriteAttribute(name, value);
+      whole.WriteText(" " + name + "=\"" + value + "\"");
+      EXPECT_EQ(pieces.Size(), whole.Size()) << name << " " << value.size();
+    }
+    pieces.Close();
+    whole.Close();
+    const std::string written = ::tarnik::testing::ReadFile(dir.path() + "/pieces.xml");
+    EXPECT_EQ(written, ::tarnik::testing::ReadFile(dir.path() + "/whole.xml"));
+    EXPECT_NE(written.find(" KOD=\"12345678\""), std::string::npos);
+    EXPECT_NE(written.find("abcdefg\x9a\""), std::string::npos);  // š in the code page
+    EXPECT_NE(written.find("&#"), std::string::npos);             // 中 outside it
+  }
 }
 
 }  // namespace

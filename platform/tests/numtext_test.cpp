@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <string>
 
 namespace tarnik::platform {
 namespace {
@@ -34,6 +38,36 @@ TEST_F(NumText, FixedFormRoundsHalfAwayFromZero) {
   EXPECT_EQ(FloatToFixedDot(-0.125, 2), "-0.13");
   EXPECT_EQ(FloatToFixedDot(-0.001, 2), "0.00");
   EXPECT_EQ(FloatToFixedDot(7.5, 0), "8");
+  EXPECT_EQ(FloatToFixedDot(-7.5, 0), "-8");
+  EXPECT_EQ(FloatToFixedDot(0.004, 3), "0.004");
+  EXPECT_EQ(FloatToFixedDot(-0.0004, 3), "0.000");
+  EXPECT_EQ(FloatToFixedDot(123456.5, 1), "123456.5");
+  EXPECT_EQ(FloatToFixedDot(1e300, 2).substr(0, 4), "1000");
+  EXPECT_EQ(FloatToFixedDot(-2.5e16, 0), "-25000000000000000");
+}
+
+// The rounded value printed with printf's fixed form is the reference for every size and
+// number of places.
+TEST_F(NumText, FixedFormAgreesWithPrintfAcrossMagnitudes) {
+  uint64_t state = 12345;
+  auto next = [&state] {
+    state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+    return state >> 11;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    const int decimals = static_cast<int>(next() % 8);
+    const double magnitude = std::pow(10.0, static_cast<double>(next() % 13) - 4);
+    double value = static_cast<double>(next() % 1000000) / 1000000.0 * magnitude;
+    if (next() % 2) value = -value;
+    const double scale = std::pow(10.0, decimals);
+    double rounded = std::floor(std::fabs(value * scale) + 0.5 + 1e-9);
+    if (value < 0) rounded = -rounded;
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.*f", decimals, rounded / scale);
+    std::string text = expected;
+    if (text[0] == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
+    ASSERT_EQ(FloatToFixedDot(value, decimals), text) << value << " " << decimals;
+  }
 }
 
 TEST_F(NumText, DecimalTextAcceptsBothSeparators) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "data/engine/engine_error.h"
+#include "data/engine/sqlite_util.h"
 #include "platform/encoding.h"
 #include "testing/engine_test_util.h"
 
@@ -400,6 +401,28 @@ TEST_F(TableTest, OpenByPathAndReadOnly) {
   r->First();
   EXPECT_THROW(r->Edit(), EngineError);
   EXPECT_THROW(Table(*db_, "NENI"), EngineError);
+}
+
+// Columns appended in place hold what reading each column on its own gives, for every storage
+// class, and a detail read whole shows the same values row by row.
+TEST_F(TableTest, ColumnsAppendedInPlaceEqualColumnsReadOneByOne) {
+  Statement st(db_->handle(),
+               "SELECT 7, -2.5, NULL, 'text longer than a short string', x'00ff41', 9000000000");
+  ASSERT_TRUE(st.Step());
+  std::vector<Value> appended{Value("kept")};
+  st.AppendColumns(0, 6, &appended);
+  ASSERT_EQ(appended.size(), 7u);
+  EXPECT_EQ(appended[0], Value("kept"));
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(appended[static_cast<size_t>(i) + 1], st.Column(i)) << i;
+  EXPECT_TRUE(appended[1].is_integer());
+  EXPECT_TRUE(appended[2].is_real());
+  EXPECT_TRUE(appended[3].is_null());
+  EXPECT_TRUE(appended[4].is_text());
+  EXPECT_TRUE(appended[5].is_bytes());
+  EXPECT_EQ(appended[6].integer(), 9000000000);
+  std::vector<Value> none;
+  st.AppendColumns(2, 0, &none);
+  EXPECT_TRUE(none.empty());
 }
 
 }  // namespace

@@ -188,7 +188,7 @@ void ReadStandGroup(ReaderState& state, TPorostniSkupina& group) {
   state.Colour(row, group, "KU_KOD_br", "KU_KOD");
   for (const char* c : {"PRIB_VZD", "HOSP_TVAR"}) {
     CopyColumn(row, group, c);
-    state.Colour(row, group, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, group, std::string(c) + "_br");
   }
   std::string ter_typ = row.Text("TER_TYP");
   if (platform::Trim(ter_typ) == "0") ter_typ.clear();
@@ -196,7 +196,7 @@ void ReadStandGroup(ReaderState& state, TPorostniSkupina& group) {
   state.Colour(row, group, "TER_TYP_br");
   for (const char* c : {"Terenni_skupina", "Uzivatel", "HOSP_ZP"}) {
     CopyColumn(row, group, c);
-    state.Colour(row, group, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, group, std::string(c) + "_br");
   }
   PutFloat(group, "PSK_P", row.Float("PSK_P"));
   state.Colour(row, group, "PSK_P_br", "PSK_P");
@@ -207,7 +207,7 @@ void ReadStandGroup(ReaderState& state, TPorostniSkupina& group) {
   state.Colour(row, group, "PSK_V_br", "PSK_V");
   for (const char* c : {"KVAL_P", "POT_VLAST", "SKUPPARC", "DAN"}) {
     CopyColumn(row, group, c);
-    state.Colour(row, group, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, group, std::string(c) + "_br");
   }
   if (row.Has("TXTNEPIS")) {
     PutText(group, "TxtNepis", row.Text("TXTNEPIS"));

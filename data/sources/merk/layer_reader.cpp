@@ -104,7 +104,7 @@ void ReadLayerRow(ReaderState& state, Row& row, TEtaz& layer) {
        {"HS", "OBMYTI", "OBN_DOBA", "POC_OBNOVY", "VEK", "ZAKM", "KVAL_HS", "ETAZ_PP", "ETAZ_PS"}) {
     if (!row.Has(c)) continue;
     CopyColumn(row, layer, c);
-    state.Colour(row, layer, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, layer, std::string(c) + "_br");
   }
   PutInt(layer, "M_Z_ZASOBY", row.Int("Metoda_zjisteni_zasoby"));
   state.Colour(row, layer, "Metoda_zjisteni_zasoby_br", "M_Z_ZASOBY");
@@ -117,7 +117,7 @@ void ReadLayerRow(ReaderState& state, Row& row, TEtaz& layer) {
   state.Colour(row, layer, "MZD_br", "MZDs");
   for (const char* c : {"HOSP_TV", "TO_ZPUSOB"}) {
     CopyColumn(row, layer, c);
-    state.Colour(row, layer, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, layer, std::string(c) + "_br");
   }
   if (row.Has("TBH_P")) {
     PutFloat(layer, "TBH_P", row.RawFloat("TBH_P"));
@@ -241,10 +241,13 @@ void ReadSpeciesRow(ReaderState& state, Row& row, TDrevina& species) {
     species.SetStoredVolume(TDrevina::kZasHa,
                             OverBarkInt(species.StoredVolume(TDrevina::kZasHa), dr));
   }
-  for (const char* c : kSpeciesColoured) {
-    std::string key = c;
-    if (key == "STAV_ZPRAC") key = "DR_STAV_ZPRAC";
-    state.Colour(row, species, std::string(c) + "_br", key);
+  // The colour columns' names are made only when colours are read.
+  if (state.colours()) {
+    for (const char* c : kSpeciesColoured) {
+      std::string key = c;
+      if (key == "STAV_ZPRAC") key = "DR_STAV_ZPRAC";
+      state.Colour(row, species, std::string(c) + "_br", key);
+    }
   }
   state.Colour(row, species, "DR_ZAS_CELK_br", "DR_ZAS_CEL");
   state.Colour(row, species, "PUVOD_DR_br", "DR_PUVOD");

@@ -163,7 +163,7 @@ void PutBool(framework::TElement& element, std::string_view property, bool value
   PutInt(element, property, value ? 1 : 0);
 }
 
-void CopyColumn(Row& row, framework::TElement& element, const std::string& column,
+void CopyColumn(Row& row, framework::TElement& element, std::string_view column,
                 std::string_view property) {
   engine::FieldType type = row.Type(column);
   if (engine::IsIntegerType(type)) {

@@ -114,10 +114,10 @@ MissingPropertyHook SetMissingPropertyHook(MissingPropertyHook hook);
 
 // Copies a column into a property by the column's declared type: integer columns as integers,
 // floating columns rounded to six decimals, everything else as text.
-void CopyColumn(Row& row, framework::TElement& element, const std::string& column,
+void CopyColumn(Row& row, framework::TElement& element, std::string_view column,
                 std::string_view property);
 // The same with the property named like the column.
-inline void CopyColumn(Row& row, framework::TElement& element, const std::string& column) {
+inline void CopyColumn(Row& row, framework::TElement& element, std::string_view column) {
   CopyColumn(row, element, column, column);
 }
 

@@ -39,7 +39,7 @@ void ReadLevels(Row& row, TPorost& stand) {
 void ReadStandRow(ReaderState& state, Row& row, TPorost& stand) {
   for (const char* c : {"MAJ_KOD", "MAJ_DRUH"}) {
     CopyColumn(row, stand, c);
-    state.Colour(row, stand, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, stand, std::string(c) + "_br");
   }
   const std::string por = row.Text("POR");
   PutText(stand, "POR", por);
@@ -50,7 +50,7 @@ void ReadStandRow(ReaderState& state, Row& row, TPorost& stand) {
   for (const char* c : {"LES_OBL", "LES_PODOBL", "KAT_SPEC", "Cil_HS"}) {
     if (!row.Has(c)) continue;
     CopyColumn(row, stand, c);
-    state.Colour(row, stand, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, stand, std::string(c) + "_br");
   }
   PutText(stand, "ZVL_STATUT", row.Text("ZVL_STATUS"));
   if (TLesniMnozina* statuses = stand.ZvlStMN()) {
@@ -66,7 +66,7 @@ void ReadStandRow(ReaderState& state, Row& row, TPorost& stand) {
     state.Colour(row, stand, c);
   for (const char* c : {"SDR_POR", "DRUH_POZ"}) {
     CopyColumn(row, stand, c);
-    state.Colour(row, stand, std::string(c) + "_br");
+    if (state.colours()) state.Colour(row, stand, std::string(c) + "_br");
   }
   CopyColumn(row, stand, "OLH", "OLH_98n");
   state.Colour(row, stand, "OLH_br", "OLH");
