@@ -73,7 +73,6 @@ std::optional<std::string> ConsoleUi::ChooseFile(const std::string& caption,
 void ConsoleUi::SetStatus(const std::string& text) {
   if (text.empty() || text == last_status_) return;
   last_status_ = text;
-  log_.push_back({Severity::kProgress, text});
   if (quiet_) return;
   WriteLine(text);
 }

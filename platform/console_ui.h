@@ -30,8 +30,9 @@ class ConsoleUi : public Ui {
   // without one they are answered "Ano" under --yes and are unanswerable otherwise.
   void set_yes_no_quit_answer(std::optional<Button> answer) { yes_no_quit_ = answer; }
 
-  // Every message, status line and protocol line shown, with its severity, in order (kept for
-  // machine-readable output).
+  // Every message, question and protocol line shown, with its severity, in order (kept for
+  // machine-readable output). Status lines are not kept: a long run shows one per element
+  // written, and the log would grow with the unit.
   struct Logged {
     Severity severity;
     std::string text;

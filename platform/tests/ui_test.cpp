@@ -64,6 +64,20 @@ TEST(ConsoleUi, YesNoQuitQuestionsAreAnsweredOnlyByTheCommandLine) {
   std::fclose(f);
 }
 
+TEST(ConsoleUi, StatusLinesAreShownButNotKept) {
+  std::FILE* f = std::tmpfile();
+  ConsoleUi console(f);
+  for (int i = 0; i < 1000; ++i) console.SetStatus("Oddělení " + std::to_string(i));
+  console.SetStatus("Oddělení 999");  // the same line again is not shown twice
+  console.ShowMessage("Konec exportu do XML", Severity::kInformation);
+  const std::string shown = Captured(f);
+  EXPECT_NE(shown.find("Oddělení 0\n"), std::string::npos);
+  EXPECT_EQ(shown.find("Oddělení 999\nOddělení 999"), std::string::npos);
+  ASSERT_EQ(console.log().size(), 1u);
+  EXPECT_EQ(console.log()[0].text, "Konec exportu do XML");
+  std::fclose(f);
+}
+
 // A Ui that only has message boxes: the three-button question comes to it as one.
 class BoxOnlyUi : public RecordingUi {
  public:
