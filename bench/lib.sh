@@ -83,7 +83,7 @@ write_section() {
     echo "# $title"
     echo
     echo "- date: $(date -u '+%Y-%m-%d %H:%M UTC')"
-    echo "- commit: $(git -C "$root" rev-parse --short HEAD)$(git -C "$root" diff --quiet || echo ' (with local changes)')"
+    echo "- commit: $(git -C "$root" rev-parse --short HEAD)$(git -C "$root" diff --quiet -- . ':!bench/RESULTS.md' || echo ' (with local changes)')"
     echo "- machine: $(nproc) cores, $cpu, $(awk '/MemTotal/ {printf "%.0f GiB", $2/1048576}' /proc/meminfo)"
     echo "- load average while measuring: $(cut -d' ' -f1-3 /proc/loadavg)"
     echo
