@@ -100,6 +100,9 @@ void TKarmoDBFTable::SetReadOnly(bool read_only) {
 }
 
 bool TKarmoDBFTable::OpenTable(const std::string& path) {
+  // The same spelling as the open table's (which is kept normalised) is the same table; every
+  // attribute read of a map object asks for its table again.
+  if (!path_.empty() && path == path_) return OpenFile();
   std::string normal = platform::NormalizePath(path);
   if (!path_.empty() && platform::SameTextCz(normal, path_)) return OpenFile();
   CheckWrites();
