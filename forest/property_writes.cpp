@@ -4,6 +4,7 @@
 
 #include "framework/class_info.h"
 #include "framework/element.h"
+#include "platform/checked_math.h"
 #include "platform/numtext.h"
 #include "platform/text.h"
 
@@ -33,7 +34,7 @@ void PutFloat(framework::TElement& element, std::string_view property, double va
   if (prop->set_float)
     prop->set_float(element, value);
   else if (prop->set_ord)
-    prop->set_ord(element, static_cast<int64_t>(std::nearbyint(value)));
+    prop->set_ord(element, std::isfinite(value) ? platform::RoundToInt64(value) : 0);
   else if (prop->set_str)
     prop->set_str(element, platform::FloatToTextDot(value));
 }

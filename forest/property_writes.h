@@ -1,6 +1,7 @@
 // Typed writes and reads of published properties by name for the plan readers: a value of
 // another kind than the property's is converted (numbers to text with ".", texts to numbers, 0
-// when not a number); a property the element does not publish, or cannot write, is left alone.
+// when not a number; a float for an integer rounded half to even, 0 when not finite, clamped to
+// the 64-bit range); a property the element does not publish, or cannot write, is left alone.
 // Never throw.
 #pragma once
 

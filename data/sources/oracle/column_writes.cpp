@@ -1,11 +1,10 @@
 #include "data/sources/oracle/column_writes.h"
 
-#include <cmath>
 #include <limits>
 
+#include "forest/property_writes.h"
 #include "framework/class_info.h"
 #include "framework/element.h"
-#include "platform/checked_math.h"
 #include "platform/numtext.h"
 #include "platform/text.h"
 
@@ -18,18 +17,6 @@ const framework::TPropInfo* Writable(framework::TElement& element, std::string_v
   return prop && prop->HasWriter() ? prop : nullptr;
 }
 
-int64_t RoundEven(double x) {
-  if (!std::isfinite(x)) return 0;
-  return platform::RoundToInt64(x);
-}
-
-std::string DotText(double x) {
-  std::string text = platform::FloatToText(x);
-  for (char& c : text)
-    if (c == ',') c = '.';
-  return text;
-}
-
 }  // namespace
 
 bool Writes(framework::TElement& element, std::string_view property) {
@@ -37,25 +24,11 @@ bool Writes(framework::TElement& element, std::string_view property) {
 }
 
 void PutInt(framework::TElement& element, std::string_view property, int64_t value) {
-  const framework::TPropInfo* prop = Writable(element, property);
-  if (!prop) return;
-  if (prop->set_ord)
-    prop->set_ord(element, value);
-  else if (prop->set_float)
-    prop->set_float(element, static_cast<double>(value));
-  else if (prop->set_str)
-    prop->set_str(element, std::to_string(value));
+  plan::PutInt(element, property, value);
 }
 
 void PutFloat(framework::TElement& element, std::string_view property, double value) {
-  const framework::TPropInfo* prop = Writable(element, property);
-  if (!prop) return;
-  if (prop->set_float)
-    prop->set_float(element, value);
-  else if (prop->set_ord)
-    prop->set_ord(element, RoundEven(value));
-  else if (prop->set_str)
-    prop->set_str(element, DotText(value));
+  plan::PutFloat(element, property, value);
 }
 
 void PutText(framework::TElement& element, std::string_view property, const std::string& value) {

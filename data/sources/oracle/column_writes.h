@@ -16,6 +16,8 @@ class TElement;
 
 namespace tarnik::plan::oracle {
 
+// As the plan readers' writes (forest/property_writes.h), except that PutText reads a number for
+// an integer property in the whole 64-bit range.
 void PutInt(framework::TElement& element, std::string_view property, int64_t value);
 void PutFloat(framework::TElement& element, std::string_view property, double value);
 void PutText(framework::TElement& element, std::string_view property, const std::string& value);
