@@ -2,9 +2,6 @@
 
 #include <fmt/format.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "framework/class_info.h"
 #include "framework/class_register.h"
 #include "framework/int_text.h"
@@ -121,14 +118,7 @@ void TPrenasecZeStandarduCiselnik::DefineProperties(std::vector<TPropInfo>& out)
 }
 
 void TPrenasecZeStandarduCiselnik::Open(const std::string& path) {
-  std::ifstream in(platform::ResolvePath(path), std::ios::binary);
-  if (!in) {
-    OpenBytes(std::string(), platform::FileNameOf(path));
-    return;
-  }
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  OpenBytes(bytes.str(), platform::FileNameOf(path));
+  OpenBytes(platform::ReadFileBytes(path).value_or(std::string()), platform::FileNameOf(path));
 }
 
 int TPrenasecZeStandarduCiselnik::Next() {
