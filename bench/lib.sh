@@ -69,6 +69,22 @@ instructions() {
   rm -f "$log"
 }
 
+# stream_instructions DIR: the instructions of `xmllint --stream --noout` over the document an
+# export wrote into DIR/ISHULXML, or "-" when there is none.
+stream_instructions() {
+  local xml
+  xml=$(ls "$1"/ISHULXML/*.xml 2>/dev/null | head -n 1)
+  if [ -z "$xml" ]; then echo "-"; return; fi
+  instructions xmllint --stream --noout "$xml"
+}
+
+# memory_line PREFIX FIRST-KiB LAST-KiB: "PREFIX scale <last> / scale <first>: <ratio>×" for the
+# scales of the run.
+memory_line() {
+  awk -v p="$1" -v a="$2" -v b="$3" -v f="${scales%% *}" -v l="${scales##* }" \
+    'BEGIN { printf "%s scale %s / scale %s: %.2f×", p, l, f, (a > 0 ? b / a : 0) }'
+}
+
 # millions N: an instruction count in millions ("-" stays).
 millions() {
   case "$1" in -) echo "-" ;; *) awk -v n="$1" 'BEGIN { printf "%.0f M", n / 1e6 }' ;; esac
